@@ -1,0 +1,24 @@
+#pragma once
+
+#include "spinel/SpinelCore.h"
+
+#include <cstdint>
+
+namespace orfa::link {
+
+using spinel::Bytes;
+
+// One command ready for the send queue: the framed bytes, the queue key (the
+// instruction code), whether it may replace queued frames of the same key, and
+// what else must match for that. Level commands (65) carry the set of outputs
+// they address and input-parameter commands (67) their parameter code, so that
+// a change of one output or parameter never overwrites another's; every other
+// command has an empty merge key and coalesces by instruction code alone.
+struct Command {
+    Bytes frame;
+    std::uint8_t prikaz = 0;
+    bool prepsatStarsi = false;
+    Bytes mergeKey;
+};
+
+} // namespace orfa::link

@@ -1,0 +1,56 @@
+#include "spinel/Spinel65.h"
+
+#include "spinel/Spinel97.h"
+
+#include <algorithm>
+
+namespace orfa::spinel {
+namespace {
+
+void appendHex(Bytes& out, std::uint8_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out.push_back(static_cast<std::uint8_t>(kDigits[value >> 4]));
+    out.push_back(static_cast<std::uint8_t>(kDigits[value & 0x0F]));
+}
+
+} // namespace
+
+Bytes Spinel65Make(std::uint8_t address, std::uint8_t signature, std::uint8_t instruction,
+                   const Bytes& data) {
+    Bytes frame{kPrefix, kFormat65};
+    frame.reserve(2 * data.size() + 8);
+    appendHex(frame, address);
+    frame.push_back(signature);
+    appendHex(frame, instruction);
+    for (std::uint8_t b : data)
+        appendHex(frame, b);
+    frame.push_back(kCarriageReturn);
+    return frame;
+}
+
+Bytes Spinel65Extract(Bytes& buffer, bool remove) {
+    if (buffer.size() < 8 || buffer[0] != kPrefix || buffer[1] != kFormat65)
+        return {};
+    const auto cr = std::find(buffer.begin() + 6, buffer.end(), kCarriageReturn);
+    if (cr == buffer.end())
+        return {};
+    const auto end = cr + 1;
+    Bytes frame(buffer.begin(), end);
+    if (remove)
+        buffer.erase(buffer.begin(), end);
+    return frame;
+}
+
+unsigned Spinel65Check(const Bytes& frame) {
+    if (frame.size() < 8)
+        return kCheckTooShort;
+    if (frame[0] != kPrefix)
+        return kCheckNoPrefix;
+    if (frame[1] != kFormat65)
+        return kCheckWrongFormat;
+    if (frame.back() != kCarriageReturn)
+        return kCheckNoCarriageReturn;
+    return kCheckOk;
+}
+
+} // namespace orfa::spinel
