@@ -5,7 +5,7 @@
 set -euo pipefail
 
 profile=${1:-run}
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev libcrypto++-dev
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libcrypto++-dev
           firebird-dev)
 case "$profile" in
 run) ;;

@@ -7,12 +7,16 @@
 #include <QHostAddress>
 #include <QObject>
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 class QTcpServer;
 class QTcpSocket;
 
 namespace orfa::sim {
+
+class SimConnection;
 
 // Ways to make the amplifier misbehave, for tests and for people.
 struct Faults {
@@ -22,6 +26,7 @@ struct Faults {
     bool dropAfterAnswer = false;     // close the connection after each answer
     bool garbageBeforeAnswer = false; // a few junk bytes before each answer
     bool splitAnswers = false;        // write each answer in two pieces, 20 ms apart
+    int splitPauseMs = 20;            // the pause between the two pieces
 };
 
 // One frame as it reached the simulator.
@@ -67,6 +72,12 @@ Q_SIGNALS:
     void clientDisconnected();
 
 private:
+    void acceptConnections();
+    void forgetConnection(SimConnection* connection);
+    void handleFrame(SimConnection* connection, const QByteArray& frame);
+    void deliver(SimConnection* connection, const QByteArray& reply, const QString& description);
+    void log(const QString& line) const;
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

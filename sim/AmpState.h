@@ -9,6 +9,7 @@ struct RadioMemory {
     std::uint8_t mhz = 87;
     std::uint8_t hundredths = 50;
     bool stereo = false;
+    friend bool operator==(const RadioMemory&, const RadioMemory&) = default;
 };
 
 struct ScheduleDay {
@@ -16,6 +17,7 @@ struct ScheduleDay {
     std::uint8_t onMinute = 0;
     std::uint8_t offHour = 18;
     std::uint8_t offMinute = 0;
+    friend bool operator==(const ScheduleDay&, const ScheduleDay&) = default;
 };
 
 // What the amplifier remembers for a preset: the mixable state.
@@ -25,6 +27,7 @@ struct MixState {
     std::array<std::uint8_t, 16> sources{}; // per output, 0 (none) or 1..10
     std::array<std::uint8_t, 30>
         inputParameters{}; // raw bytes in code order (box 1..5, param 1..6)
+    friend bool operator==(const MixState&, const MixState&) = default;
 };
 
 // The whole state of the amplifier that the catalogue touches.
@@ -38,6 +41,11 @@ struct AmpState {
     std::array<ScheduleDay, 7> schedule{};
     std::array<MixState, 8> presets{};
     std::array<bool, 8> presetStored{};
+
+    // A switched-on amplifier with varied levels, sources, equaliser
+    // settings, memories and a schedule, so that a panel has something to show.
+    static AmpState plausible();
+    friend bool operator==(const AmpState&, const AmpState&) = default;
 };
 
 } // namespace orfa::sim

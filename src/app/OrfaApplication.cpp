@@ -1,0 +1,33 @@
+#include "app/OrfaApplication.h"
+
+#include <QLoggingCategory>
+
+#include <exception>
+
+Q_LOGGING_CATEGORY(lcApp, "orfa.app", QtInfoMsg)
+
+namespace orfa::app {
+
+OrfaApplication::OrfaApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Orfa"));
+    setApplicationDisplayName(QStringLiteral("Orfa"));
+    setApplicationVersion(QStringLiteral(ORFA_VERSION));
+}
+
+bool OrfaApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        JvAppEvents1Exception(error.what());
+    } catch (...) {
+        JvAppEvents1Exception("unknown error");
+    }
+    return false;
+}
+
+void OrfaApplication::JvAppEvents1Exception(const char* what) {
+    qCWarning(lcApp, "error ignored: %s", what);
+}
+
+} // namespace orfa::app

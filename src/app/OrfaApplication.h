@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+
+namespace orfa::app {
+
+// The application object. An error that no handler caught ends the step in
+// which it arose and goes to JvAppEvents1Exception; the program runs on.
+class OrfaApplication : public QApplication {
+    Q_OBJECT
+public:
+    OrfaApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Writes the error as a warning of the orfa.app category, once.
+    static void JvAppEvents1Exception(const char* what);
+};
+
+} // namespace orfa::app

@@ -1,0 +1,70 @@
+#include "config/IniEncoding.h"
+
+#include "config/ConfigLog.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace orfa::config {
+
+namespace {
+
+constexpr auto windows1250 = "windows-1250";
+
+// Qt reaches the code page through ICU. A Qt built without it cannot convert; Latin-1
+// then stands in so that bytes still survive a read and write unchanged.
+bool haveWindows1250() {
+    static const bool available = [] {
+        const bool valid = QStringDecoder(windows1250).isValid();
+        if (!valid)
+            qCWarning(lcConfig) << "no windows-1250 converter, old settings files are read as "
+                                   "Latin-1";
+        return valid;
+    }();
+    return available;
+}
+
+} // namespace
+
+IniEncoding detectIniEncoding(const QByteArray& bytes) {
+    // Stateless: a sequence cut off at the end counts as an error instead of waiting for
+    // more input.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = utf8.decode(bytes);
+    Q_UNUSED(ignored);
+    return utf8.hasError() ? IniEncoding::Windows1250 : IniEncoding::Utf8;
+}
+
+QString decodeIni(const QByteArray& bytes, IniEncoding encoding) {
+    if (encoding == IniEncoding::Utf8) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return utf8.decode(bytes);
+    }
+    if (!haveWindows1250())
+        return QString::fromLatin1(bytes);
+    QStringDecoder cp(windows1250, QStringDecoder::Flag::Stateless);
+    return cp.decode(bytes);
+}
+
+std::optional<QByteArray> encodeIni(const QString& text, IniEncoding encoding) {
+    if (encoding == IniEncoding::Utf8) {
+        // UTF-8 carries every character; only a broken UTF-16 string (an unpaired
+        // surrogate) loses that one unit to U+FFFD.
+        QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        return QByteArray(utf8.encode(text));
+    }
+    if (!haveWindows1250()) {
+        for (const QChar c : text) {
+            if (c.unicode() > 0xFF)
+                return std::nullopt;
+        }
+        return text.toLatin1();
+    }
+    QStringEncoder cp(windows1250, QStringEncoder::Flag::Stateless);
+    QByteArray bytes = cp.encode(text);
+    if (cp.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace orfa::config

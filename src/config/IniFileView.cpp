@@ -1,0 +1,70 @@
+#include "config/IniFileView.h"
+
+#include "config/ConfigLog.h"
+
+#include <QFile>
+
+namespace orfa::config {
+
+namespace {
+
+// Comfortably more than the granularity of file times on any local file system.
+constexpr qint64 racyWindowNs = 2'000'000'000;
+
+} // namespace
+
+IniFileView::IniFileView(QString path)
+    : path_(std::move(path)) {}
+
+void IniFileView::refresh() {
+    const FileStamp now = FileStamp::of(path_);
+    const bool racy = now.modifiedNs() >= stampTakenNs_ - racyWindowNs;
+    if (loaded_ && now == stamp_ && !racy)
+        return;
+    load(now);
+}
+
+void IniFileView::load(const FileStamp& stamp) {
+    const qint64 takenNs = FileStamp::nowNs();
+    QByteArray bytes;
+    bool readable = true;
+    if (stamp.exists()) {
+        QFile file(path_);
+        if (!stamp.isRegularFile() || stamp.size() > maxFileSize) {
+            readable = false;
+        } else if (!file.open(QIODevice::ReadOnly)) {
+            readable = false;
+        } else {
+            bytes = file.read(maxFileSize + 1);
+            readable = bytes.size() <= maxFileSize && file.error() == QFileDevice::NoError;
+        }
+        if (!readable) {
+            if (readable_)
+                qCWarning(lcConfig) << "settings file" << path_
+                                    << "cannot be read, defaults are used and it is not written";
+            bytes.clear();
+        }
+    }
+
+    if (!loaded_ || bytes != bytes_ || readable != readable_) {
+        qCDebug(lcConfig) << "settings file" << path_ << "read," << bytes.size() << "bytes";
+        document_ = IniDocument::fromBytes(bytes);
+        bytes_ = std::move(bytes);
+    }
+    readable_ = readable;
+    stamp_ = stamp;
+    stampTakenNs_ = takenNs;
+    // An unreadable file is tried again at every look, it may become readable.
+    loaded_ = readable;
+}
+
+void IniFileView::adopt(IniDocument document, QByteArray bytes) {
+    document_ = std::move(document);
+    bytes_ = std::move(bytes);
+    stamp_ = FileStamp::of(path_);
+    stampTakenNs_ = FileStamp::nowNs();
+    readable_ = true;
+    loaded_ = true;
+}
+
+} // namespace orfa::config

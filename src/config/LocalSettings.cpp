@@ -1,0 +1,34 @@
+#include "config/LocalSettings.h"
+
+#include "config/IniLine.h"
+#include "config/IniNumber.h"
+#include "config/SettingsFile.h"
+#include "config/SettingsKeys.h"
+
+namespace orfa::config {
+
+LocalSettings::LocalSettings(const SettingsFile& reg)
+    : reg_(reg) {}
+
+bool LocalSettings::useDB() const {
+    return reg_.readFlag(keys::DBChb, false);
+}
+
+LocalSettings::AmplifierAddress LocalSettings::amplifierAddress() const {
+    return {reg_.readText(keys::IPZesE), reg_.readText(keys::PortZesE)};
+}
+
+bool LocalSettings::loginPoSpusteni() const {
+    return reg_.readFlag(keys::LoginChb, false);
+}
+
+quint16 LocalSettings::prodlevaPredOdeslanimPaketu() const {
+    return sendDelayFromText(reg_.readText(keys::ProdlevaE));
+}
+
+quint16 LocalSettings::sendDelayFromText(const QString& text) {
+    const qint32 ms = IniNumber::parseDecimal(IniLine::stripped(text)).value_or(defaultSendDelayMs);
+    return static_cast<quint16>(static_cast<quint32>(ms) & 0xFFFFu);
+}
+
+} // namespace orfa::config

@@ -1,0 +1,251 @@
+#include "link/AmpLink.h"
+
+#include "link/LinkLog.h"
+
+#include <QByteArray>
+#include <QNetworkProxy>
+
+#include <algorithm>
+#include <exception>
+
+namespace orfa::link {
+
+namespace {
+
+// One socket read at most; the receiver cuts the frames after each read, so
+// the receive buffer never holds much more than this and its bound.
+constexpr qint64 kReadChunk = 1023;
+// Bytes one data event reads at most: several hundred answers.
+constexpr qint64 kReadBudget = 16 * 1024;
+
+bool isProxyError(QAbstractSocket::SocketError error) {
+    switch (error) {
+    case QAbstractSocket::ProxyConnectionRefusedError:
+    case QAbstractSocket::ProxyConnectionClosedError:
+    case QAbstractSocket::ProxyConnectionTimeoutError:
+    case QAbstractSocket::ProxyNotFoundError:
+    case QAbstractSocket::ProxyProtocolError:
+    case QAbstractSocket::ProxyAuthenticationRequiredError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString hex(const Bytes& bytes) {
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                          static_cast<qsizetype>(bytes.size()))
+                                   .toHex(' '));
+}
+
+} // namespace
+
+AmpLink::AmpLink(QObject* parent)
+    : QObject(parent) {
+    socket_.setProxy(QNetworkProxy::NoProxy);
+    sendTimer_.setInterval(kSendIntervalMs);
+    disconnTimer_.setInterval(kDisconnectCheckMs);
+    clock_.start();
+    status_[kConnectionPanel] = QStringLiteral("Odpojeno");
+
+    connect(&sendTimer_, &QTimer::timeout, this, &AmpLink::SendTimerTimer);
+    connect(&disconnTimer_, &QTimer::timeout, this, &AmpLink::DisconnTimerTimer);
+    connect(&socket_, &QTcpSocket::readyRead, this, &AmpLink::CliSocketDataAvailable);
+    connect(&socket_, &QAbstractSocket::errorOccurred, this, &AmpLink::onSocketError);
+    // Bytes left over from an earlier connection can never complete a frame.
+    connect(&socket_, &QAbstractSocket::connected, this, [this] { receive_.clear(); });
+}
+
+AmpLink::~AmpLink() {
+    // The socket outlives the members declared after it; it must not call
+    // back into a half-destroyed link while it closes.
+    socket_.disconnect(this);
+    socket_.abort();
+}
+
+void AmpLink::setAddress(const QString& ip, const QString& port) {
+    ip_ = ip;
+    port_ = port;
+}
+
+bool AmpLink::AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
+                           const Bytes& mergeKey) {
+    if (chybaTcp_)
+        return false;
+    Pripoj();
+    const bool appended = queue_.AddSendPaket(paket, prikaz, prepsatStarsi, mergeKey, now());
+    qCDebug(lcLink) << "queued" << prikaz << (appended ? "in a new slot" : "replacing or refused")
+                    << "now" << queue_.PaketyPosition() << "frames";
+    updateSendTimer();
+    return appended;
+}
+
+bool AmpLink::send(const Command& command) {
+    return AddSendPaket(command.frame, command.prikaz, command.prepsatStarsi, command.mergeKey);
+}
+
+void AmpLink::setDisplayHandler(std::uint8_t signature, DisplayHandler handler) {
+    handlers_[signature] = std::move(handler);
+}
+
+void AmpLink::clearDisplayHandler(std::uint8_t signature) {
+    handlers_[signature] = nullptr;
+}
+
+void AmpLink::Pripoj() {
+    if (!isConnected() && !chybaTcp_) {
+        // An attempt under way (or a close not yet finished) refuses a new
+        // one, and so does a port that is no number: the step ends here.
+        if (socket_.state() != QAbstractSocket::UnconnectedState)
+            return;
+        bool ok = false;
+        const quint16 port = port_.toUShort(&ok);
+        if (!ok)
+            return;
+        ++attempts_;
+        socket_.connectToHost(ip_, port);
+    }
+    if (!disconnTimer_.isActive())
+        disconnTimer_.start();
+}
+
+void AmpLink::SendTimerTimer() {
+    if (!queue_.isEmpty() && isConnected()) {
+        const SendQueue::TickResult result = queue_.tick(now(), delayMs_);
+        if (result.action == SendQueue::TickAction::Send) {
+            qCDebug(lcLink) << "send" << hex(result.paket);
+            SendTcpPacket(result.paket);
+        } else if (result.action == SendQueue::TickAction::Drop) {
+            qCDebug(lcLink) << "drop, no answer" << hex(result.paket);
+        }
+    }
+    if (!isConnected() && !isConnecting())
+        Pripoj();
+    updateSendTimer();
+    setStatusText(kSendingPanel,
+                  isConnected() && !queue_.isEmpty() ? QStringLiteral("Odesílám data") : QString());
+    if (isConnecting())
+        setStatusText(kConnectionPanel, QStringLiteral("Připojuji..."));
+    if (isConnected())
+        setStatusText(kConnectionPanel, connectedText());
+}
+
+void AmpLink::SendTcpPacket(const Bytes& paket) {
+    if (!isConnected())
+        return;
+    const qint64 written = socket_.write(reinterpret_cast<const char*>(paket.data()),
+                                         static_cast<qint64>(paket.size()));
+    if (written < 0)
+        return; // the idle deadline keeps its value
+    odpojZpozdeni_ = now() + kIdleMs;
+}
+
+void AmpLink::DisconnTimerTimer() {
+    if (isConnected() && now() > odpojZpozdeni_) {
+        qCDebug(lcLink) << "idle, disconnecting";
+        socket_.disconnectFromHost();
+        setStatusText(kConnectionPanel, QStringLiteral("Odpojeno"));
+    }
+}
+
+void AmpLink::CliSocketSocksError() {
+    chybaTcp_ = true;
+}
+
+// Qt does not emit readyRead again while this runs, also not from a nested
+// event loop in a display handler: the loop below reads whatever arrives
+// meanwhile. Every frame is taken out of the buffer and the queue is updated
+// before its hand-over, so nested timer ticks see a consistent link.
+//
+// One event reads at most kReadBudget bytes, so that a flood cannot keep the
+// event loop from the timers and the window for long; the rest is read by a
+// queued continuation, as readyRead is not emitted again for bytes that are
+// already waiting.
+void AmpLink::CliSocketDataAvailable() {
+    QElapsedTimer duration;
+    duration.start();
+    ++stats_.dataEvents;
+    continuationQueued_ = false;
+    qint64 budget = kReadBudget;
+    while (budget > 0 && socket_.bytesAvailable() > 0) {
+        const QByteArray chunk = socket_.read(std::min(kReadChunk, budget));
+        if (chunk.isEmpty())
+            break;
+        budget -= chunk.size();
+        receive_.append(reinterpret_cast<const std::uint8_t*>(chunk.constData()),
+                        static_cast<std::size_t>(chunk.size()));
+        for (Bytes frame = receive_.takeFrame(); !frame.empty(); frame = receive_.takeFrame()) {
+            ++stats_.framesCut;
+            handleAnswer(frame);
+        }
+    }
+    if (socket_.bytesAvailable() > 0 && !continuationQueued_) {
+        continuationQueued_ = true;
+        QMetaObject::invokeMethod(this, &AmpLink::CliSocketDataAvailable, Qt::QueuedConnection);
+    }
+    const qint64 busy = duration.nsecsElapsed();
+    stats_.busyNs += busy;
+    stats_.longestDataEventNs = std::max(stats_.longestDataEventNs, busy);
+}
+
+void AmpLink::handleAnswer(const Bytes& frame) {
+    const std::uint8_t signature = frame[spinel::kFrame97SignatureOffset];
+    const std::uint8_t ack = frame[spinel::kFrame97InstructionOffset];
+    const std::size_t removed = queue_.removeBySignature(signature);
+    qCDebug(lcLink) << "answer" << hex(frame) << "ack" << ack << "removed" << removed;
+    if (frame.size() <= spinel::kFrame97Overhead || ack != 0)
+        return;
+    // A copy: the handler may replace or clear its own registration.
+    const DisplayHandler handler = handlers_[signature];
+    if (!handler)
+        return;
+    try {
+        handler(frame);
+    } catch (const std::exception& error) {
+        qCWarning(lcLink) << "display of answer" << signature << "failed:" << error.what();
+    } catch (...) {
+        qCWarning(lcLink) << "display of answer" << signature << "failed";
+    }
+}
+
+void AmpLink::onSocketError(QAbstractSocket::SocketError error) {
+    qCDebug(lcLink) << "socket error" << error << socket_.errorString();
+    if (isProxyError(error))
+        CliSocketSocksError();
+}
+
+QString AmpLink::statusText(int panel) const {
+    if (panel == kConnectionPanel || panel == kSendingPanel)
+        return status_[static_cast<std::size_t>(panel)];
+    return {};
+}
+
+bool AmpLink::isConnected() const {
+    return socket_.state() == QAbstractSocket::ConnectedState;
+}
+
+bool AmpLink::isConnecting() const {
+    const QAbstractSocket::SocketState state = socket_.state();
+    return state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
+}
+
+QString AmpLink::connectedText() const {
+    return QStringLiteral("Připojeno ") + ip_ + u':' + port_;
+}
+
+void AmpLink::setStatusText(int panel, const QString& text) {
+    QString& current = status_[static_cast<std::size_t>(panel)];
+    if (current == text)
+        return;
+    current = text;
+    Q_EMIT statusTextChanged(panel, text);
+}
+
+void AmpLink::updateSendTimer() {
+    if (queue_.isEmpty())
+        sendTimer_.stop();
+    else if (!sendTimer_.isActive())
+        sendTimer_.start();
+}
+
+} // namespace orfa::link

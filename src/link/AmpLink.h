@@ -1,0 +1,144 @@
+#pragma once
+
+#include "link/Command.h"
+#include "link/ReceiveBuffer.h"
+#include "link/SendQueue.h"
+#include "link/Signature.h"
+
+#include <QAbstractSocket>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <limits>
+
+namespace orfa::link {
+
+// The one TCP connection to the amplifier and everything that travels over
+// it: the send queue with its 100 ms send timer, the idle disconnect, the
+// receiver that removes answered frames and hands answers on by signature
+// byte, the error latch, and the texts of the connection and sending status.
+//
+// Nothing waits for the amplifier. Link errors are swallowed; the amplifier
+// being unreachable only shows in the status texts and in frames that stay
+// queued. Everything runs on the thread of the Qt event loop.
+class AmpLink : public QObject {
+    Q_OBJECT
+public:
+    // Status panels the link writes.
+    static constexpr int kConnectionPanel = 0;
+    static constexpr int kSendingPanel = 1;
+
+    static constexpr int kSendIntervalMs = 100;
+    static constexpr int kDisconnectCheckMs = 1000;
+    // An idle connection is closed this long after the last send.
+    static constexpr qint64 kIdleMs = 5000;
+    static constexpr quint16 kDefaultSendDelayMs = 800;
+
+    // Figures of the receiver, for the benchmark and the fuzzer.
+    struct ReceiverStats {
+        qint64 dataEvents = 0;
+        qint64 framesCut = 0;
+        qint64 busyNs = 0; // all data events together (a nested one also counts in its outer one)
+        qint64 longestDataEventNs = 0; // one data event including its hand-overs
+    };
+
+    using DisplayHandler = std::function<void(const Bytes& frame)>;
+
+    explicit AmpLink(QObject* parent = nullptr);
+    ~AmpLink() override;
+
+    // Where the amplifier is; used by the next connection attempt.
+    void setAddress(const QString& ip, const QString& port);
+    QString IPZesilovace() const { return ip_; }
+    QString PortZesilovace() const { return port_; }
+
+    // How long a queued frame must rest unchanged before it is sent.
+    void setSendDelay(quint16 ms) { delayMs_ = ms; }
+    quint16 sendDelay() const { return delayMs_; }
+
+    // Queues a frame (see SendQueue::AddSendPaket) and opens the connection
+    // when it is closed. False when no new slot was taken: the frame replaced
+    // queued ones, the queue is full, or the error latch is set (the frame is
+    // then refused and nothing else happens).
+    bool AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
+                      const Bytes& mergeKey = {});
+    bool send(const Command& command);
+
+    // The signature counter every command builder shares.
+    SignatureCounter& signature() { return signature_; }
+
+    // Called by the receiver for every answer with acknowledge code 0 and at
+    // least one data byte whose signature byte is the given one, with the whole
+    // frame. The handler may run a nested event loop, queue frames, and set or
+    // clear handlers (its own included); it must not delete the link (use
+    // deleteLater). An exception it throws ends its display only.
+    void setDisplayHandler(std::uint8_t signature, DisplayHandler handler);
+    void clearDisplayHandler(std::uint8_t signature);
+
+    // Closes the connection when it has been idle for kIdleMs since the last
+    // send, or has carried no send yet. Runs every second once a connection
+    // was asked for; the owner calls it once more when it ends.
+    void DisconnTimerTimer();
+
+    // Sets the error latch: from now on every frame is refused and no
+    // connection is attempted. Bound to the socket's proxy errors.
+    void CliSocketSocksError();
+    bool ChybaTcp() const { return chybaTcp_; }
+
+    // Panel 0: "Odpojeno", "Připojuji..." or "Připojeno <ip>:<port>";
+    // panel 1: "Odesílám data" or empty. Other panels: empty.
+    QString statusText(int panel) const;
+
+    bool isConnected() const;
+    const SendQueue& queue() const { return queue_; }
+    std::size_t receiveBufferSize() const { return receive_.size(); }
+    const ReceiverStats& receiverStats() const { return stats_; }
+    void resetReceiverStats() { stats_ = {}; }
+    qint64 connectionAttempts() const { return attempts_; }
+
+Q_SIGNALS:
+    // Emitted only when a panel's text actually changes.
+    void statusTextChanged(int panel, const QString& text);
+
+private:
+    qint64 now() const { return clock_.elapsed(); }
+    bool isConnecting() const;
+    QString connectedText() const;
+    void setStatusText(int panel, const QString& text);
+    void updateSendTimer();
+
+    void Pripoj();
+    void SendTimerTimer();
+    void SendTcpPacket(const Bytes& paket);
+    void CliSocketDataAvailable();
+    void onSocketError(QAbstractSocket::SocketError error);
+    void handleAnswer(const Bytes& frame);
+
+    QTcpSocket socket_;
+    QTimer sendTimer_;
+    QTimer disconnTimer_;
+    QElapsedTimer clock_;
+
+    SendQueue queue_;
+    ReceiveBuffer receive_;
+    SignatureCounter signature_;
+    std::array<DisplayHandler, 256> handlers_;
+
+    QString ip_;
+    QString port_;
+    quint16 delayMs_ = kDefaultSendDelayMs;
+    bool chybaTcp_ = false;
+    qint64 odpojZpozdeni_ = std::numeric_limits<qint64>::min(); // no send yet: long past
+    std::array<QString, 2> status_;
+    ReceiverStats stats_;
+    qint64 attempts_ = 0;
+    bool continuationQueued_ = false;
+};
+
+} // namespace orfa::link

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+
+namespace orfa::panel {
+
+class PanelSlider;
+
+// Input box k (1..5): gain and the five equaliser bands of sources 2k-1 and 2k.
+class InputBox : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int kBands = 5;
+
+    InputBox(int box, QWidget* parent = nullptr);
+
+    int box() const { return box_; }
+    // 0 = gain, 1..5 = bands 60 Hz .. 10 kHz.
+    PanelSlider* slider(int index) const { return sliders_.at(static_cast<std::size_t>(index)); }
+    // 1..5, the labels under the band sliders.
+    QLabel* bandLabel(int band) const { return bandLabels_.at(static_cast<std::size_t>(band - 1)); }
+
+private:
+    int box_;
+    std::array<PanelSlider*, kBands + 1> sliders_{};
+    std::array<QLabel*, kBands> bandLabels_{};
+};
+
+} // namespace orfa::panel

@@ -1,0 +1,89 @@
+#include "panel/OutputStrip.h"
+
+#include "panel/PanelSlider.h"
+#include "panel/Tag.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orfa::panel {
+namespace {
+
+constexpr std::array<const char16_t*, OutputStrip::kSources> kInitialCaptions = {
+    u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8.Rádio L", u"9. Rádio R", u"10. Mikrofon"};
+
+constexpr int kSliderColumnWidth = 44;
+
+} // namespace
+
+OutputStrip::OutputStrip(int output, QWidget* parent)
+    : QWidget(parent)
+    , output_(output) {
+    const int tag = output - 1;
+    group_ = new QGroupBox(QStringLiteral("Výstup 1"), this);
+    group_->setAccessibleName(QStringLiteral("Zdroj výstupu %1").arg(output));
+    setTag(group_, tag);
+    buttonGroup_ = new QButtonGroup(this);
+    auto* items = new QVBoxLayout(group_);
+    items->setSpacing(1);
+    items->setContentsMargins(6, 4, kSliderColumnWidth, 4);
+    for (int source = 1; source <= kSources; ++source) {
+        auto* button = new QRadioButton(
+            QString::fromUtf16(kInitialCaptions.at(static_cast<std::size_t>(source - 1))), group_);
+        button->setAccessibleName(QStringLiteral("Zdroj %1 výstupu %2").arg(source).arg(output));
+        buttons_.at(static_cast<std::size_t>(source - 1)) = button;
+        buttonGroup_->addButton(button, source);
+        items->addWidget(button);
+    }
+
+    slider_ = new PanelSlider(0, 79, 5, this);
+    slider_->setTickPosition(QSlider::TicksRight);
+    slider_->setTickInterval(4);
+    slider_->setAccessibleName(QStringLiteral("Hlasitost výstupu %1").arg(output));
+    setTag(slider_, tag);
+
+    mute_ = new QCheckBox(this);
+    mute_->setAccessibleName(QStringLiteral("Ztlumit výstup %1").arg(output));
+    mute_->setToolTip(QStringLiteral("Ztlumit"));
+    setTag(mute_, tag);
+
+    // The slider shares the group's cell and stands on its right-hand margin.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    grid->addWidget(group_, 0, 0);
+    auto* sliderColumn = new QVBoxLayout;
+    sliderColumn->setContentsMargins(0, 18, 6, 6);
+    sliderColumn->addWidget(slider_, 1, Qt::AlignHCenter);
+    grid->addLayout(sliderColumn, 0, 0, Qt::AlignRight);
+    grid->addWidget(mute_, 1, 0, Qt::AlignRight);
+    mute_->setContentsMargins(0, 0, kSliderColumnWidth / 2 - 8, 0);
+
+    connect(buttonGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            Q_EMIT sourceSelected(id);
+    });
+}
+
+int OutputStrip::selectedSource() const {
+    const int id = buttonGroup_->checkedId();
+    return id < 0 ? 0 : id;
+}
+
+void OutputStrip::selectSource(int source) {
+    if (source >= 1 && source <= kSources) {
+        buttons_.at(static_cast<std::size_t>(source - 1))->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = buttonGroup_->checkedButton()) {
+        buttonGroup_->setExclusive(false);
+        checked->setChecked(false);
+        buttonGroup_->setExclusive(true);
+    }
+}
+
+} // namespace orfa::panel

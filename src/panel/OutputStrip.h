@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace orfa::panel {
+
+class PanelSlider;
+
+// Output strip n (1..16): the source group (ten items, one per source), the
+// level slider inside the group's frame, and the mute check box below it.
+//
+// The slider and the check box are not children of the group box: a disabled
+// group must not disable the level, which follows rights of its own. They are
+// laid over the free right-hand part of the group's frame instead.
+class OutputStrip : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSources = 10;
+
+    OutputStrip(int output, QWidget* parent = nullptr);
+
+    int output() const { return output_; }
+    QGroupBox* sourceGroup() const { return group_; }
+    // 1..10
+    QRadioButton* sourceButton(int source) const {
+        return buttons_.at(static_cast<std::size_t>(source - 1));
+    }
+    PanelSlider* levelSlider() const { return slider_; }
+    QCheckBox* muteBox() const { return mute_; }
+
+    // 1..10, or 0 when no item is selected.
+    int selectedSource() const;
+    // Selects item s (1..10); any other value leaves no item selected.
+    void selectSource(int source);
+
+Q_SIGNALS:
+    // An item became selected, by the user or by code.
+    void sourceSelected(int source);
+
+private:
+    int output_;
+    QGroupBox* group_ = nullptr;
+    QButtonGroup* buttonGroup_ = nullptr;
+    std::array<QRadioButton*, kSources> buttons_{};
+    PanelSlider* slider_ = nullptr;
+    QCheckBox* mute_ = nullptr;
+};
+
+} // namespace orfa::panel

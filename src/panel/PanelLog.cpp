@@ -1,0 +1,3 @@
+#include "panel/PanelLog.h"
+
+Q_LOGGING_CATEGORY(lcPanel, "orfa.panel", QtWarningMsg)

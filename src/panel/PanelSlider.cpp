@@ -1,0 +1,41 @@
+#include "panel/PanelSlider.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+namespace orfa::panel {
+
+PanelSlider::PanelSlider(int minimum, int maximum, int position, QWidget* parent)
+    : QSlider(Qt::Vertical, parent) {
+    setRange(minimum, maximum);
+    setValue(position);
+    setInvertedAppearance(true);
+    setInvertedControls(true);
+    setPageStep(qMax(1, (maximum - minimum) / 10));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PanelSlider::setMark(int value) {
+    mark_ = value;
+    update();
+}
+
+void PanelSlider::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    if (mark_ < minimum() || mark_ > maximum())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect handle =
+        style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const int span = height() - handle.height();
+    const int y = handle.height() / 2 +
+                  QStyle::sliderPositionFromValue(minimum(), maximum(), mark_, span, true);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(0, y, 4, y);
+    painter.drawLine(width() - 5, y, width() - 1, y);
+}
+
+} // namespace orfa::panel

@@ -1,0 +1,38 @@
+#include "panel/RadioBox.h"
+
+#include "panel/Tag.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orfa::panel {
+
+RadioBox::RadioBox(QWidget* parent)
+    : QGroupBox(QStringLiteral("Rádio"), parent) {
+    auto* grid = new QGridLayout(this);
+    frequency_ = new QLabel(QStringLiteral("---.- MHz"), this);
+    frequency_->setObjectName(QStringLiteral("RadioMhzCaption"));
+    frequency_->setAccessibleName(QStringLiteral("Naladěná frekvence rádia"));
+    frequency_->setAlignment(Qt::AlignCenter);
+    QFont font = frequency_->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    frequency_->setFont(font);
+    grid->addWidget(frequency_, 0, 0, 1, 3);
+
+    for (int memory = 1; memory <= kMemories; ++memory) {
+        auto* button = new QPushButton(QString::number(memory), this);
+        button->setObjectName(QStringLiteral("Radio%1MemButt").arg(memory));
+        button->setFlat(true);
+        button->setAccessibleName(QStringLiteral("Paměť rádia %1").arg(memory));
+        button->setMinimumHeight(28);
+        setTag(button, memory);
+        buttons_.at(static_cast<std::size_t>(memory - 1)) = button;
+        const int column = (memory - 1) / 3;
+        const int row = (memory - 1) % 3;
+        grid->addWidget(button, row + 1, column);
+    }
+}
+
+} // namespace orfa::panel

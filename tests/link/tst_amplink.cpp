@@ -1,0 +1,446 @@
+#include "link/AmpLink.h"
+
+#include "sim/AmpSimulator.h"
+#include "spinel/Spinel.h"
+
+#include <QSet>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+using orfa::link::AmpLink;
+using orfa::link::Bytes;
+using orfa::sim::AmpSimulator;
+
+namespace {
+
+constexpr int kDelayMs = 50;
+
+Bytes frame(std::uint8_t signature, std::uint8_t instruction, const Bytes& data = {}) {
+    return orfa::spinel::SpinelMake('a', 1, signature, instruction, data);
+}
+
+// A request carries its own code as signature.
+Bytes request(std::uint8_t code, const Bytes& data = {}) {
+    return frame(code, code, data);
+}
+
+Bytes numberList(std::uint8_t count) {
+    Bytes list;
+    for (std::uint8_t n = 1; n <= count; ++n)
+        list.push_back(n);
+    return list;
+}
+
+QByteArray qbytes(const Bytes& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray answer(std::uint8_t signature, const Bytes& data) {
+    return qbytes(frame(signature, 0, data));
+}
+
+QByteArray inputAnswer() {
+    Bytes data;
+    for (std::uint8_t i = 0; i < 30; ++i) {
+        data.push_back(static_cast<std::uint8_t>(((2 * (i / 6) + 1) << 4) | (i % 6 + 1)));
+        data.push_back(i);
+    }
+    return answer(83, data);
+}
+
+} // namespace
+
+class TestAmpLink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void delayBeforeFirstSendAndRestartOnCoalescing();
+    void levelsOfTwoOutputsBothArrive();
+    void headIsSentWhileOtherCommandsKeepComing();
+    void fiveSendsThenDrop();
+    void twentySlotLimit();
+    void unreachableAmplifierKeepsFrames();
+    void idleDisconnectAndReconnect();
+    void connectionWithoutSendIsClosed();
+    void answerRemovesEveryFrameWithItsSignature();
+    void refusedAnswerIsNotShown();
+    void lateAnswerStillHandedOn();
+    void answersInOneWrite();
+    void floodIsReadToTheEnd();
+    void damagedStream_data();
+    void damagedStream();
+    void misbehavingAmplifier_data();
+    void misbehavingAmplifier();
+    void handlerMayReenter();
+    void errorLatch();
+
+private:
+    QList<QByteArray> framesWith(std::uint8_t instruction) const;
+    bool waitForEmptyQueue(int timeoutMs);
+    bool connectLink();
+    void recordAnswers();
+    bool pushPieces(const QList<QByteArray>& pieces);
+
+    std::unique_ptr<AmpSimulator> sim_;
+    std::unique_ptr<AmpLink> link_;
+    QList<int> shown_; // signatures handed to the recording handlers, in order
+};
+
+void TestAmpLink::init() {
+    sim_ = std::make_unique<AmpSimulator>();
+    QVERIFY(sim_->listen(QHostAddress::LocalHost, 0));
+    link_ = std::make_unique<AmpLink>();
+    link_->setAddress(u"127.0.0.1"_s, QString::number(sim_->port()));
+    link_->setSendDelay(kDelayMs);
+    shown_.clear();
+}
+
+void TestAmpLink::cleanup() {
+    link_.reset();
+    sim_.reset();
+}
+
+QList<QByteArray> TestAmpLink::framesWith(std::uint8_t instruction) const {
+    QList<QByteArray> frames;
+    for (const auto& received : sim_->receivedFrames())
+        if (static_cast<std::uint8_t>(received.frame.at(6)) == instruction)
+            frames.append(received.frame);
+    return frames;
+}
+
+bool TestAmpLink::waitForEmptyQueue(int timeoutMs) {
+    return QTest::qWaitFor([this] { return link_->queue().isEmpty(); }, timeoutMs);
+}
+
+// Opens the connection with an answered power request.
+bool TestAmpLink::connectLink() {
+    link_->AddSendPaket(request(171), 171, true);
+    return waitForEmptyQueue(3000) && link_->isConnected();
+}
+
+void TestAmpLink::recordAnswers() {
+    for (int signature = 80; signature <= 83; ++signature)
+        link_->setDisplayHandler(static_cast<std::uint8_t>(signature),
+                                 [this](const Bytes& f) { shown_.append(f[5]); });
+}
+
+// Writes each piece from the simulator and waits until the link has read it.
+bool TestAmpLink::pushPieces(const QList<QByteArray>& pieces) {
+    for (const QByteArray& piece : pieces) {
+        const qint64 events = link_->receiverStats().dataEvents;
+        sim_->sendRaw(piece);
+        if (!QTest::qWaitFor([&] { return link_->receiverStats().dataEvents > events; }, 2000))
+            return false;
+    }
+    return true;
+}
+
+void TestAmpLink::delayBeforeFirstSendAndRestartOnCoalescing() {
+    link_->setSendDelay(300);
+    const qint64 start = sim_->elapsedMs();
+    QVERIFY(link_->AddSendPaket(frame(1, 64, {0x10}), 64, true));
+    QVERIFY(QTest::qWaitFor([&] { return sim_->elapsedMs() >= start + 150; }, 1000));
+    const qint64 second = sim_->elapsedMs();
+    QCOMPARE(link_->queue().slots().front().PocetOpakovani, 0); // not sent yet
+    QVERIFY(!link_->AddSendPaket(frame(2, 64, {0x20}), 64, true));
+    QCOMPARE(link_->queue().PaketyPosition(), 1);
+
+    QVERIFY(waitForEmptyQueue(3000));
+    const QList<QByteArray> sent = framesWith(64);
+    QCOMPARE(sent, QList{qbytes(frame(2, 64, {0x20}))});
+    QVERIFY(sim_->receivedFrames().front().atMs >= second + 300);
+    QCOMPARE(sim_->state().mix.masterVolumeDb, 0x20);
+}
+
+void TestAmpLink::levelsOfTwoOutputsBothArrive() {
+    QVERIFY(link_->AddSendPaket(frame(1, 65, {1, 40}), 65, true, {1}));
+    QVERIFY(link_->AddSendPaket(frame(2, 65, {2, 30}), 65, true, {2}));
+    QVERIFY(!link_->AddSendPaket(frame(3, 65, {1, 45}), 65, true, {1}));
+    QVERIFY(waitForEmptyQueue(3000));
+
+    QCOMPARE(framesWith(65), (QList{qbytes(frame(3, 65, {1, 45})), qbytes(frame(2, 65, {2, 30}))}));
+    QCOMPARE(sim_->state().mix.levels[0], 45);
+    QCOMPARE(sim_->state().mix.levels[1], 30);
+}
+
+void TestAmpLink::headIsSentWhileOtherCommandsKeepComing() {
+    // A dragged slider queues a command every few milliseconds; the send
+    // timer must keep its beat meanwhile.
+    link_->AddSendPaket(frame(1, 66, {1, 2}), 66, false);
+    const qint64 start = sim_->elapsedMs();
+    std::uint8_t volume = 0;
+    while (sim_->elapsedMs() < start + 600 && framesWith(66).isEmpty()) {
+        link_->AddSendPaket(frame(2, 64, {++volume}), 64, true);
+        QTest::qWait(20);
+    }
+    QVERIFY(!framesWith(66).isEmpty());
+    QVERIFY(framesWith(64).isEmpty());
+}
+
+void TestAmpLink::fiveSendsThenDrop() {
+    sim_->faults().silent = true;
+    QSignalSpy status(link_.get(), &AmpLink::statusTextChanged);
+    const qint64 start = sim_->elapsedMs();
+    link_->AddSendPaket(frame(5, 64, {1}), 64, true);
+    link_->AddSendPaket(frame(6, 66, {1, 2}), 66, false);
+    QVERIFY(waitForEmptyQueue(5000));
+
+    const auto& received = sim_->receivedFrames();
+    QCOMPARE(received.size(), std::size_t{10});
+    for (std::size_t i = 0; i < received.size(); ++i)
+        QCOMPARE(received[i].frame, qbytes(i < 5 ? frame(5, 64, {1}) : frame(6, 66, {1, 2})));
+    QVERIFY(received.front().atMs >= start + kDelayMs);
+    QVERIFY(received[4].atMs - received[0].atMs >= 300); // one per tick of 100 ms
+
+    QVERIFY(status.contains(QVariantList{AmpLink::kSendingPanel, u"Odesílám data"_s}));
+    QVERIFY(
+        QTest::qWaitFor([&] { return link_->statusText(AmpLink::kSendingPanel).isEmpty(); }, 1000));
+}
+
+void TestAmpLink::twentySlotLimit() {
+    link_->setSendDelay(0);
+    for (std::uint8_t i = 0; i < 20; ++i)
+        QVERIFY(
+            link_->AddSendPaket(frame(static_cast<std::uint8_t>(i + 1), 66, {1, i}), 66, false));
+    const Bytes refused = frame(30, 66, {2, 2});
+    QVERIFY(!link_->AddSendPaket(refused, 66, false));
+    QVERIFY(waitForEmptyQueue(10000));
+
+    const QList<QByteArray> sent = framesWith(66);
+    QVERIFY(!sent.contains(qbytes(refused)));
+    QCOMPARE(QSet<QByteArray>(sent.begin(), sent.end()).size(), 20);
+    QCOMPARE(sent.front(), qbytes(frame(1, 66, {1, 0})));
+    QCOMPARE(sent.back(), qbytes(frame(20, 66, {1, 19})));
+}
+
+void TestAmpLink::unreachableAmplifierKeepsFrames() {
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    link_->setAddress(u"127.0.0.1"_s, QString::number(port));
+    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
+    link_->AddSendPaket(frame(2, 66, {1, 2}), 66, false);
+    QVERIFY(QTest::qWaitFor([&] { return link_->connectionAttempts() >= 8; }, 5000));
+    QCOMPARE(link_->queue().PaketyPosition(), 2);
+    QCOMPARE(link_->queue().slots().front().PocetOpakovani, 0);
+
+    AmpSimulator late;
+    QVERIFY(late.listen(QHostAddress::LocalHost, port));
+    QVERIFY(waitForEmptyQueue(5000));
+    QCOMPARE(late.receivedFrames().size(), std::size_t{2});
+    QCOMPARE(late.receivedFrames()[1].frame, qbytes(frame(2, 66, {1, 2})));
+}
+
+void TestAmpLink::idleDisconnectAndReconnect() {
+    const QString connected = u"Připojeno 127.0.0.1:"_s + QString::number(sim_->port());
+    QCOMPARE(link_->statusText(AmpLink::kConnectionPanel), u"Odpojeno"_s);
+    QVERIFY(connectLink());
+    QCOMPARE(link_->statusText(AmpLink::kConnectionPanel), connected);
+
+    QSignalSpy closed(sim_.get(), &AmpSimulator::clientDisconnected);
+    QVERIFY(closed.wait(8000));
+    const qint64 lastSend = sim_->receivedFrames().back().atMs;
+    QVERIFY(sim_->elapsedMs() - lastSend >= 4900);
+    QCOMPARE(link_->statusText(AmpLink::kConnectionPanel), u"Odpojeno"_s);
+
+    QSignalSpy status(link_.get(), &AmpLink::statusTextChanged);
+    QVERIFY(connectLink());
+    QCOMPARE(sim_->connectionsAccepted(), 2);
+    QCOMPARE(status.last(), (QVariantList{AmpLink::kConnectionPanel, connected}));
+}
+
+void TestAmpLink::connectionWithoutSendIsClosed() {
+    link_->setSendDelay(1500);
+    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
+    QSignalSpy closed(sim_.get(), &AmpSimulator::clientDisconnected);
+    QVERIFY(closed.wait(3000));
+    QVERIFY(sim_->receivedFrames().empty());
+
+    QVERIFY(waitForEmptyQueue(5000)); // the send timer connects again
+    QCOMPARE(sim_->receivedFrames().size(), std::size_t{1});
+    QVERIFY(sim_->connectionsAccepted() >= 2);
+}
+
+void TestAmpLink::answerRemovesEveryFrameWithItsSignature() {
+    link_->AddSendPaket(frame(0x10, 64, {5}), 64, true);
+    link_->AddSendPaket(frame(0x10, 66, {3, 4}), 66, false);
+    link_->AddSendPaket(frame(0x11, 66, {3, 5}), 66, false);
+    QVERIFY(waitForEmptyQueue(3000));
+
+    QVERIFY(!framesWith(64).isEmpty());
+    QCOMPARE(framesWith(66), QList{qbytes(frame(0x11, 66, {3, 5}))});
+}
+
+void TestAmpLink::refusedAnswerIsNotShown() {
+    recordAnswers();
+    sim_->faults().ackCode = 3;
+    link_->AddSendPaket(request(80), 80, true);
+    QVERIFY(waitForEmptyQueue(3000));
+    QVERIFY(framesWith(80).size() <= 2); // removed by the answer, not repeated five times
+    QVERIFY(shown_.isEmpty());
+}
+
+void TestAmpLink::lateAnswerStillHandedOn() {
+    sim_->faults().answerDelayMs = 900;
+    bool queueEmptyWhenShown = false;
+    link_->setDisplayHandler(80, [&](const Bytes& f) {
+        queueEmptyWhenShown = link_->queue().isEmpty();
+        shown_.append(f[7]);
+    });
+    sim_->state().mix.masterVolumeDb = -70;
+    link_->AddSendPaket(request(80), 80, true);
+    QVERIFY(QTest::qWaitFor([&] { return !shown_.isEmpty(); }, 4000));
+    QVERIFY(queueEmptyWhenShown);
+    QCOMPARE(framesWith(80).size(), 5);
+    QCOMPARE(shown_.front(), 0xC6);
+}
+
+void TestAmpLink::answersInOneWrite() {
+    QVERIFY(connectLink());
+    recordAnswers();
+    sim_->faults().silent = true;
+    link_->AddSendPaket(frame(0x20, 64, {1}), 64, true);
+    link_->AddSendPaket(frame(0x21, 66, {1, 1}), 66, false);
+    QVERIFY(QTest::qWaitFor([&] { return !sim_->receivedFrames().empty(); }, 3000));
+
+    QVERIFY(pushPieces({answer(0x20, {}) + answer(0x21, {}) + answer(81, {1, 5}) +
+                        answer(82, {1, 2}) + inputAnswer()}));
+    QVERIFY(link_->queue().isEmpty());
+    QCOMPARE(shown_, (QList{81, 82, 83}));
+}
+
+void TestAmpLink::floodIsReadToTheEnd() {
+    QVERIFY(connectLink());
+    QList<int> levels;
+    link_->setDisplayHandler(81, [&](const Bytes& f) { levels.append(f[8]); });
+    QByteArray flood;
+    for (int i = 0; i < 3000; ++i)
+        flood += answer(81, {1, static_cast<std::uint8_t>(i % 80)});
+    sim_->sendRaw(flood); // far more than one data event reads
+    QVERIFY(QTest::qWaitFor([&] { return levels.size() == 3000; }, 10000));
+    for (int i = 0; i < 3000; ++i)
+        QCOMPARE(levels[i], i % 80);
+}
+
+void TestAmpLink::damagedStream_data() {
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QList<int>>("shown");
+
+    const QByteArray a = answer(81, {1, 5});
+    const QByteArray b = answer(82, {1, 2});
+    QByteArray noCr = answer(80, {1});
+    noCr.back() = '!';
+    QList<QByteArray> bytewise;
+    for (char c : inputAnswer())
+        bytewise.append(QByteArray(1, c));
+
+    QTest::newRow("garbage") << QList{"\x01\x02zz" + a + "*q\r" + b} << QList{81, 82};
+    QTest::newRow("malformed") << QList{noCr + a} << QList{81};
+    QTest::newRow("impossible length") << QList{"*a\xff\xff" + a} << QList{81};
+    QTest::newRow("partial then rest")
+        << QList{a.left(5), a.mid(5) + b.left(1), b.mid(1)} << QList{81, 82};
+    QTest::newRow("longest answer split after 60")
+        << QList{inputAnswer().left(60), inputAnswer().mid(60)} << QList{83};
+    QTest::newRow("byte by byte") << bytewise << QList{83};
+    QTest::newRow("refused and data-less answers")
+        << QList{qbytes(frame(81, 4, {1, 1})) + answer(82, {}) + b} << QList{82};
+}
+
+void TestAmpLink::damagedStream() {
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QList<int>, shown);
+
+    QVERIFY(connectLink());
+    recordAnswers();
+    QVERIFY(pushPieces(pieces));
+    QCOMPARE(shown_, shown);
+    QCOMPARE(link_->receiveBufferSize(), std::size_t{0});
+}
+
+void TestAmpLink::misbehavingAmplifier_data() {
+    QTest::addColumn<bool>("garbage");
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<bool>("drop");
+
+    QTest::newRow("garbage before answers") << true << false << false;
+    QTest::newRow("split answers") << false << true << false;
+    QTest::newRow("drops after each answer") << false << false << true;
+    QTest::newRow("all of it") << true << true << true;
+}
+
+void TestAmpLink::misbehavingAmplifier() {
+    QFETCH(bool, garbage);
+    QFETCH(bool, split);
+    QFETCH(bool, drop);
+
+    sim_->faults().garbageBeforeAnswer = garbage;
+    sim_->faults().splitAnswers = split;
+    sim_->faults().dropAfterAnswer = drop;
+    Bytes levels;
+    recordAnswers();
+    link_->setDisplayHandler(81, [&](const Bytes& f) {
+        levels = f;
+        shown_.append(81);
+    });
+    link_->AddSendPaket(request(81, numberList(16)), 81, true);
+    link_->AddSendPaket(request(83, {0x11, 0x12}), 83, true);
+    QVERIFY(QTest::qWaitFor([&] { return shown_.size() == 2; }, 5000));
+    QCOMPARE(shown_, (QList{81, 83}));
+    QCOMPARE(levels.size(), std::size_t{9 + 32});
+}
+
+void TestAmpLink::handlerMayReenter() {
+    QVERIFY(connectLink());
+    recordAnswers();
+    int calls = 0;
+    QTest::ignoreMessage(QtWarningMsg, "display of answer 81 failed: display failed");
+    // The capture lives in the handler's own storage, which clearing frees.
+    const auto request80 = std::make_shared<Bytes>(request(80));
+    link_->setDisplayHandler(81, [this, &calls, request80](const Bytes&) {
+        ++calls;
+        link_->clearDisplayHandler(81);
+        link_->AddSendPaket(*request80, 80, true);
+        // A nested event loop, as a display that lets pending events run.
+        QTest::qWait(2 * AmpLink::kSendIntervalMs);
+        throw std::runtime_error("display failed");
+    });
+    QVERIFY(pushPieces({answer(81, {1, 5}) + answer(82, {1, 2})}));
+    QVERIFY(pushPieces({answer(81, {1, 5})}));
+    QCOMPARE(calls, 1);
+    QVERIFY(QTest::qWaitFor([&] { return shown_.contains(80); }, 3000));
+    QCOMPARE(shown_.first(), 82);
+}
+
+void TestAmpLink::errorLatch() {
+    link_->setSendDelay(200);
+    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
+    QVERIFY(QTest::qWaitFor([&] { return link_->isConnected(); }, 2000));
+    link_->CliSocketSocksError();
+    QVERIFY(link_->ChybaTcp());
+    QVERIFY(!link_->AddSendPaket(frame(2, 66, {1, 1}), 66, false));
+    QCOMPARE(link_->queue().PaketyPosition(), 1);
+    QVERIFY(waitForEmptyQueue(3000)); // a frame queued before is still sent
+    QCOMPARE(sim_->receivedFrames().size(), std::size_t{1});
+
+    AmpLink latched;
+    latched.setAddress(u"127.0.0.1"_s, QString::number(sim_->port()));
+    latched.CliSocketSocksError();
+    QVERIFY(!latched.AddSendPaket(frame(3, 64, {1}), 64, true));
+    QVERIFY(latched.queue().isEmpty());
+    QCOMPARE(latched.connectionAttempts(), 0);
+}
+
+QTEST_MAIN(TestAmpLink)
+#include "tst_amplink.moc"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/DataModule.h"
+#include "panel/OrfaForm.h"
+#include "sim/AmpSimulator.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+// A panel against the simulator on loopback: a settings directory of its
+// own, the data module and the main window, as the program creates them.
+class PanelRig {
+public:
+    // settingsLines: extra lines of section [Orfa].
+    explicit PanelRig(const QStringList& settingsLines = {});
+
+    // Creates the data module and the window (again, after closeWindow()).
+    void create();
+    // Shows the window and waits for the start-up sequence to finish.
+    bool start();
+    void closeWindow();
+
+    orfa::sim::AmpSimulator& sim() { return sim_; }
+    orfa::data::DataModule& data() { return *data_; }
+    orfa::panel::OrfaForm& form() { return *form_; }
+    QString settingsPath() const;
+    QString settingsText() const;
+    // The power panel of the status bar.
+    QString statusBarText() const;
+
+    // Instruction codes of the frames the simulator received, in order.
+    std::vector<int> receivedInstructions() const;
+    // Waits until the simulator has received at least count frames.
+    bool waitForFrames(std::size_t count, int timeoutMs = 5000);
+    // Waits until the link's queue is empty and nothing is in flight.
+    bool waitForIdleQueue(int timeoutMs = 5000);
+
+private:
+    QTemporaryDir dir_;
+    orfa::sim::AmpSimulator sim_;
+    std::unique_ptr<orfa::data::DataModule> data_;
+    std::unique_ptr<orfa::panel::OrfaForm> form_;
+};
