@@ -51,6 +51,10 @@ Command buildSetOutputLevels(SignatureCounter& signature, const std::vector<Outp
         data.push_back(outputs.back());
         data.push_back(static_cast<std::uint8_t>(std::clamp(level.value, 0, kOutputLevelMax)));
     }
+    // The set of outputs, not their order: every run of a group's level change
+    // (the moved output first, then the members) must replace the previous one.
+    std::sort(outputs.begin(), outputs.end());
+    outputs.erase(std::unique(outputs.begin(), outputs.end()), outputs.end());
     return setting(signature, kSetOutputLevels, data, true, std::move(outputs));
 }
 

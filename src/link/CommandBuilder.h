@@ -23,7 +23,8 @@ namespace orfa::link {
 
 // 64: master volume at slider position 0..159 (80 - position dB).
 Command buildSetMasterVolume(SignatureCounter& signature, int position);
-// 65: (output, level 0..79) pairs in the given order; merge key: the outputs.
+// 65: (output, level 0..79) pairs in the given order; merge key: the set of
+// outputs addressed (ascending, each once).
 Command buildSetOutputLevels(SignatureCounter& signature, const std::vector<OutputValue>& levels);
 // 66: source 1..10 of output 1..16; never coalesced.
 Command buildSetOutputSource(SignatureCounter& signature, int output, int source);

@@ -4,9 +4,11 @@
 #include "config/SettingsKeys.h"
 #include "data/DataModule.h"
 #include "link/AnswerDecoder.h"
+#include "link/CommandBuilder.h"
 #include "link/Instructions.h"
 #include "panel/AboutBox.h"
 #include "panel/AppIcon.h"
+#include "panel/ControlActions.h"
 #include "panel/InputsPage.h"
 #include "panel/OutputsPage.h"
 #include "panel/PanelEnabling.h"
@@ -77,6 +79,8 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     setStatusBar(statusBar_);
 
     display_ = std::make_unique<AnswerDisplay>(model_, *volTrackBar_, *radioMhzCaption());
+    actions_ = new ControlActions(model_, data_.link(), requests_, this);
+    actions_->attach(*inputsPage_, *outputPages_[0], *outputPages_[1], *volTrackBar_);
     buildMenus();
     buildTray();
     registerDisplayHandlers();
@@ -87,7 +91,7 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     connect(&link, &link::AmpLink::statusTextChanged, this,
             [this](int panel, const QString& text) { statusBar_->setPanelText(panel, text); });
     connect(pages_, &QTabWidget::currentChanged, this, &OrfaForm::pageChanged);
-    connect(statusBar_, &PowerStatusBar::doubleClicked, this, &OrfaForm::powerToggleRequested);
+    connect(statusBar_, &PowerStatusBar::doubleClicked, this, &OrfaForm::StatusBar1DblClick);
 
     setFixedSize(sizeHint());
 }
@@ -108,7 +112,7 @@ void OrfaForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
     powerAction_ = file->addAction(QStringLiteral("&Zapnutý zesilovač"));
     powerAction_->setCheckable(true);
-    connect(powerAction_, &QAction::triggered, this, &OrfaForm::powerToggleRequested);
+    connect(powerAction_, &QAction::triggered, this, &OrfaForm::Zapnutzesilova1Click);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("&Konec")), &QAction::triggered, this,
             &OrfaForm::Konec1Click);
@@ -118,14 +122,13 @@ void OrfaForm::buildMenus() {
         QAction* activate = presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset));
         setTag(activate, preset);
         connect(activate, &QAction::triggered, this,
-                [this, preset] { Q_EMIT presetActivationRequested(preset); });
+                [this, preset] { actions_->Aktivovat81Click(preset); });
     }
     storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
     for (int preset = 1; preset <= 8; ++preset) {
         QAction* store = storeMenu_->addAction(QStringLiteral("P%1").arg(preset));
         setTag(store, preset);
-        connect(store, &QAction::triggered, this,
-                [this, preset] { Q_EMIT presetStoreRequested(preset); });
+        connect(store, &QAction::triggered, this, [this, preset] { actions_->P81Click(preset); });
     }
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
@@ -291,6 +294,19 @@ void OrfaForm::ZobrazZapnutoVypnuto(const spinel::Bytes& frame) {
     case link::PowerState::Unknown:
         break;
     }
+}
+
+void OrfaForm::StatusBar1DblClick() {
+    const bool switchOff =
+        statusBar_->panelText(PowerStatusBar::kPowerPanel) == QStringLiteral("Zapnuto");
+    link::AmpLink& link = data_.link();
+    link.send(link::buildSetPower(link.signature(), !switchOff));
+    statusBar_->setPanelText(PowerStatusBar::kPowerPanel,
+                             switchOff ? QStringLiteral("Vypnuto") : QStringLiteral("Zapnuto"));
+    powerAction_->setChecked(!switchOff);
+    data_.ZapnutyZesilovac = !switchOff;
+    ZakazVsechnyOvladaciPrvky();
+    PovolOvladaciPrvkyPodleNastaveni();
 }
 
 void OrfaForm::Konec1Click() {

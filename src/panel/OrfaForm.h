@@ -22,6 +22,7 @@ class DataModule;
 
 namespace orfa::panel {
 
+class ControlActions;
 class InputsPage;
 class OutputsPage;
 class PanelSlider;
@@ -65,6 +66,12 @@ public:
 
     void ZobrazZapnutoVypnuto(const spinel::Bytes& frame);
 
+    // The power toggle: switches the amplifier off when the status bar says
+    // "Zapnuto", on otherwise, and enables the controls accordingly.
+    void StatusBar1DblClick();
+    void Zapnutzesilova1Click() { StatusBar1DblClick(); }
+    ControlActions& actions() { return *actions_; }
+
     void Konec1Click();
     void Oprogramu1Click();
     void Monosti1Click();
@@ -77,10 +84,6 @@ public:
 Q_SIGNALS:
     // The start-up sequence has finished.
     void started();
-    // The operator's intents that the control actions carry out.
-    void powerToggleRequested();
-    void presetActivationRequested(int preset);
-    void presetStoreRequested(int preset);
     // "&Možnosti..." with the right to use it: the settings dialog runs now.
     void settingsRequested();
 
@@ -114,6 +117,7 @@ private:
     QMenu* storeMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     AmpRequests requests_;
+    ControlActions* actions_ = nullptr;
     std::unique_ptr<AnswerDisplay> display_;
 
     bool shownOnce_ = false;

@@ -47,7 +47,11 @@ private Q_SLOTS:
         QTest::newRow("65 levels") << Builder([](S& s) {
             return buildSetOutputLevels(s, {{3, 40}, {1, 40}, {5, 79}});
         }) << 65 << QByteArray::fromHex("0328 0128 054f")
-                                   << true << QByteArray::fromHex("030105");
+                                   << true << QByteArray::fromHex("010305");
+        QTest::newRow("65 group run") << Builder([](S& s) {
+            return buildSetOutputLevels(s, {{3, 40}, {1, 40}, {3, 40}, {5, 40}});
+        }) << 65 << QByteArray::fromHex("0328 0128 0328 0528")
+                                      << true << QByteArray::fromHex("010305");
         QTest::newRow("65 level clamped") << Builder([](S& s) {
             return buildSetOutputLevels(s, {{2, 90}});
         }) << 65 << QByteArray::fromHex("024f")

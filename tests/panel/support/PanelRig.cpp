@@ -63,3 +63,12 @@ bool PanelRig::waitForIdleQueue(int timeoutMs) {
 QString PanelRig::statusBarText() const {
     return form_->statusBar1()->panelText(orfa::panel::PowerStatusBar::kPowerPanel);
 }
+
+std::vector<QByteArray> PanelRig::receivedData(int instruction) const {
+    std::vector<QByteArray> data;
+    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames()) {
+        if (f.frame.size() >= 9 && static_cast<unsigned char>(f.frame.at(6)) == instruction)
+            data.push_back(f.frame.mid(7, f.frame.size() - 9));
+    }
+    return data;
+}

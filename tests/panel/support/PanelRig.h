@@ -31,6 +31,8 @@ public:
     // The power panel of the status bar.
     QString statusBarText() const;
 
+    // Data bytes of the frames with this instruction that the simulator received.
+    std::vector<QByteArray> receivedData(int instruction) const;
     // Instruction codes of the frames the simulator received, in order.
     std::vector<int> receivedInstructions() const;
     // Waits until the simulator has received at least count frames.
