@@ -162,10 +162,14 @@ int main(int argc, char* argv[]) {
     };
     print("steady", steady);
     print("burst", burst);
-    std::printf(
-        "README: bench_receiver: %.0f answers/s decoded and dispatched; longest data event %.2f ms "
-        "(steady) / %.2f ms (bursts of 745 kB)\n",
-        perSecond(steady), ms(steady.stats.longestDataEventNs), ms(burst.stats.longestDataEventNs));
+    const auto mean = [&](const Phase& p) {
+        return ms(p.stats.busyNs / std::max<qint64>(p.stats.dataEvents, 1));
+    };
+    std::printf("README: bench_receiver: %.0f answers/s decoded and dispatched; data event mean "
+                "%.2f ms, longest %.2f ms (steady) / mean %.2f ms, longest %.2f ms (bursts of 745 "
+                "kB)\n",
+                perSecond(steady), mean(steady), ms(steady.stats.longestDataEventNs), mean(burst),
+                ms(burst.stats.longestDataEventNs));
     std::fprintf(stderr, "(checksum %lld)\n", sink);
     return 0;
 }

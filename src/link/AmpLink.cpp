@@ -54,6 +54,10 @@ AmpLink::AmpLink(QObject* parent)
     connect(&socket_, &QAbstractSocket::errorOccurred, this, &AmpLink::onSocketError);
     // Bytes left over from an earlier connection can never complete a frame.
     connect(&socket_, &QAbstractSocket::connected, this, [this] { receive_.clear(); });
+    // The amplifier or the network may end the connection too; the panel must
+    // not go on saying it is connected.
+    connect(&socket_, &QAbstractSocket::disconnected, this,
+            [this] { setStatusText(kConnectionPanel, QStringLiteral("Odpojeno")); });
 }
 
 AmpLink::~AmpLink() {

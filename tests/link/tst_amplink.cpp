@@ -70,9 +70,9 @@ private Q_SLOTS:
     void twentySlotLimit();
     void unreachableAmplifierKeepsFrames();
     void idleDisconnectAndReconnect();
+    void amplifierEndingTheConnectionShows();
     void connectionWithoutSendIsClosed();
     void answerRemovesEveryFrameWithItsSignature();
-    void refusedAnswerIsNotShown();
     void lateAnswerStillHandedOn();
     void answersInOneWrite();
     void floodIsReadToTheEnd();
@@ -261,6 +261,15 @@ void TestAmpLink::idleDisconnectAndReconnect() {
     QCOMPARE(status.last(), (QVariantList{AmpLink::kConnectionPanel, connected}));
 }
 
+void TestAmpLink::amplifierEndingTheConnectionShows() {
+    QVERIFY(connectLink());
+    QSignalSpy status(link_.get(), &AmpLink::statusTextChanged);
+    sim_->dropConnections();
+    QVERIFY(QTest::qWaitFor([&] { return !link_->isConnected(); }, 3000));
+    QCOMPARE(link_->statusText(AmpLink::kConnectionPanel), u"Odpojeno"_s);
+    QVERIFY(status.contains(QVariantList{AmpLink::kConnectionPanel, u"Odpojeno"_s}));
+}
+
 void TestAmpLink::connectionWithoutSendIsClosed() {
     link_->setSendDelay(1500);
     link_->AddSendPaket(frame(1, 64, {1}), 64, true);
@@ -281,15 +290,6 @@ void TestAmpLink::answerRemovesEveryFrameWithItsSignature() {
 
     QVERIFY(!framesWith(64).isEmpty());
     QCOMPARE(framesWith(66), QList{qbytes(frame(0x11, 66, {3, 5}))});
-}
-
-void TestAmpLink::refusedAnswerIsNotShown() {
-    recordAnswers();
-    sim_->faults().ackCode = 3;
-    link_->AddSendPaket(request(80), 80, true);
-    QVERIFY(waitForEmptyQueue(3000));
-    QVERIFY(framesWith(80).size() <= 2); // removed by the answer, not repeated five times
-    QVERIFY(shown_.isEmpty());
 }
 
 void TestAmpLink::lateAnswerStillHandedOn() {
@@ -315,7 +315,8 @@ void TestAmpLink::answersInOneWrite() {
     link_->AddSendPaket(frame(0x21, 66, {1, 1}), 66, false);
     QVERIFY(QTest::qWaitFor([&] { return !sim_->receivedFrames().empty(); }, 3000));
 
-    QVERIFY(pushPieces({answer(0x20, {}) + answer(0x21, {}) + answer(81, {1, 5}) +
+    // A refusal removes its frame as well; it only is not shown.
+    QVERIFY(pushPieces({answer(0x20, {}) + qbytes(frame(0x21, 4, {1})) + answer(81, {1, 5}) +
                         answer(82, {1, 2}) + inputAnswer()}));
     QVERIFY(link_->queue().isEmpty());
     QCOMPARE(shown_, (QList{81, 82, 83}));
