@@ -42,7 +42,7 @@ Sample measure(const QString& program, const QStringList& arguments, const QStri
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("ORFA_CONFIG_DIR"), configDir);
     process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     process.start(program, arguments);

@@ -146,7 +146,8 @@ void OrfaForm::buildTray() {
         if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick)
             Tray1Click();
     });
-    tray_->show();
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        tray_->show();
 }
 
 void OrfaForm::registerDisplayHandlers() {
