@@ -23,15 +23,6 @@ using Frames = std::vector<QByteArray>;
 
 namespace {
 
-QStringList allEnabled() {
-    QStringList lines{QStringLiteral("VstupyRG=1")};
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int n = 1; n <= 16; ++n)
-        lines << QStringLiteral("Vystup%1En=1").arg(n);
-    return lines;
-}
-
 // What a drag with the mouse does to a slider.
 void drag(QSlider* slider, int position) {
     slider->setSliderDown(true);
@@ -65,7 +56,9 @@ private:
 };
 
 void TestActions::init() {
-    rig_ = std::make_unique<PanelRig>(allEnabled() << QStringLiteral("ActivePageOrfaForm=1"));
+    rig_ =
+        std::make_unique<PanelRig>(PanelRig::allEnabled() << QStringLiteral("ActivePageOrfaForm=1")
+                                                          << QStringLiteral("VstupyRG=1"));
     rig_->sim().state().power = true;
     QVERIFY(rig_->start());
     QTRY_VERIFY(rig_->data().ZapnutyZesilovac);

@@ -21,15 +21,6 @@ using namespace orfa;
 
 namespace {
 
-QStringList allEnabled() {
-    QStringList lines;
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int n = 1; n <= 16; ++n)
-        lines << QStringLiteral("Vystup%1En=1").arg(n);
-    return lines;
-}
-
 bool isSettingCommand(int code) {
     return code < 80 || (code >= 160 && code <= 167);
 }
@@ -47,7 +38,7 @@ private Q_SLOTS:
 };
 
 void TestDisplay::outputPageShowsLevelsAndSources() {
-    PanelRig rig(allEnabled() << QStringLiteral("ActivePageOrfaForm=1"));
+    PanelRig rig(PanelRig::allEnabled() << QStringLiteral("ActivePageOrfaForm=1"));
     sim::AmpState& amp = rig.sim().state();
     amp.power = true;
     amp.mix.masterVolumeDb = 10; // position 70
@@ -72,7 +63,7 @@ void TestDisplay::outputPageShowsLevelsAndSources() {
 }
 
 void TestDisplay::inputsPageShowsGainsBandsAndFrequency() {
-    PanelRig rig(allEnabled());
+    PanelRig rig(PanelRig::allEnabled());
     sim::AmpState& amp = rig.sim().state();
     amp.power = true;
     amp.tunedMhz = 87;
@@ -94,7 +85,7 @@ void TestDisplay::inputsPageShowsGainsBandsAndFrequency() {
 }
 
 void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
-    PanelRig rig(allEnabled());
+    PanelRig rig(PanelRig::allEnabled());
     rig.sim().state().power = false;
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
@@ -126,7 +117,7 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
 }
 
 void TestDisplay::enablingFollowsFlagsAndRights() {
-    QStringList settings = allEnabled();
+    QStringList settings = PanelRig::allEnabled();
     settings << QStringLiteral("Vstup3En=0") << QStringLiteral("Vstup4En=1")
              << QStringLiteral("Vstup5En=0") << QStringLiteral("Vstup6En=0")
              << QStringLiteral("Vystup7En=0") << QStringLiteral("Vstup3Nzv=Mikrofon „A“")
@@ -179,7 +170,7 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
 }
 
 void TestDisplay::presetMenusFollowTheirRights() {
-    PanelRig rig(allEnabled());
+    PanelRig rig(PanelRig::allEnabled());
     rig.sim().state().power = true;
     QVERIFY(rig.start());
     QTRY_VERIFY(rig.data().ZapnutyZesilovac);

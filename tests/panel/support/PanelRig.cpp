@@ -45,10 +45,19 @@ QString PanelRig::settingsText() const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+std::vector<QByteArray> PanelRig::receivedCommands() const {
+    std::vector<QByteArray> frames;
+    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames()) {
+        if (frames.empty() || frames.back() != f.frame)
+            frames.push_back(f.frame);
+    }
+    return frames;
+}
+
 std::vector<int> PanelRig::receivedInstructions() const {
     std::vector<int> codes;
-    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames())
-        codes.push_back(f.frame.size() > 6 ? static_cast<unsigned char>(f.frame.at(6)) : -1);
+    for (const QByteArray& frame : receivedCommands())
+        codes.push_back(frame.size() > 6 ? static_cast<unsigned char>(frame.at(6)) : -1);
     return codes;
 }
 
@@ -66,9 +75,18 @@ QString PanelRig::statusBarText() const {
 
 std::vector<QByteArray> PanelRig::receivedData(int instruction) const {
     std::vector<QByteArray> data;
-    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames()) {
-        if (f.frame.size() >= 9 && static_cast<unsigned char>(f.frame.at(6)) == instruction)
-            data.push_back(f.frame.mid(7, f.frame.size() - 9));
+    for (const QByteArray& frame : receivedCommands()) {
+        if (frame.size() >= 9 && static_cast<unsigned char>(frame.at(6)) == instruction)
+            data.push_back(frame.mid(7, frame.size() - 9));
     }
     return data;
+}
+
+QStringList PanelRig::allEnabled() {
+    QStringList lines;
+    for (int i = 1; i <= 10; ++i)
+        lines << QStringLiteral("Vstup%1En=1").arg(i);
+    for (int n = 1; n <= 16; ++n)
+        lines << QStringLiteral("Vystup%1En=1").arg(n);
+    return lines;
 }

@@ -17,6 +17,9 @@ public:
     // settingsLines: extra lines of section [Orfa].
     explicit PanelRig(const QStringList& settingsLines = {});
 
+    // Settings lines that enable every input and output.
+    static QStringList allEnabled();
+
     // Creates the data module and the window (again, after closeWindow()).
     void create();
     // Shows the window and waits for the start-up sequence to finish.
@@ -31,9 +34,12 @@ public:
     // The power panel of the status bar.
     QString statusBarText() const;
 
-    // Data bytes of the frames with this instruction that the simulator received.
+    // The frames the simulator received, a frame repeated because its answer
+    // came late counted once.
+    std::vector<QByteArray> receivedCommands() const;
+    // Data bytes of the commands with this instruction that the simulator received.
     std::vector<QByteArray> receivedData(int instruction) const;
-    // Instruction codes of the frames the simulator received, in order.
+    // Instruction codes of the commands the simulator received, in order.
     std::vector<int> receivedInstructions() const;
     // Waits until the simulator has received at least count frames.
     bool waitForFrames(std::size_t count, int timeoutMs = 5000);
