@@ -1,6 +1,5 @@
 #include "panel/OrfaForm.h"
 
-#include "config/IoNamesFile.h"
 #include "config/SettingsKeys.h"
 #include "data/DataModule.h"
 #include "link/AnswerDecoder.h"
@@ -9,13 +8,16 @@
 #include "panel/AboutBox.h"
 #include "panel/AppIcon.h"
 #include "panel/ControlActions.h"
+#include "panel/DatabaseUnreachableMessage.h"
 #include "panel/InputsPage.h"
+#include "panel/LoginAtStart.h"
 #include "panel/OutputsPage.h"
 #include "panel/PanelEnabling.h"
 #include "panel/PanelSlider.h"
 #include "panel/PowerStatusBar.h"
 #include "panel/RadioBox.h"
 #include "panel/Tag.h"
+#include "settings/RunSettingsDialog.h"
 
 #include "panel/PanelLog.h"
 
@@ -184,10 +186,18 @@ void OrfaForm::FormShow() {
     ukoncitProgram_ = false;
     statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QString());
 
-    data_.NastavVseUzivPrava();
+    if (!data_.databaseError().isEmpty()) {
+        // Never all rights because the login flag could not be read: the
+        // operator gets none and is told why.
+        DatabaseUnreachableMessage::show(this, data_.databaseError(), data_.Reg().filePath());
+    } else if (data_.LoginPoSpusteni) {
+        ukoncitProgram_ = runLoginAtStart(data_, arguments_, this);
+    } else {
+        data_.NastavVseUzivPrava();
+    }
 
     NactiNazvyVstupuAVystupu();
-    pages_->setTabVisible(kOutputs9Page, readSixteenOutputs());
+    pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
 
     int page = data_.Reg().readInteger(config::keys::ActivePageOrfaForm, 0);
     if (page != kInputsPage && (page != kOutputs9Page || !pages_->isTabVisible(kOutputs9Page)))
@@ -211,10 +221,6 @@ void OrfaForm::FormShow() {
     else
         TabSheet1Show();
     Q_EMIT started();
-}
-
-bool OrfaForm::readSixteenOutputs() {
-    return data_.Reg().readInteger(config::keys::VstupyRG, 0) == 1;
 }
 
 void OrfaForm::readTrayOption() {
@@ -253,10 +259,10 @@ void OrfaForm::ZakazVsechnyOvladaciPrvky() {
 }
 
 void OrfaForm::NactiNazvyVstupuAVystupu() {
-    if (data_.UseDB)
-        return; // names from the central database come with the database support
-    applyIoNames(model_, config::readIoNames(data_.Reg()), data_.UzivPrava,
-                 LevelRule::FlagMatrixAndVolume);
+    if (const auto names = data_.readIoNames()) {
+        applyIoNames(model_, *names, data_.UzivPrava,
+                     data_.UseDB ? LevelRule::FlagAndVolume : LevelRule::FlagMatrixAndVolume);
+    }
 }
 
 void OrfaForm::PovolOvladaciPrvkyPodleNastaveni() {
@@ -323,8 +329,9 @@ void OrfaForm::Oprogramu1Click() {
 void OrfaForm::Monosti1Click() {
     if (!users::TUzivPrava::granted(data_.UzivPrava.Administrace))
         return;
-    Q_EMIT settingsRequested();
+    settings::runSettingsDialog(data_, this);
     NactiNazvyVstupuAVystupu();
+    data_.NactiUzivPrava(data_.UzivPrava.Jmeno);
     PovolOvladaciPrvkyPodleNastaveni();
     optionsAction_->setEnabled(users::TUzivPrava::granted(data_.UzivPrava.Administrace));
     requests_.NactiZapnutoVypnuto();

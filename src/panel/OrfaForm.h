@@ -84,8 +84,6 @@ public:
 Q_SIGNALS:
     // The start-up sequence has finished.
     void started();
-    // "&Možnosti..." with the right to use it: the settings dialog runs now.
-    void settingsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,7 +99,6 @@ private:
     void pageChanged(int index);
     void readTrayOption();
     void bringToFront();
-    bool readSixteenOutputs();
 
     data::DataModule& data_;
     QStringList arguments_;

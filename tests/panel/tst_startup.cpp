@@ -1,10 +1,18 @@
 // The main window's start-up: which requests go out in which order, when
 // nothing may be requested, and the page that is remembered between runs.
 #include "link/Instructions.h"
+#include "panel/PanelSlider.h"
 #include "panel/support/PanelRig.h"
+#include "spinel/Spinel.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace orfa;
 using Codes = std::vector<int>;
@@ -20,6 +28,7 @@ private Q_SLOTS:
     void sixteenOutputsShowTheThirdTab();
     void activePageIsRestored();
     void closeHidesToTrayOnlyWhenAsked();
+    void unreachableDatabaseGrantsNothing();
 };
 
 void TestStartup::firstRequestsFollowTheStoredPage_data() {
@@ -124,6 +133,36 @@ void TestStartup::closeHidesToTrayOnlyWhenAsked() {
     PanelRig plain;
     QVERIFY(plain.start());
     QVERIFY(plain.form().close());
+}
+
+void TestStartup::unreachableDatabaseGrantsNothing() {
+    // Port 1 on the loopback: nobody listens, the connection fails at once.
+    PanelRig rig({QStringLiteral("DBChb=1"), QStringLiteral("DBIPE=127.0.0.1"),
+                  QStringLiteral("DBPortE=1"), QStringLiteral("DBCestaE=/tmp/orfa-none.fdb"),
+                  QStringLiteral("DBLoginE=orfa"), QStringLiteral("DBHesloE=heslo"),
+                  QStringLiteral("LoginChb=0")});
+    rig.sim().state().power = true;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->text();
+        box->accept();
+    });
+    QVERIFY(rig.start());
+    QVERIFY(shown.contains(QStringLiteral("DBChb=0")));
+    QVERIFY(shown.contains(rig.settingsPath()));
+    QVERIFY(!rig.data().databaseConnected());
+    QCOMPARE(rig.data().UzivPrava, users::TUzivPrava::noRights());
+    QVERIFY(!rig.form().moznostiAction()->isEnabled());
+    // The amplifier's address lives in the database too, so it is never
+    // reached; even a report that it is on enables nothing.
+    rig.form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
+    QVERIFY(rig.data().ZapnutyZesilovac);
+    QVERIFY(!rig.form().volTrackBar()->isEnabled());
+    QVERIFY(!rig.form().model().Vystup(1).TrackBar->isEnabled());
+    QVERIFY(!rig.form().model().RadioTlac(1)->isEnabled());
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,0 +1,185 @@
+#include "config/Database.h"
+
+#include "config/ConfigLog.h"
+#include "config/DatabaseError.h"
+#include "config/FbInputMessage.h"
+#include "config/FbOutputMessage.h"
+#include "config/FbStatus.h"
+#include "config/Win1250.h"
+
+#include <firebird/Interface.h>
+
+namespace orfa::config {
+namespace {
+
+constexpr int kConnectTimeoutSeconds = 10;
+
+QByteArray encoded(const QString& text, const char* what) {
+    std::optional<QByteArray> bytes = win1250::encode(text);
+    if (!bytes)
+        throw DatabaseError(
+            QStringLiteral("the %1 holds a character the Windows-1250 code page lacks")
+                .arg(QLatin1String(what)));
+    return *bytes;
+}
+
+bool isCommit(const QString& sql) {
+    return sql.trimmed().compare(QLatin1String("commit"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+Database::Database()
+    : master_(Firebird::fb_get_master_interface()) {}
+
+Database::~Database() {
+    DBClose();
+}
+
+bool Database::DBInit(const SettingsFile& reg) {
+    return DBInit(DatabaseLogin::fromSettings(reg));
+}
+
+bool Database::DBInit(const DatabaseLogin& login) {
+    DBClose();
+    lastError_.clear();
+    try {
+        if (login.host.trimmed().isEmpty() || login.path.trimmed().isEmpty())
+            throw DatabaseError(QStringLiteral("the database server or file is not set"));
+        const QByteArray name = encoded(login.databaseName(), "database name");
+        const QByteArray user = encoded(login.user.toUpper(), "user name");
+        const QByteArray password = encoded(login.password.toLower(), "password");
+
+        FbStatus status(master_);
+        FbRef<Firebird::IXpbBuilder> dpb(master_->getUtilInterface()->getXpbBuilder(
+            status.get(), Firebird::IXpbBuilder::DPB, nullptr, 0));
+        dpb->insertString(status.get(), isc_dpb_user_name, user.constData());
+        dpb->insertString(status.get(), isc_dpb_password, password.constData());
+        dpb->insertString(status.get(), isc_dpb_sql_role_name, "3");
+        dpb->insertString(status.get(), isc_dpb_lc_ctype, "WIN1250");
+        // A server that silently drops packets must not freeze the panel for the
+        // client library's default of three minutes.
+        dpb->insertInt(status.get(), isc_dpb_connect_timeout, kConnectTimeoutSeconds);
+        if (!provider_)
+            provider_.reset(master_->getDispatcher());
+        attachment_.reset(provider_->attachDatabase(status.get(), name.constData(),
+                                                    dpb->getBufferLength(status.get()),
+                                                    dpb->getBuffer(status.get())));
+        qCDebug(lcConfig) << "connected to the central database" << login.databaseName();
+        return true;
+    } catch (const Firebird::FbException& error) {
+        lastError_ = FbStatus::errorText(master_, error);
+    } catch (const DatabaseError& error) {
+        lastError_ = error.message();
+    } catch (const std::exception& error) {
+        lastError_ = QString::fromLocal8Bit(error.what());
+    }
+    attachment_.reset();
+    qCDebug(lcConfig) << "cannot connect to the central database" << login.databaseName() << ":"
+                      << lastError_;
+    return false;
+}
+
+void Database::DBClose() {
+    rows_.clear();
+    rollback();
+    if (!attachment_)
+        return;
+    FbStatus status(master_);
+    try {
+        attachment_->detach(status.get());
+        attachment_.forget(); // detach() gave it back
+    } catch (const Firebird::FbException& error) {
+        qCWarning(lcConfig) << "disconnecting:" << FbStatus::errorText(master_, error);
+        attachment_.reset();
+    }
+}
+
+void Database::rollback() {
+    if (!transaction_)
+        return;
+    FbStatus status(master_);
+    try {
+        transaction_->rollback(status.get());
+        transaction_.forget(); // rollback() gave it back
+    } catch (const Firebird::FbException& error) {
+        // A lost connection cannot roll back; the server does when it notices.
+        qCWarning(lcConfig) << "rolling back:" << FbStatus::errorText(master_, error);
+        transaction_.reset();
+    }
+}
+
+void Database::startTransactionIfNone() {
+    if (transaction_)
+        return;
+    FbStatus status(master_);
+    FbRef<Firebird::IXpbBuilder> tpb(master_->getUtilInterface()->getXpbBuilder(
+        status.get(), Firebird::IXpbBuilder::TPB, nullptr, 0));
+    tpb->insertTag(status.get(), isc_tpb_read_committed);
+    tpb->insertTag(status.get(), isc_tpb_rec_version);
+    tpb->insertTag(status.get(), isc_tpb_nowait);
+    transaction_.reset(attachment_->startTransaction(
+        status.get(), tpb->getBufferLength(status.get()), tpb->getBuffer(status.get())));
+}
+
+void Database::commit() {
+    FbStatus status(master_);
+    transaction_->commit(status.get());
+    transaction_.forget(); // commit() gave it back
+}
+
+void Database::DBSQL(const QString& sql, const QVariantList& params) {
+    rows_.clear();
+    if (!attachment_)
+        throw DatabaseError(QStringLiteral("not connected to the central database"));
+    const QByteArray text = encoded(sql, "statement");
+    try {
+        startTransactionIfNone();
+        if (isCommit(sql) && params.isEmpty()) {
+            commit();
+            return;
+        }
+        FbStatus status(master_);
+        FbRef<Firebird::IStatement> statement(
+            attachment_->prepare(status.get(), transaction_.get(), 0, text.constData(),
+                                 SQL_DIALECT_V6, Firebird::IStatement::PREPARE_PREFETCH_METADATA));
+        const unsigned type = statement->getType(status.get());
+        if (type == isc_info_sql_stmt_commit) {
+            commit();
+            return;
+        }
+        if (type == isc_info_sql_stmt_rollback) {
+            rollback();
+            return;
+        }
+        if (type == isc_info_sql_stmt_start_trans)
+            throw DatabaseError(QStringLiteral("transactions are started by the connection"));
+
+        FbRef<Firebird::IMessageMetadata> in(statement->getInputMetadata(status.get()));
+        FbInputMessage input(master_, status.get(), in->getCount(status.get()), params);
+        FbRef<Firebird::IMessageMetadata> out(statement->getOutputMetadata(status.get()));
+        FbOutputMessage output(status.get(), out.get());
+        ResultRows rows(output.columns());
+
+        if (type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd) {
+            FbRef<Firebird::IResultSet> cursor(
+                statement->openCursor(status.get(), transaction_.get(), input.metadata(),
+                                      input.buffer(), output.metadata(), 0));
+            while (cursor->fetchNext(status.get(), output.buffer()) == Firebird::IStatus::RESULT_OK)
+                rows.append(output.row());
+            cursor->close(status.get());
+            cursor.forget(); // close() gave it back
+        } else {
+            statement->execute(status.get(), transaction_.get(), input.metadata(), input.buffer(),
+                               output.metadata(), output.buffer());
+            // A statement with a result of one row (RETURNING, a procedure) gives it here.
+            if (output.count() > 0)
+                rows.append(output.row());
+        }
+        rows_ = std::move(rows);
+    } catch (const Firebird::FbException& error) {
+        throw DatabaseError(FbStatus::errorText(master_, error));
+    }
+}
+
+} // namespace orfa::config

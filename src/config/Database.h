@@ -1,0 +1,87 @@
+#pragma once
+
+#include "config/DatabaseLogin.h"
+#include "config/FbRef.h"
+#include "config/ResultRows.h"
+
+#include <QString>
+#include <QVariantList>
+
+namespace Firebird {
+class IAttachment;
+class IMaster;
+class IProvider;
+class ITransaction;
+} // namespace Firebird
+
+namespace orfa::config {
+
+class SettingsFile;
+
+// The data module's connection to the central Firebird database: one connection, one
+// transaction, one statement at a time. Every access of the program goes through
+// DBSQL(). Calls block until the server answers; they are short.
+//
+// The connection's parameters are fixed: the user name in capitals, the password in
+// small letters, the SQL role "3" and the character set WIN1250. The transaction reads
+// the latest committed version of a row and fails at once on a lock held by another
+// connection (read_committed, rec_version, nowait). It starts with the first statement
+// after none was active and lasts until a "commit" statement, rollback() or DBClose().
+class Database {
+public:
+    Database();
+    // Rolls an open transaction back and disconnects.
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Closes any connection, then connects to login.databaseName() ("host/port:path").
+    // True when connected. Never throws: on failure the reason, in the server's words
+    // where it gave any, is lastError(), and the database stays disconnected. A login
+    // without a host or a path is refused without asking anyone, since the client library
+    // would otherwise open a local file without the server's checks.
+    bool DBInit(const DatabaseLogin& login);
+    // DBInit() with the details from the settings file (DBIPE, DBPortE, DBCestaE,
+    // DBLoginE, DBHesloE).
+    bool DBInit(const SettingsFile& reg);
+    // Ends the result, rolls an open transaction back, disconnects. Never throws.
+    void DBClose();
+
+    bool connected() const { return static_cast<bool>(attachment_); }
+    bool inTransaction() const { return static_cast<bool>(transaction_); }
+    // Why the last DBInit() failed; empty after a successful one.
+    const QString& lastError() const { return lastError_; }
+
+    // Runs one statement. Its '?' placeholders take params in order (QString, an integer,
+    // or a null QVariant for NULL); values never become part of the SQL text. "commit"
+    // commits the transaction. Starts the transaction when none is active. After a SELECT
+    // the rows are ready in rows(), the first one current; any statement ends the result
+    // of the one before. Throws DatabaseError when the statement cannot run (no
+    // connection, SQL error, lost connection, lock conflict, a character the connection's
+    // code page cannot carry); the transaction then stays open for rollback().
+    void DBSQL(const QString& sql, const QVariantList& params = {});
+
+    // Rolls the open transaction back, so a save that failed part-way leaves the rows as
+    // they were. Never throws.
+    void rollback();
+
+    const ResultRows& rows() const { return rows_; }
+    // Shorthands for walking rows().
+    bool eof() const { return rows_.eof(); }
+    void next() { rows_.next(); }
+    QString text(const QString& column) const { return rows_.text(column); }
+    int integer(const QString& column) const { return rows_.integer(column); }
+
+private:
+    void startTransactionIfNone();
+    void commit();
+
+    Firebird::IMaster* master_ = nullptr;
+    FbRef<Firebird::IProvider> provider_;
+    FbRef<Firebird::IAttachment> attachment_;
+    FbRef<Firebird::ITransaction> transaction_;
+    ResultRows rows_;
+    QString lastError_;
+};
+
+} // namespace orfa::config

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace orfa::config {
+
+class SettingsFile;
+
+// How to reach the central database, as the settings file holds it (DBIPE, DBPortE,
+// DBCestaE, DBLoginE, DBHesloE). Texts are kept as stored; the connection decides the
+// letter case of the user name and password.
+struct DatabaseLogin {
+    QString host;
+    QString port;
+    QString path;
+    QString user;
+    QString password;
+
+    // The five keys of reg, empty when missing.
+    static DatabaseLogin fromSettings(const SettingsFile& reg);
+
+    // The server's form "host/port:path".
+    QString databaseName() const;
+};
+
+} // namespace orfa::config

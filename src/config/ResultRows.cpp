@@ -1,0 +1,75 @@
+#include "config/ResultRows.h"
+
+#include "config/DatabaseError.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orfa::config {
+namespace {
+
+int saturated(qlonglong number) {
+    return static_cast<int>(std::clamp<qlonglong>(number, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+ResultRows::ResultRows(QStringList columns)
+    : columns_(std::move(columns)) {}
+
+void ResultRows::append(QVariantList row) {
+    Q_ASSERT(row.size() == columns_.size());
+    rows_.push_back(std::move(row));
+}
+
+void ResultRows::clear() {
+    columns_.clear();
+    rows_.clear();
+    current_ = 0;
+}
+
+void ResultRows::next() {
+    if (current_ < rows_.size())
+        ++current_;
+}
+
+const QVariant& ResultRows::value(const QString& column) const {
+    qsizetype index = 0;
+    while (index < columns_.size() && columns_.at(index).compare(column, Qt::CaseInsensitive) != 0)
+        ++index;
+    if (index == columns_.size())
+        throw DatabaseError(QStringLiteral("no column %1 in the result").arg(column));
+    if (eof())
+        throw DatabaseError(QStringLiteral("no row to read %1 from").arg(column));
+    const QVariantList& row = rows_.at(current_);
+    if (index >= row.size())
+        throw DatabaseError(QStringLiteral("no value for column %1").arg(column));
+    return row.at(index);
+}
+
+QString ResultRows::text(const QString& column) const {
+    const QVariant& v = value(column);
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::LongLong)
+        return QString::number(v.toLongLong());
+    return v.toString();
+}
+
+int ResultRows::integer(const QString& column) const {
+    const QVariant& v = value(column);
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::LongLong)
+        return saturated(v.toLongLong());
+    bool ok = false;
+    const qlonglong number = v.toString().trimmed().toLongLong(&ok);
+    return ok ? saturated(number) : 0;
+}
+
+bool ResultRows::isNull(const QString& column) const {
+    return value(column).isNull();
+}
+
+} // namespace orfa::config

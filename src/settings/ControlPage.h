@@ -1,0 +1,33 @@
+#pragma once
+
+#include "config/NstValues.h"
+#include "settings/LocalKeys.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace orfa::settings {
+
+// The page "Ovládání": tray behaviour, the login at start and the send delay.
+class ControlPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ControlPage(QWidget* parent = nullptr);
+
+    // SysTrayChb, MinimizeChb and ProdlevaE (the delay as text, shown and stored unchanged).
+    void load(const LocalKeys& keys);
+    void store(LocalKeys& keys) const;
+    // LoginChb, a shared setting.
+    void load(const config::NstValues& values);
+    void store(config::NstValues& values) const;
+
+private:
+    QCheckBox* sysTrayChb_ = nullptr;
+    QCheckBox* minimizeChb_ = nullptr;
+    QCheckBox* loginChb_ = nullptr;
+    QLineEdit* prodlevaE_ = nullptr;
+};
+
+} // namespace orfa::settings

@@ -1,0 +1,50 @@
+#include "settings/GroupListRow.h"
+
+#include "config/Database.h"
+#include "config/SettingsFile.h"
+#include "config/SettingsKeys.h"
+
+#include <algorithm>
+
+namespace orfa::settings {
+namespace {
+
+// A damaged file must not keep the dialog reading keys for minutes: no site creates this
+// many groups, and the group editor stores at most 16 members.
+constexpr int kGroupIdLimit = 10000;
+constexpr int kMemberLimit = 64;
+
+} // namespace
+
+std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
+    namespace keys = config::keys;
+    std::vector<GroupListRow> rows;
+    const int maxId = std::min(reg.readInteger(keys::maxGroupId(), 0), kGroupIdLimit);
+    for (int g = 1; g <= maxId; ++g) {
+        const int count = reg.readInteger(keys::groupCount(g), -1);
+        if (count == -1)
+            continue;
+        QString members;
+        for (int k = 1; k <= std::min(count, kMemberLimit); ++k)
+            members +=
+                QString::number(reg.readInteger(keys::groupMember(g, k), 0)) + QStringLiteral("  ");
+        rows.push_back(GroupListRow{g, members});
+    }
+    return rows;
+}
+
+std::vector<GroupListRow> readGroupList(config::Database& db) {
+    std::vector<GroupListRow> rows;
+    db.DBSQL(QStringLiteral("Select * from skupiny order by idskupiny, IDVstupu"));
+    for (; !db.eof(); db.next()) {
+        const int group = db.integer(QStringLiteral("IDSKUPINY"));
+        const QString output = db.text(QStringLiteral("IDVSTUPU"));
+        if (!rows.empty() && rows.back().id == group)
+            rows.back().members += QStringLiteral("  ") + output;
+        else
+            rows.push_back(GroupListRow{group, output});
+    }
+    return rows;
+}
+
+} // namespace orfa::settings

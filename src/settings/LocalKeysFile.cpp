@@ -1,0 +1,36 @@
+#include "settings/LocalKeysFile.h"
+
+#include "config/SettingsFile.h"
+#include "config/SettingsKeys.h"
+
+namespace orfa::settings {
+
+namespace keys = config::keys;
+
+LocalKeys readLocalKeys(const config::SettingsFile& reg) {
+    LocalKeys local;
+    local.DBChb = reg.readFlag(keys::DBChb);
+    local.DBIPE = reg.readText(keys::DBIPE);
+    local.DBportE = reg.readText(keys::DBPortE);
+    local.DBCestaE = reg.readText(keys::DBCestaE);
+    local.DBLoginE = reg.readText(keys::DBLoginE);
+    local.DBHesloE = reg.readText(keys::DBHesloE);
+    local.SysTrayChb = reg.readFlag(keys::SysTrayChb);
+    local.MinimizeChb = reg.readFlag(keys::MinimizeChb);
+    local.ProdlevaE = reg.readText(keys::ProdlevaE, keys::defaultProdlevaText());
+    return local;
+}
+
+void writeLocalKeys(config::SettingsFile& reg, const LocalKeys& local) {
+    reg.writeFlag(keys::DBChb, local.DBChb);
+    reg.writeText(keys::DBIPE, local.DBIPE);
+    reg.writeText(keys::DBPortE, local.DBportE);
+    reg.writeText(keys::DBCestaE, local.DBCestaE);
+    reg.writeText(keys::DBLoginE, local.DBLoginE);
+    reg.writeText(keys::DBHesloE, local.DBHesloE);
+    reg.writeFlag(keys::SysTrayChb, local.SysTrayChb);
+    reg.writeFlag(keys::MinimizeChb, local.MinimizeChb);
+    reg.writeText(keys::ProdlevaE, local.ProdlevaE);
+}
+
+} // namespace orfa::settings

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/CentralSettingsStore.h"
+
+namespace orfa::config {
+class Database;
+class SettingsFile;
+} // namespace orfa::config
+
+namespace orfa::settings {
+
+// The central database through the data module's one connection; the connection details
+// come from the settings file.
+class NstDatabaseStore : public CentralSettingsStore {
+public:
+    // Both must outlive this object.
+    NstDatabaseStore(config::Database& db, const config::SettingsFile& reg);
+
+    bool connect() override;
+    void close() override;
+    bool isConnected() const override;
+    QString lastError() const override;
+    void read(config::NstValues& values) override;
+    void write(const config::NstValues& values) override;
+    std::vector<UserListRow> readUserList() override;
+    std::vector<GroupListRow> readGroupList() override;
+
+private:
+    config::Database& db_;
+    const config::SettingsFile& reg_;
+};
+
+} // namespace orfa::settings

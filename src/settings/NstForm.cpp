@@ -1,0 +1,219 @@
+#include "settings/NstForm.h"
+
+#include "config/DatabaseError.h"
+#include "config/SettingsWriteError.h"
+#include "data/DataModule.h"
+#include "settings/CentralSettingsStore.h"
+#include "settings/ConnectionPage.h"
+#include "settings/ControlPage.h"
+#include "settings/GroupsPage.h"
+#include "settings/InputsNamesPage.h"
+#include "settings/LocalKeysFile.h"
+#include "settings/MessageSink.h"
+#include "settings/OutputsNamesPage.h"
+#include "settings/RadioPage.h"
+#include "settings/RadioScheduleExchange.h"
+#include "settings/SchedulePage.h"
+#include "settings/SettingsLog.h"
+#include "settings/SharedSettingsFile.h"
+#include "settings/UsersPage.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace orfa::settings {
+namespace {
+
+QString caption() {
+    return QStringLiteral("Nastavení");
+}
+
+QString databaseCaption() {
+    return QStringLiteral("Nastavení databáze");
+}
+
+} // namespace
+
+NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
+                 MessageSink& messages, QWidget* parent)
+    : QDialog(parent)
+    , data_(dataModule)
+    , database_(database)
+    , messages_(messages) {
+    setObjectName(QStringLiteral("NstForm"));
+    setWindowTitle(caption());
+    setModal(true);
+    buildPages();
+    buildButtons();
+    exchange_ =
+        std::make_unique<RadioScheduleExchange>(data_.link(), *radio_, *schedule_, messages_);
+    connect(connection_, &ConnectionPage::databaseClicked, this, &NstForm::DBChbClick);
+    connect(connection_, &ConnectionPage::outputsChoiceClicked, this, &NstForm::PovolZakazPrvky);
+    connect(inputs_, &InputsNamesPage::enableClicked, this, &NstForm::PovolZakazPrvky);
+    connect(outputs_, &OutputsNamesPage::enableClicked, this, &NstForm::PovolZakazPrvky);
+    connect(radio_, &RadioPage::loadClicked, this, [this] { exchange_->NactiPametRadioClick(); });
+    connect(radio_, &RadioPage::storeClicked, this,
+            [this] { exchange_->UlozPametRadioButtClick(); });
+    connect(schedule_, &SchedulePage::loadClicked, this,
+            [this] { exchange_->NactiPlanovacButtClick(); });
+    connect(schedule_, &SchedulePage::storeClicked, this,
+            [this] { exchange_->UlozPlanovacButtClick(); });
+}
+
+NstForm::~NstForm() = default;
+
+void NstForm::buildPages() {
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("PageControl"));
+    connection_ = new ConnectionPage(pages_);
+    control_ = new ControlPage(pages_);
+    inputs_ = new InputsNamesPage(pages_);
+    outputs_ = new OutputsNamesPage(pages_);
+    groups_ = new GroupsPage(pages_);
+    users_ = new UsersPage(pages_);
+    radio_ = new RadioPage(pages_);
+    schedule_ = new SchedulePage(pages_);
+    pages_->addTab(connection_, QStringLiteral("Připojení"));
+    pages_->addTab(control_, QStringLiteral("Ovládání"));
+    pages_->addTab(inputs_, QStringLiteral("Vstupy"));
+    pages_->addTab(outputs_, QStringLiteral("Výstupy"));
+    pages_->addTab(groups_, QStringLiteral("Skupiny"));
+    pages_->addTab(users_, QStringLiteral("Uživatelé"));
+    pages_->addTab(radio_, QStringLiteral("Rádio"));
+    pages_->addTab(schedule_, QStringLiteral("Plánovač"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+}
+
+void NstForm::buildButtons() {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("Button1"));
+    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
+    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
+    // Enter in a field closes nothing; Esc cancels (QDialog's own handling).
+    okButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
+    row->addWidget(okButton_);
+    row->addWidget(cancelButton_);
+    qobject_cast<QVBoxLayout*>(layout())->addLayout(row);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        Button1Click();
+        accept();
+    });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NstForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void NstForm::done(int result) {
+    // Answers that come after the dialog has closed are not shown.
+    exchange_->detach();
+    QDialog::done(result);
+}
+
+void NstForm::FormShow() {
+    exchange_->attach();
+    NactiNastaveniIni();
+    const bool sharedFromDatabase = data_.UseDB && readSharedFromDatabase();
+    if (!sharedFromDatabase)
+        NstRegRead();
+    PovolZakazPrvky();
+    NactiDataUzivGrid();
+    NactiDataSkupinyGrid();
+    exchange_->NactiPametRadioClick();
+    exchange_->NactiPlanovacButtClick();
+    pages_->setTabVisible(kUsersPage, users::TUzivPrava::granted(data_.UzivPrava.Profil));
+    pages_->setCurrentIndex(kConnectionPage);
+    zmenaPovolenychPrvku_ = false;
+    dbConnect_ = sharedFromDatabase;
+}
+
+// With the database in use but unreadable, the dialog still opens, with the values of the
+// settings file; DbConnect() then stays off, so that OK cannot overwrite the central
+// settings with values that were never read from there.
+bool NstForm::readSharedFromDatabase() {
+    try {
+        NstDBRead();
+        return true;
+    } catch (const config::DatabaseError& error) {
+        qCWarning(lcSettings) << "shared settings not read from the central database:"
+                              << error.message();
+        // After the dialog has appeared, so that the message stands over it.
+        QTimer::singleShot(0, this, [this, reason = error.message()] {
+            messages_.showMessage(
+                MessageIcon::Warning, caption(),
+                QStringLiteral("Nastavení z centrální databáze se nepodařilo načíst:\r\n%1\r\n"
+                               "Zobrazuje se nastavení ze souboru Orfa.ini. Sdílená nastavení "
+                               "se do databáze neuloží, dokud ji nebude možné načíst.")
+                    .arg(reason));
+        });
+        return false;
+    }
+}
+
+void NstForm::PovolZakazPrvky() {
+    connection_->setDatabaseFieldsEnabled(data_.UseDB);
+    outputs_->applyEnabling(connection_->outputsChoice() == 1);
+    inputs_->applyEnabling();
+    zmenaPovolenychPrvku_ = true;
+}
+
+void NstForm::DBChbClick(bool checked) {
+    data_.UseDB = checked;
+    if (checked && connection_->detailsComplete())
+        database_.connect(); // a failure shows when OK tests the connection
+    if (!data_.UseDB && database_.isConnected())
+        database_.close();
+    if (data_.UseDB)
+        messages_.showMessage(
+            MessageIcon::Warning, caption(),
+            QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
+                           "Nyní se uloží pouze použití a přístup k databázi.\r\n"
+                           "Případné další nastavení je nutné provést po restartu programu."));
+    PovolZakazPrvky();
+}
+
+void NstForm::Button1Click() {
+    if (data_.UseDB && connection_->detailsComplete()) {
+        // The test connects with the details stored so far, not with those typed now.
+        if (!database_.isConnected() && !database_.connect()) {
+            qCWarning(lcSettings) << "central database not reachable:" << database_.lastError();
+            data_.UseDB = false;
+            messages_.showMessage(
+                MessageIcon::Error, databaseCaption(),
+                QStringLiteral("Nepodařilo se připojit k databázi, ruším užívání databáze."));
+        }
+    } else {
+        if (data_.UseDB)
+            messages_.showMessage(MessageIcon::Error, databaseCaption(),
+                                  QStringLiteral("Nejsou zadány údaje pro připojení k databázi, "
+                                                 "ruším užívání databáze."));
+        data_.UseDB = false;
+    }
+    try {
+        UlozNastaveniIni();
+        if (data_.UseDB && database_.isConnected() && dbConnect_)
+            NstDBWrite();
+        if (!data_.UseDB)
+            NstRegWrite();
+    } catch (const config::SettingsWriteError& error) {
+        qCWarning(lcSettings) << "settings not saved:" << error.path() << error.reason();
+    } catch (const config::DatabaseError& error) {
+        qCWarning(lcSettings) << "shared settings not saved to the central database:"
+                              << error.message();
+    }
+}
+
+} // namespace orfa::settings

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "config/NstValues.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QPushButton;
+class QTabWidget;
+
+namespace orfa::data {
+class DataModule;
+}
+
+namespace orfa::settings {
+
+class CentralSettingsStore;
+class ConnectionPage;
+class ControlPage;
+class GroupsPage;
+class InputsNamesPage;
+class MessageSink;
+class OutputsNamesPage;
+class RadioPage;
+class RadioScheduleExchange;
+class SchedulePage;
+class UsersPage;
+
+// The settings dialog "Nastavení": how to reach the central database and the amplifier, the
+// panel's behaviour, names and enable flags of inputs and outputs, groups, users, the radio
+// memories and the weekly schedule. Created for one use and shown modally; showing it loads
+// every value afresh and asks the amplifier for its memories and schedule. "&OK" stores the
+// local settings in the settings file and the shared ones in the store that was in use when
+// the dialog opened; "&Stormo" (Esc) stores nothing.
+//
+// The dialog changes the data module's `UseDB` as the operator switches the database on or
+// off, and on OK when the database cannot be used.
+class NstForm : public QDialog {
+    Q_OBJECT
+public:
+    // The pages, in their order.
+    enum Page {
+        kConnectionPage,
+        kControlPage,
+        kInputsPage,
+        kOutputsPage,
+        kGroupsPage,
+        kUsersPage,
+        kRadioPage,
+        kSchedulePage,
+    };
+
+    // dataModule, database and messages must outlive the dialog.
+    NstForm(data::DataModule& dataModule, CentralSettingsStore& database, MessageSink& messages,
+            QWidget* parent = nullptr);
+    ~NstForm() override;
+
+    // `NactiNastaveniIni`: the local keys into the controls (DBChb without running its click
+    // handler), then `UseDB` := DBChb.
+    void NactiNastaveniIni();
+    // `UlozNastaveniIni`: the controls into the local keys. Throws SettingsWriteError.
+    void UlozNastaveniIni();
+    // `NstRegRead` / `NstRegWrite`: the shared settings between the controls and the settings
+    // file. The write clears ZmenaPovolenychPrvku() and throws SettingsWriteError.
+    void NstRegRead();
+    void NstRegWrite();
+    // `NstDBRead` / `NstDBWrite`: the same with table NST; a setting without its row keeps
+    // what its control shows. The write clears ZmenaPovolenychPrvku(). Both throw
+    // config::DatabaseError; the controls are changed only after a complete read.
+    void NstDBRead();
+    void NstDBWrite();
+    // Fill the users and the groups lists from the store in use; a database that cannot be
+    // asked leaves the list empty.
+    void NactiDataUzivGrid();
+    void NactiDataSkupinyGrid();
+
+    // `PovolZakazPrvky`: the database fields follow `UseDB`, outputs 9 to 16 the outputs
+    // choice, every name field its own check box; sets ZmenaPovolenychPrvku().
+    void PovolZakazPrvky();
+    // The operator switched the database check box to checked.
+    void DBChbClick(bool checked);
+    // The OK button's work before the dialog closes with the result OK.
+    void Button1Click();
+
+    // Enable flags or the outputs choice changed since the dialog opened or last saved.
+    bool ZmenaPovolenychPrvku() const { return zmenaPovolenychPrvku_; }
+    // `UseDB` as it was when the dialog finished opening and the database could be read:
+    // only then does OK write the shared settings to the database.
+    bool DbConnect() const { return dbConnect_; }
+
+    QTabWidget* pages() const { return pages_; }
+    ConnectionPage& connectionPage() const { return *connection_; }
+    ControlPage& controlPage() const { return *control_; }
+    InputsNamesPage& inputsPage() const { return *inputs_; }
+    OutputsNamesPage& outputsPage() const { return *outputs_; }
+    GroupsPage& groupsPage() const { return *groups_; }
+    UsersPage& usersPage() const { return *users_; }
+    RadioPage& radioPage() const { return *radio_; }
+    SchedulePage& schedulePage() const { return *schedule_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+
+    // Stops showing the amplifier's answers, then closes with result.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPages();
+    void buildButtons();
+    void FormShow();
+    bool readSharedFromDatabase();
+    config::NstValues sharedFromControls() const;
+    void showShared(const config::NstValues& values);
+
+    data::DataModule& data_;
+    CentralSettingsStore& database_;
+    MessageSink& messages_;
+
+    QTabWidget* pages_ = nullptr;
+    ConnectionPage* connection_ = nullptr;
+    ControlPage* control_ = nullptr;
+    InputsNamesPage* inputs_ = nullptr;
+    OutputsNamesPage* outputs_ = nullptr;
+    GroupsPage* groups_ = nullptr;
+    UsersPage* users_ = nullptr;
+    RadioPage* radio_ = nullptr;
+    SchedulePage* schedule_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    std::unique_ptr<RadioScheduleExchange> exchange_;
+
+    bool shown_ = false;
+    bool zmenaPovolenychPrvku_ = false;
+    bool dbConnect_ = false;
+};
+
+} // namespace orfa::settings

@@ -1,0 +1,18 @@
+#include "settings/RunSettingsDialog.h"
+
+#include "data/DataModule.h"
+#include "settings/BoxMessageSink.h"
+#include "settings/NstDatabaseStore.h"
+#include "settings/NstForm.h"
+
+namespace orfa::settings {
+
+bool runSettingsDialog(data::DataModule& data, QWidget* parent) {
+    BoxMessageSink messages(parent);
+    NstDatabaseStore database(data.database(), data.Reg());
+    NstForm form(data, database, messages, parent);
+    messages.setParent(&form);
+    return form.exec() == QDialog::Accepted;
+}
+
+} // namespace orfa::settings

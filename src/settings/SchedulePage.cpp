@@ -1,0 +1,100 @@
+#include "settings/SchedulePage.h"
+
+#include "link/TimeText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orfa::settings {
+namespace {
+
+QTableWidgetItem* newCell(const QString& text, const QString& accessibleName) {
+    auto* item = new QTableWidgetItem(text);
+    item->setData(Qt::AccessibleTextRole, accessibleName);
+    return item;
+}
+
+QPushButton* addButton(QWidget* page, QHBoxLayout* row, const QString& objectName,
+                       const QString& caption) {
+    auto* button = new QPushButton(caption, page);
+    button->setObjectName(objectName);
+    // Enter in a field of the dialog must not press a button of this page.
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+QString SchedulePage::dayName(int day) {
+    static const QString names[kDays] = {QStringLiteral("Pondělí"), QStringLiteral("Úterý"),
+                                         QStringLiteral("Středa"),  QStringLiteral("Čtvrtek"),
+                                         QStringLiteral("Pátek"),   QStringLiteral("Sobota"),
+                                         QStringLiteral("Neděle")};
+    return day >= 1 && day <= kDays ? names[day - 1] : QString();
+}
+
+SchedulePage::SchedulePage(QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    grid_ = new QTableWidget(kDays, 3, this);
+    grid_->setObjectName(QStringLiteral("PlanovacGrid"));
+    grid_->setAccessibleName(QStringLiteral("Plánovač"));
+    grid_->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral("Zapnuto Od"), QStringLiteral("Zapnuto Do")});
+    grid_->verticalHeader()->hide();
+    // Arrows move between the cells; Tab goes on to the next control.
+    grid_->setTabKeyNavigation(false);
+    for (int day = 1; day <= kDays; ++day) {
+        const QString name = dayName(day);
+        grid_->setItem(day - 1, 0, newCell(name, name));
+        grid_->setItem(day - 1, kOnColumn,
+                       newCell(QString(), QStringLiteral("Zapnuto od – %1").arg(name)));
+        grid_->setItem(day - 1, kOffColumn,
+                       newCell(QString(), QStringLiteral("Zapnuto do – %1").arg(name)));
+    }
+    layout->addWidget(grid_);
+    planovacChb_ = new QCheckBox(QStringLiteral("Plánovač v provozu"), this);
+    planovacChb_->setObjectName(QStringLiteral("PlanovacChb"));
+    layout->addWidget(planovacChb_);
+    auto* buttons = new QHBoxLayout;
+    connect(addButton(this, buttons, QStringLiteral("NactiPlanovacButt"),
+                      QStringLiteral("Načti plánovač")),
+            &QPushButton::clicked, this, &SchedulePage::loadClicked);
+    connect(addButton(this, buttons, QStringLiteral("UlozPlanovacButt"),
+                      QStringLiteral("Ulož plánovač")),
+            &QPushButton::clicked, this, &SchedulePage::storeClicked);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+}
+
+void SchedulePage::showSchedule(const link::ReceivedSchedule& schedule) {
+    planovacChb_->setChecked(schedule.inOperation);
+    for (int day = 1; day <= kDays; ++day) {
+        const auto& times = schedule.days.at(static_cast<std::size_t>(day - 1));
+        if (!times)
+            continue;
+        setCellText(kOnColumn, day, link::scheduleTimeText(times->on.hour, times->on.minute));
+        setCellText(kOffColumn, day, link::scheduleTimeText(times->off.hour, times->off.minute));
+    }
+}
+
+QString SchedulePage::cellText(int column, int day) const {
+    const QTableWidgetItem* cell = grid_->item(day - 1, column);
+    return cell ? cell->text() : QString();
+}
+
+bool SchedulePage::inOperation() const {
+    return planovacChb_->isChecked();
+}
+
+void SchedulePage::setCellText(int column, int day, const QString& text) {
+    if (QTableWidgetItem* cell = grid_->item(day - 1, column))
+        cell->setText(text);
+}
+
+} // namespace orfa::settings

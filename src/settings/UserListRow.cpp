@@ -1,0 +1,46 @@
+#include "settings/UserListRow.h"
+
+#include "config/Database.h"
+#include "config/SettingsFile.h"
+#include "config/SettingsKeys.h"
+#include "users/PasswordCipher.h"
+
+#include <algorithm>
+
+namespace orfa::settings {
+namespace {
+
+// A damaged "MaxIDUziv" must not keep the dialog reading keys for minutes; no site creates
+// this many users.
+constexpr int kUserIdLimit = 100000;
+
+} // namespace
+
+std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
+    namespace keys = config::keys;
+    std::vector<UserListRow> rows;
+    const int maxId = std::min(reg.readInteger(keys::maxUserId(), 0), kUserIdLimit);
+    for (int n = 1; n <= maxId; ++n) {
+        const QString name = reg.readText(keys::userName(n));
+        if (name.isEmpty())
+            continue;
+        rows.push_back(UserListRow{
+            n, name, users::Decrypt(reg.readText(keys::userPassword(n)), users::passwordKey()),
+            reg.readInteger(keys::userAdministration(n), 0) != 0});
+    }
+    return rows;
+}
+
+std::vector<UserListRow> readUserList(config::Database& db) {
+    std::vector<UserListRow> rows;
+    db.DBSQL(QStringLiteral("Select * from uziv order by jmeno"));
+    for (; !db.eof(); db.next()) {
+        rows.push_back(
+            UserListRow{db.integer(QStringLiteral("ID")), db.text(QStringLiteral("JMENO")),
+                        users::Decrypt(db.text(QStringLiteral("HESLO")), users::passwordKey()),
+                        db.integer(QStringLiteral("ADMINISTRACE")) == 1});
+    }
+    return rows;
+}
+
+} // namespace orfa::settings

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "data/DataModule.h"
+#include "settings/NstDatabaseStore.h"
+#include "settings/NstForm.h"
+#include "settings/support/RecordingMessageSink.h"
+#include "sim/AmpSimulator.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+
+// Clicks a check box or radio button on its indicator, where a click always lands, however
+// wide the layout made the button.
+void clickIndicator(QAbstractButton* button);
+
+// The settings dialog as the main window opens it: a settings directory of its own, the data
+// module, the amplifier simulator on loopback, and messages recorded instead of shown.
+class SettingsRig {
+public:
+    // lines: the lines of section [Orfa] after the amplifier's address (127.0.0.1 and the
+    // simulator's port) and a send delay of 20 ms. Without withAmplifier the file holds lines
+    // alone.
+    explicit SettingsRig(const QStringList& lines = {}, bool withAmplifier = true);
+    ~SettingsRig();
+
+    // The program starts again: a new data module reads the settings file (and, with the
+    // database in use, connects to it).
+    void restart();
+
+    // Creates the dialog and shows it; the show sequence has run when this returns.
+    orfa::settings::NstForm& open();
+    // Presses "&OK" / "&Stormo" and destroys the dialog. True when it closed with that result.
+    bool pressOk();
+    bool pressCancel();
+    void destroyForm();
+
+    orfa::settings::NstForm& form() { return *form_; }
+    orfa::data::DataModule& data() { return *data_; }
+    orfa::sim::AmpSimulator& sim() { return sim_; }
+    RecordingMessageSink& messages() { return messages_; }
+
+    // A control of the dialog by its object name; fails the test when it is missing.
+    template <typename T> T* control(const QString& name) const {
+        return form_->findChild<T*>(name);
+    }
+    QCheckBox* checkBox(const QString& name) const;
+    QLineEdit* lineEdit(const QString& name) const;
+
+    QString settingsPath() const;
+    QByteArray settingsBytes() const;
+    // Key names of section [Orfa] in file order, and the value of one key ("" when missing).
+    QStringList keysInFile() const;
+    QString valueInFile(const QString& key) const;
+
+    // Data bytes of the frames with this instruction that the simulator received.
+    std::vector<QByteArray> receivedData(int instruction) const;
+    std::vector<int> receivedInstructions() const;
+    // Instruction codes of the frames in the link's send queue, head first.
+    std::vector<int> queuedInstructions() const;
+    bool waitForIdleQueue(int timeoutMs = 5000);
+
+private:
+    QTemporaryDir dir_;
+    orfa::sim::AmpSimulator sim_;
+    std::unique_ptr<orfa::data::DataModule> data_;
+    RecordingMessageSink messages_;
+    std::unique_ptr<orfa::settings::NstDatabaseStore> store_;
+    std::unique_ptr<orfa::settings::NstForm> form_;
+};

@@ -1,0 +1,294 @@
+// The settings dialog with the central database in use, against a real Firebird server on
+// 127.0.0.1: the shared settings read from and written to table NST, switching the database
+// on and off, a database that could not be read, and the users and groups lists. Rows are
+// put in and looked at with plain SQL over a connection of the test's own.
+#include "config/Database.h"
+#include "config/support/TestDatabase.h"
+#include "settings/ConnectionPage.h"
+#include "settings/InputsNamesPage.h"
+#include "settings/OutputsNamesPage.h"
+#include "settings/support/SettingsRig.h"
+#include "users/PasswordCipher.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMap>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace orfa;
+
+namespace {
+
+struct NstRow {
+    QString text;
+    int number = 0;
+    bool operator==(const NstRow&) const = default;
+};
+
+QString quoted(const QString& text) {
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+QString cell(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+class TestNstDatabase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void openShowsNstAndOkReplacesIt();
+    void emptyNstKeepsTheInitialTexts();
+    void switchingOffWritesTheNstValuesToTheFile();
+    void switchingOffAndOnAgainStillWritesNst();
+    void switchingOnSavesOnlyTheLocalKeys();
+    void unreadDatabaseIsNeverWritten();
+    void listsComeFromTheDatabase();
+
+private:
+    QStringList databaseLines(bool inUse) const;
+    void putNst(const QString& name, const QString& text, int number);
+    void commit() { direct_->DBSQL(QStringLiteral("commit")); }
+    QMap<QString, NstRow> nstRows();
+    int nstRowCount();
+    // A rig whose data module starts with NST holding the simulator's address.
+    std::unique_ptr<SettingsRig> rigWithAddressInNst(bool inUse, const QStringList& more = {});
+
+    test::TestDatabase testDb_;
+    std::unique_ptr<config::Database> direct_;
+};
+
+QStringList TestNstDatabase::databaseLines(bool inUse) const {
+    const config::DatabaseLogin& login = testDb_.login();
+    return {QStringLiteral("DBChb=%1").arg(inUse ? 1 : 0),
+            QStringLiteral("DBIPE=%1").arg(login.host),
+            QStringLiteral("DBPortE=%1").arg(login.port),
+            QStringLiteral("DBCestaE=%1").arg(login.path),
+            QStringLiteral("DBLoginE=%1").arg(login.user),
+            QStringLiteral("DBHesloE=%1").arg(login.password)};
+}
+
+void TestNstDatabase::init() {
+    ORFA_REQUIRE_TEST_DATABASE(testDb_);
+    direct_ = std::make_unique<config::Database>();
+    QVERIFY2(direct_->DBInit(testDb_.login()), qPrintable(direct_->lastError()));
+    test::TestDatabase::clearTables(*direct_);
+}
+
+void TestNstDatabase::cleanup() {
+    direct_.reset();
+}
+
+void TestNstDatabase::putNst(const QString& name, const QString& text, int number) {
+    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
+                       .arg(quoted(name), quoted(text))
+                       .arg(number));
+}
+
+QMap<QString, NstRow> TestNstDatabase::nstRows() {
+    QMap<QString, NstRow> rows;
+    direct_->DBSQL(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
+    for (; !direct_->eof(); direct_->next())
+        rows.insert(direct_->text(QStringLiteral("NAZEV")),
+                    NstRow{direct_->text(QStringLiteral("HODNTXT")),
+                           direct_->integer(QStringLiteral("HODNINT"))});
+    commit();
+    return rows;
+}
+
+int TestNstDatabase::nstRowCount() {
+    direct_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    const int n = direct_->integer(QStringLiteral("N"));
+    commit();
+    return n;
+}
+
+std::unique_ptr<SettingsRig> TestNstDatabase::rigWithAddressInNst(bool inUse,
+                                                                  const QStringList& more) {
+    auto rig = std::make_unique<SettingsRig>(databaseLines(inUse) + more);
+    putNst(QStringLiteral("IPZesE"), QStringLiteral("127.0.0.1"), 0);
+    putNst(QStringLiteral("PortZesE"), QString::number(rig->sim().port()), 0);
+    commit();
+    rig->restart();
+    return rig;
+}
+
+void TestNstDatabase::openShowsNstAndOkReplacesIt() {
+    auto rig = rigWithAddressInNst(
+        true, {QStringLiteral("Vstup3Nzv=Ze souboru"), QStringLiteral("Vstup3En=0")});
+    putNst(QStringLiteral("Vstup3En"), QStringLiteral("Pult O'Brien"), 1);
+    putNst(QStringLiteral("Vstup4En"), QStringLiteral("Jen dvojka"), 2);
+    putNst(QStringLiteral("Vystup12En"), QStringLiteral("Hala – jih"), 1);
+    putNst(QStringLiteral("RadioJmeno2"), QStringLiteral("Vltava"), 0);
+    putNst(QStringLiteral("VstupyRG"), QString(), 2);
+    putNst(QStringLiteral("LoginChb"), QString(), 1);
+    putNst(QStringLiteral("HesloZesE"), QStringLiteral("tajné"), 0);
+    putNst(QStringLiteral("vstup5en"), QStringLiteral("malá písmena"), 1); // not a setting
+    putNst(QStringLiteral("Jiny"), QStringLiteral("zůstane"), 7);
+    commit();
+    QVERIFY(rig->data().databaseConnected());
+
+    rig->open();
+    QVERIFY(rig->data().UseDB);
+    QVERIFY(rig->form().DbConnect());
+    const auto& inputs = rig->form().inputsPage();
+    QCOMPARE(inputs.row(3).nameField()->text(), QStringLiteral("Pult O'Brien"));
+    QVERIFY(inputs.row(3).checkBox()->isChecked());
+    QCOMPARE(inputs.row(4).nameField()->text(), QStringLiteral("Jen dvojka"));
+    QVERIFY(!inputs.row(4).checkBox()->isChecked()); // only 1 means enabled
+    QCOMPARE(inputs.row(5).nameField()->text(), QStringLiteral("Edit1"));
+    QCOMPARE(rig->form().outputsPage().row(12).nameField()->text(), QStringLiteral("Hala – jih"));
+    QCOMPARE(rig->lineEdit(QStringLiteral("RadioJmeno2E"))->text(), QStringLiteral("Vltava"));
+    QCOMPARE(rig->lineEdit(QStringLiteral("IPZesE"))->text(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(rig->form().connectionPage().outputsChoice(), 1);
+    QVERIFY(rig->checkBox(QStringLiteral("LoginChb"))->isChecked());
+    QVERIFY(rig->waitForIdleQueue());
+    QCOMPARE(rig->receivedInstructions(), (std::vector<int>{172, 170}));
+
+    inputs.row(5).nameField()->setText(QStringLiteral("Nový"));
+    clickIndicator(inputs.row(5).checkBox());
+    QVERIFY(rig->pressOk());
+    QVERIFY(rig->messages().messages.empty());
+
+    const QMap<QString, NstRow> rows = nstRows();
+    QCOMPARE(rows.size(), 40 + 2);
+    QCOMPARE(rows.value(QStringLiteral("Jiny")), (NstRow{QStringLiteral("zůstane"), 7}));
+    QCOMPARE(rows.value(QStringLiteral("vstup5en")), (NstRow{QStringLiteral("malá písmena"), 1}));
+    QCOMPARE(rows.value(QStringLiteral("Vstup3En")), (NstRow{QStringLiteral("Pult O'Brien"), 1}));
+    QCOMPARE(rows.value(QStringLiteral("Vstup4En")), (NstRow{QStringLiteral("Jen dvojka"), 0}));
+    QCOMPARE(rows.value(QStringLiteral("Vstup5En")), (NstRow{QStringLiteral("Nový"), 1}));
+    QCOMPARE(rows.value(QStringLiteral("Vstup6En")), (NstRow{QStringLiteral("Edit1"), 0}));
+    QCOMPARE(rows.value(QStringLiteral("VstupyRG")), (NstRow{QString(), 1}));
+    QCOMPARE(rows.value(QStringLiteral("HesloZesE")), (NstRow{QStringLiteral("tajné"), 0}));
+    QCOMPARE(rows.value(QStringLiteral("LoginChb")), (NstRow{QString(), 1}));
+    QCOMPARE(rows.value(QStringLiteral("RadioJmeno9")), (NstRow{QString(), 0}));
+    // The file's shared keys are not the store in use: they stay as they were.
+    QCOMPARE(rig->valueInFile(QStringLiteral("Vstup3Nzv")), QStringLiteral("Ze souboru"));
+    QCOMPARE(rig->valueInFile(QStringLiteral("Vstup5Nzv")), QString());
+    QCOMPARE(rig->valueInFile(QStringLiteral("DBChb")), QStringLiteral("1"));
+
+    rig->open();
+    QCOMPARE(rig->form().inputsPage().row(5).nameField()->text(), QStringLiteral("Nový"));
+}
+
+void TestNstDatabase::emptyNstKeepsTheInitialTexts() {
+    SettingsRig rig(databaseLines(true));
+    rig.open();
+    QVERIFY(rig.form().DbConnect());
+    QCOMPARE(rig.form().inputsPage().row(1).nameField()->text(), QStringLiteral("Edit1"));
+    QCOMPARE(rig.form().outputsPage().row(16).nameField()->text(), QStringLiteral("Edit1"));
+    QCOMPARE(rig.lineEdit(QStringLiteral("IPZesE"))->text(), QString());
+    QCOMPARE(rig.form().connectionPage().outputsChoice(), 0);
+    QVERIFY(rig.pressOk());
+    QCOMPARE(nstRowCount(), 40);
+    QCOMPARE(nstRows().value(QStringLiteral("Vystup16En")), (NstRow{QStringLiteral("Edit1"), 0}));
+}
+
+void TestNstDatabase::switchingOffWritesTheNstValuesToTheFile() {
+    auto rig = rigWithAddressInNst(true, {QStringLiteral("Vstup3Nzv=Ze souboru")});
+    putNst(QStringLiteral("Vstup3En"), QStringLiteral("Z databáze"), 1);
+    commit();
+    const QMap<QString, NstRow> before = nstRows();
+    rig->open();
+    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    QVERIFY(!rig->data().UseDB);
+    QVERIFY(!rig->data().databaseConnected());
+    QVERIFY(rig->messages().messages.empty());
+    QVERIFY(rig->pressOk());
+    QCOMPARE(rig->valueInFile(QStringLiteral("DBChb")), QStringLiteral("0"));
+    QCOMPARE(rig->valueInFile(QStringLiteral("Vstup3Nzv")), QStringLiteral("Z databáze"));
+    QCOMPARE(rig->valueInFile(QStringLiteral("Vstup3En")), QStringLiteral("1"));
+    QCOMPARE(rig->valueInFile(QStringLiteral("IPZesE")), QStringLiteral("127.0.0.1"));
+    QCOMPARE(nstRows(), before);
+}
+
+void TestNstDatabase::switchingOffAndOnAgainStillWritesNst() {
+    auto rig = rigWithAddressInNst(true);
+    rig->open();
+    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    QVERIFY(!rig->data().databaseConnected());
+    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    QVERIFY(rig->data().databaseConnected());
+    rig->form().inputsPage().row(1).nameField()->setText(QStringLiteral("Znovu"));
+    QVERIFY(rig->pressOk());
+    QCOMPARE(nstRows().value(QStringLiteral("Vstup1En")).text, QStringLiteral("Znovu"));
+}
+
+void TestNstDatabase::switchingOnSavesOnlyTheLocalKeys() {
+    SettingsRig rig(databaseLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
+    rig.open();
+    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    QVERIFY(rig.data().databaseConnected()); // the stored details were complete
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    rig.form().inputsPage().row(1).nameField()->setText(QStringLiteral("Nikam"));
+    QVERIFY(rig.pressOk());
+    QVERIFY(rig.data().UseDB);
+    QCOMPARE(rig.valueInFile(QStringLiteral("DBChb")), QStringLiteral("1"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Vstup1Nzv")), QStringLiteral("Ze souboru"));
+    QCOMPARE(nstRowCount(), 0);
+}
+
+void TestNstDatabase::unreadDatabaseIsNeverWritten() {
+    auto rig = rigWithAddressInNst(true, {QStringLiteral("Vstup2Nzv=Ze souboru")});
+    putNst(QStringLiteral("Vstup2En"), QStringLiteral("Z databáze"), 1);
+    commit();
+    const QMap<QString, NstRow> before = nstRows();
+    // The connection is lost before the dialog opens.
+    rig->data().database().DBClose();
+    rig->open();
+    QVERIFY(rig->data().UseDB);
+    QVERIFY(!rig->form().DbConnect());
+    QCOMPARE(rig->form().inputsPage().row(2).nameField()->text(), QStringLiteral("Ze souboru"));
+    QVERIFY(QTest::qWaitFor([&] { return !rig->messages().messages.empty(); }, 2000));
+    QVERIFY(rig->messages().messages[0].text.contains(QStringLiteral("Orfa.ini")));
+    rig->form().inputsPage().row(2).nameField()->setText(QStringLiteral("Přepsat"));
+    // OK reconnects, but what the dialog shows never came from the database.
+    QVERIFY(rig->pressOk());
+    QVERIFY(rig->data().databaseConnected());
+    QVERIFY(rig->data().UseDB);
+    QCOMPARE(rig->messages().messages.size(), std::size_t{1});
+    QCOMPARE(nstRows(), before);
+    QCOMPARE(rig->valueInFile(QStringLiteral("Vstup2Nzv")), QStringLiteral("Ze souboru"));
+}
+
+void TestNstDatabase::listsComeFromTheDatabase() {
+    const QString stored = users::Encrypt(QStringLiteral("heslo"), users::passwordKey());
+    for (const auto& [id, name, admin] :
+         {std::tuple{2, QStringLiteral("Zdeněk"), 0}, std::tuple{5, QStringLiteral("Adam"), 1}})
+        direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, '', '', '', %4, 0, 0, "
+                                      "0, 0, 0, '')")
+                           .arg(id)
+                           .arg(quoted(name), quoted(stored))
+                           .arg(admin));
+    for (const auto& [group, output] : {std::pair{4, 16}, std::pair{1, 5}, std::pair{1, 3}})
+        direct_->DBSQL(
+            QStringLiteral("INSERT INTO SKUPINY VALUES (%1, %2)").arg(group).arg(output));
+    commit();
+    SettingsRig rig(databaseLines(true));
+    rig.data().NastavVseUzivPrava();
+    rig.open();
+    const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
+    QCOMPARE(users->rowCount(), 2);
+    QCOMPARE(cell(users, 0, 0), QStringLiteral("5"));
+    QCOMPARE(cell(users, 0, 1), QStringLiteral("Adam"));
+    QCOMPARE(cell(users, 0, 2), QStringLiteral("heslo"));
+    QCOMPARE(cell(users, 0, 3), QStringLiteral("Ano"));
+    QCOMPARE(cell(users, 1, 1), QStringLiteral("Zdeněk"));
+    QCOMPARE(cell(users, 1, 3), QString());
+    const QTableWidget* groups = rig.control<QTableWidget>(QStringLiteral("SkupinyGrid"));
+    QCOMPARE(groups->rowCount(), 2);
+    QCOMPARE(cell(groups, 0, 0), QStringLiteral("1"));
+    QCOMPARE(cell(groups, 0, 1), QStringLiteral("3  5"));
+    QCOMPARE(cell(groups, 1, 0), QStringLiteral("4"));
+    QCOMPARE(cell(groups, 1, 1), QStringLiteral("16"));
+}
+
+QTEST_MAIN(TestNstDatabase)
+#include "tst_nstdatabase.moc"

@@ -1,0 +1,405 @@
+// The settings dialog itself: its pages and controls, what opening it does, the enabling
+// rules, the database check box, and the paths of the OK button with the database details
+// complete, incomplete and unreachable.
+#include "settings/ConnectionPage.h"
+#include "settings/InputsNamesPage.h"
+#include "settings/OutputsNamesPage.h"
+#include "settings/SchedulePage.h"
+#include "settings/support/ClosedPort.h"
+#include "settings/support/SettingsRig.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace orfa;
+using settings::MessageIcon;
+
+class TestNstDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pagesControlsAndCaptions();
+    void rowsAreNamedForEveryone();
+    void usersPageFollowsProfil_data();
+    void usersPageFollowsProfil();
+    void openingWithTheDatabaseRunsNoClickHandler();
+    void enableCheckBoxesDecideNameFields();
+    void eightOutputsDisableTheUpperRows();
+    void completeDetails_data();
+    void completeDetails();
+    void tickingTheDatabaseBox_data();
+    void tickingTheDatabaseBox();
+    void okButton_data();
+    void okButton();
+    void cancelAfterTickingTheDatabaseBox();
+};
+
+namespace {
+
+const QString kRestart =
+    QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
+                   "Nyní se uloží pouze použití a přístup k databázi.\r\n"
+                   "Případné další nastavení je nutné provést po restartu programu.");
+const QString kConnectFailed =
+    QStringLiteral("Nepodařilo se připojit k databázi, ruším užívání databáze.");
+const QString kNoDetails =
+    QStringLiteral("Nejsou zadány údaje pro připojení k databázi, ruším užívání databáze.");
+
+// Database details that pass the completeness rule but reach no server.
+QStringList unreachableDetails() {
+    return {QStringLiteral("DBIPE=127.0.0.1"),
+            QStringLiteral("DBPortE=%1").arg(closedLoopbackPort()),
+            QStringLiteral("DBCestaE=/var/lib/orfa/orfa.fdb"), QStringLiteral("DBLoginE=orfa"),
+            QStringLiteral("DBHesloE=tajne")};
+}
+
+void typeDetails(SettingsRig& rig, const QStringList& details) {
+    for (const QString& line : details) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        const QString field = key == QLatin1String("DBPortE") ? QStringLiteral("DBportE") : key;
+        rig.lineEdit(field)->setText(line.section(QLatin1Char('='), 1));
+    }
+}
+
+bool labelExists(const QWidget* parent, const QString& text) {
+    const auto labels = parent->findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](const QLabel* label) { return label->text() == text; });
+}
+
+} // namespace
+
+void TestNstDialog::pagesControlsAndCaptions() {
+    SettingsRig rig;
+    settings::NstForm& form = rig.open();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Nastavení"));
+    QVERIFY(form.isModal());
+    QStringList tabs;
+    for (int i = 0; i < form.pages()->count(); ++i)
+        tabs << form.pages()->tabText(i);
+    QCOMPARE(tabs, (QStringList{QStringLiteral("Připojení"), QStringLiteral("Ovládání"),
+                                QStringLiteral("Vstupy"), QStringLiteral("Výstupy"),
+                                QStringLiteral("Skupiny"), QStringLiteral("Uživatelé"),
+                                QStringLiteral("Rádio"), QStringLiteral("Plánovač")}));
+    QCOMPARE(form.pages()->currentIndex(), 0);
+    QCOMPARE(form.okButton()->text(), QStringLiteral("&OK"));
+    QCOMPARE(form.cancelButton()->text(), QStringLiteral("&Stormo"));
+    QCOMPARE(rig.lineEdit(QStringLiteral("DBHesloE"))->echoMode(), QLineEdit::Password);
+    QCOMPARE(rig.lineEdit(QStringLiteral("HesloZesE"))->echoMode(), QLineEdit::Password);
+    QVERIFY(!rig.lineEdit(QStringLiteral("HesloZesE"))->isEnabled());
+    QCOMPARE(rig.checkBox(QStringLiteral("DBChb"))->text(),
+             QStringLiteral("Použivat pro uložení konfigurace databázi firerbird (centrální "
+                            "správa uživatelů)"));
+    QCOMPARE(rig.checkBox(QStringLiteral("PlanovacChb"))->text(),
+             QStringLiteral("Plánovač v provozu"));
+    for (const QString& text :
+         {QStringLiteral("IP adresa DB serveru"), QStringLiteral("Databáze (cesta)"),
+          QStringLiteral("IP adresa zesilovače"),
+          QStringLiteral("Prodleva před odesláním příkazu do zesilovače v ms:"),
+          QStringLiteral("Vstup 7:"), QStringLiteral("Mikrofon:"), QStringLiteral("Rádio L:"),
+          QStringLiteral("Rádio R:"), QStringLiteral("Výstup 16:"), QStringLiteral("Frekvence"),
+          QStringLiteral("Jméno"),
+          QStringLiteral("Při změně hlasitosti se mění hlasitost všech výstupů ve skupině")})
+        QVERIFY2(labelExists(&form, text), qPrintable(text));
+    QCOMPARE(rig.form().inputsPage().row(1).checkBox()->text(), QStringLiteral("Povolen"));
+    QCOMPARE(rig.form().inputsPage().row(1).nameField()->maxLength(), 30);
+    QCOMPARE(rig.form().outputsPage().row(16).nameField()->maxLength(), 30);
+
+    QTableWidget* plan = form.schedulePage().grid();
+    QCOMPARE(plan->rowCount(), 7);
+    QCOMPARE(plan->horizontalHeaderItem(1)->text(), QStringLiteral("Zapnuto Od"));
+    QCOMPARE(plan->horizontalHeaderItem(2)->text(), QStringLiteral("Zapnuto Do"));
+    QCOMPARE(plan->item(0, 0)->text(), QStringLiteral("Pondělí"));
+    QCOMPARE(plan->item(6, 0)->text(), QStringLiteral("Neděle"));
+    QVERIFY(plan->item(2, 0)->flags() & Qt::ItemIsEditable);
+    QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
+    QCOMPARE(users->columnCount(), 4);
+    QCOMPARE(users->horizontalHeaderItem(3)->text(), QStringLiteral("Administrátor"));
+    QCOMPARE(
+        rig.control<QTableWidget>(QStringLiteral("SkupinyGrid"))->horizontalHeaderItem(1)->text(),
+        QStringLiteral("Výstupy"));
+}
+
+void TestNstDialog::rowsAreNamedForEveryone() {
+    SettingsRig rig;
+    data::DataModule& data = rig.data();
+    settings::MessageSink& sink = rig.messages();
+    settings::NstDatabaseStore store(data.database(), data.Reg());
+    // Before it is shown the dialog holds its initial texts.
+    settings::NstForm form(data, store, sink);
+    QCOMPARE(form.inputsPage().row(3).nameField()->text(), QStringLiteral("Edit1"));
+    QCOMPARE(form.outputsPage().row(9).nameField()->text(), QStringLiteral("Edit1"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("ProdlevaE"))->text(),
+             QStringLiteral("800"));
+    QCOMPARE(form.inputsPage().row(3).nameField()->accessibleName(),
+             QStringLiteral("Název vstupu 3"));
+    QCOMPARE(form.inputsPage().row(3).checkBox()->accessibleName(),
+             QStringLiteral("Povolen vstup 3"));
+    QCOMPARE(form.outputsPage().row(12).nameField()->accessibleName(),
+             QStringLiteral("Název výstupu 12"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("RadioM4E"))->accessibleName(),
+             QStringLiteral("Frekvence paměti 4"));
+    QCOMPARE(form.findChild<QCheckBox*>(QStringLiteral("RadioStereo4Ch"))->accessibleName(),
+             QStringLiteral("Stereo paměti 4"));
+    QCOMPARE(form.schedulePage().grid()->item(2, 1)->data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Zapnuto od – Středa"));
+    // Every field can be reached with the keyboard.
+    const auto fields = form.findChildren<QLineEdit*>();
+    for (const QLineEdit* field : fields)
+        QVERIFY2(field->focusPolicy() & Qt::TabFocus, qPrintable(field->objectName()));
+}
+
+void TestNstDialog::usersPageFollowsProfil_data() {
+    QTest::addColumn<int>("profil");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("granted") << 1 << true;
+    QTest::newRow("not granted") << 0 << false;
+    QTest::newRow("only 1 grants") << 2 << false;
+}
+
+void TestNstDialog::usersPageFollowsProfil() {
+    QFETCH(int, profil);
+    QFETCH(bool, visible);
+    SettingsRig rig;
+    rig.data().NastavVseUzivPrava();
+    rig.data().UzivPrava.Profil = profil;
+    rig.open();
+    QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kUsersPage), visible);
+    QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kGroupsPage), true);
+}
+
+void TestNstDialog::openingWithTheDatabaseRunsNoClickHandler() {
+    // The database is in use, but its details are incomplete: it cannot be reached.
+    SettingsRig rig({QStringLiteral("DBChb=1"), QStringLiteral("Vstup5En=1"),
+                     QStringLiteral("Vstup5Nzv=Pult")});
+    QVERIFY(rig.data().UseDB);
+    rig.data().UseDB = false; // as a Cancel earlier in this run may leave it
+    rig.open();
+    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.checkBox(QStringLiteral("DBChb"))->isChecked());
+    QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+    // It still opens completely, with the file's values, and says why.
+    QCOMPARE(rig.form().inputsPage().row(5).nameField()->text(), QStringLiteral("Pult"));
+    QVERIFY(rig.form().inputsPage().row(5).nameField()->isEnabled());
+    QVERIFY(!rig.form().DbConnect());
+    QVERIFY(!rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(QTest::qWaitFor([&] { return !rig.messages().messages.empty(); }, 2000));
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    QVERIFY(rig.messages().messages[0].text.contains(QStringLiteral("centrální databáze")));
+    QVERIFY(!rig.messages().texts().contains(kRestart));
+    // Without the database the amplifier's address is unknown: the requests wait queued.
+    QCOMPARE(rig.queuedInstructions(), (std::vector<int>{172, 170}));
+}
+
+void TestNstDialog::enableCheckBoxesDecideNameFields() {
+    SettingsRig rig;
+    rig.open();
+    const auto& input2 = rig.form().inputsPage().row(2);
+    QVERIFY(!input2.nameField()->isEnabled());
+    // Typing changes nothing that the save prompt would ask about.
+    QTest::keyClicks(rig.form().outputsPage().row(1).nameField(), QStringLiteral("x"));
+    QVERIFY(!rig.form().ZmenaPovolenychPrvku());
+    clickIndicator(input2.checkBox());
+    QVERIFY(input2.nameField()->isEnabled());
+    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    const auto& output7 = rig.form().outputsPage().row(7);
+    clickIndicator(output7.checkBox());
+    QVERIFY(output7.nameField()->isEnabled());
+    clickIndicator(output7.checkBox());
+    QVERIFY(!output7.nameField()->isEnabled());
+}
+
+void TestNstDialog::eightOutputsDisableTheUpperRows() {
+    SettingsRig rig({QStringLiteral("VstupyRG=0"), QStringLiteral("Vystup10En=1"),
+                     QStringLiteral("Vystup3En=1")});
+    rig.open();
+    const auto& outputs = rig.form().outputsPage();
+    QVERIFY(!outputs.row(10).checkBox()->isEnabled());
+    QVERIFY(outputs.row(10).checkBox()->isChecked());
+    QVERIFY(outputs.row(10).nameField()->isEnabled()); // its box is ticked
+    QVERIFY(!outputs.row(11).checkBox()->isEnabled());
+    QVERIFY(!outputs.row(11).nameField()->isEnabled());
+    QVERIFY(outputs.row(3).nameField()->isEnabled());
+    QVERIFY(!outputs.row(4).nameField()->isEnabled());
+    QVERIFY(outputs.row(4).checkBox()->isEnabled());
+
+    clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG1")));
+    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(outputs.row(11).checkBox()->isEnabled());
+    QVERIFY(!outputs.row(11).nameField()->isEnabled());
+    clickIndicator(outputs.row(11).checkBox());
+    QVERIFY(outputs.row(11).nameField()->isEnabled());
+    clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG0")));
+    QVERIFY(!outputs.row(11).checkBox()->isEnabled());
+    QVERIFY(outputs.row(11).nameField()->isEnabled());
+    QVERIFY(!outputs.row(16).nameField()->isEnabled());
+}
+
+void TestNstDialog::completeDetails_data() {
+    QTest::addColumn<QStringList>("fields"); // address, port, path, login, password
+    QTest::addColumn<bool>("complete");
+    const QString path = QStringLiteral("/srv/a.fdb"); // 10 characters
+    QTest::newRow("all there") << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("3050"),
+                                              path, QStringLiteral("abc"), QStringLiteral("xyz")}
+                               << true;
+    QTest::newRow("short address")
+        << QStringList{QStringLiteral("1.2.3."), QStringLiteral("3050"), path,
+                       QStringLiteral("abc"), QStringLiteral("xyz")}
+        << false;
+    QTest::newRow("port not a number")
+        << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("db"), path, QStringLiteral("abc"),
+                       QStringLiteral("xyz")}
+        << false;
+    QTest::newRow("port -1") << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("-1"), path,
+                                            QStringLiteral("abc"), QStringLiteral("xyz")}
+                             << false;
+    QTest::newRow("port 0") << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("0"), path,
+                                           QStringLiteral("abc"), QStringLiteral("xyz")}
+                            << true;
+    QTest::newRow("short path") << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("3050"),
+                                               QStringLiteral("/srv/a.fd"), QStringLiteral("abc"),
+                                               QStringLiteral("xyz")}
+                                << false;
+    QTest::newRow("short login") << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("3050"),
+                                                path, QStringLiteral("ab"), QStringLiteral("xyz")}
+                                 << false;
+    QTest::newRow("short password")
+        << QStringList{QStringLiteral("1.2.3.4"), QStringLiteral("3050"), path,
+                       QStringLiteral("abc"), QStringLiteral("xy")}
+        << false;
+}
+
+void TestNstDialog::completeDetails() {
+    QFETCH(QStringList, fields);
+    QFETCH(bool, complete);
+    settings::ConnectionPage page;
+    const QString names[] = {QStringLiteral("DBIPE"), QStringLiteral("DBportE"),
+                             QStringLiteral("DBCestaE"), QStringLiteral("DBLoginE"),
+                             QStringLiteral("DBHesloE")};
+    for (int i = 0; i < 5; ++i)
+        page.findChild<QLineEdit*>(names[i])->setText(fields.at(i));
+    QCOMPARE(page.detailsComplete(), complete);
+}
+
+void TestNstDialog::tickingTheDatabaseBox_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("connectAttempted");
+    QTest::newRow("no details") << QStringList{} << false;
+    QTest::newRow("unreachable details") << unreachableDetails() << true;
+}
+
+void TestNstDialog::tickingTheDatabaseBox() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, connectAttempted);
+    SettingsRig rig(stored);
+    rig.open();
+    QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+    QCheckBox* box = rig.checkBox(QStringLiteral("DBChb"));
+    clickIndicator(box);
+    QVERIFY(rig.data().UseDB);
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    const auto& message = rig.messages().messages[0];
+    QCOMPARE(message.text, kRestart);
+    QCOMPARE(message.caption, QStringLiteral("Nastavení"));
+    QVERIFY(message.icon == MessageIcon::Warning);
+    QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+    QVERIFY(!rig.lineEdit(QStringLiteral("HesloZesE"))->isEnabled());
+    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    // Only complete details are tried; the failure shows at OK.
+    QCOMPARE(!rig.data().database().lastError().isEmpty(), connectAttempted);
+    QVERIFY(!rig.data().databaseConnected());
+
+    clickIndicator(box);
+    QVERIFY(!rig.data().UseDB);
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+}
+
+void TestNstDialog::okButton_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("messages"); // after the restart message, if any
+    QTest::addColumn<QString>("savedDbChb");
+
+    QTest::newRow("database off") << QStringList{} << false << QStringList{} << QStringList{}
+                                  << QStringLiteral("0");
+    QTest::newRow("ticked, no details")
+        << QStringList{} << true << QStringList{} << QStringList{kNoDetails} << QStringLiteral("1");
+    QTest::newRow("ticked, password too short")
+        << QStringList{} << true
+        << QStringList{QStringLiteral("DBIPE=127.0.0.1"), QStringLiteral("DBPortE=3050"),
+                       QStringLiteral("DBCestaE=/var/lib/orfa/orfa.fdb"),
+                       QStringLiteral("DBLoginE=orfa"), QStringLiteral("DBHesloE=ab")}
+        << QStringList{kNoDetails} << QStringLiteral("1");
+    // The first switch: the details typed now are not stored yet, so the test connects with
+    // the empty ones of the file and fails.
+    QTest::newRow("first switch") << QStringList{} << true << unreachableDetails()
+                                  << QStringList{kConnectFailed} << QStringLiteral("1");
+    QTest::newRow("ticked, unreachable") << unreachableDetails() << true << QStringList{}
+                                         << QStringList{kConnectFailed} << QStringLiteral("1");
+    QTest::newRow("opened in use, incomplete")
+        << QStringList{QStringLiteral("DBChb=1")} << false << QStringList{}
+        << QStringList{kNoDetails} << QStringLiteral("1");
+    QTest::newRow("opened in use, unreachable")
+        << (unreachableDetails() << QStringLiteral("DBChb=1")) << false << QStringList{}
+        << QStringList{kConnectFailed} << QStringLiteral("1");
+}
+
+void TestNstDialog::okButton() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, tick);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, savedDbChb);
+    SettingsRig rig(stored << QStringLiteral("Vstup1Nzv=Před"));
+    rig.open();
+    if (rig.data().UseDB) // the notice that the database could not be read
+        QVERIFY(QTest::qWaitFor([&] { return !rig.messages().messages.empty(); }, 2000));
+    rig.messages().messages.clear();
+    if (tick)
+        clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    typeDetails(rig, typed);
+    rig.form().inputsPage().row(1).nameField()->setText(QStringLiteral("Po"));
+    QVERIFY(rig.pressOk());
+
+    QStringList shown = rig.messages().texts();
+    shown.removeAll(kRestart);
+    QCOMPARE(shown, messages);
+    for (const auto& message : rig.messages().messages) {
+        if (message.text == kRestart)
+            continue;
+        QCOMPARE(message.caption, QStringLiteral("Nastavení databáze"));
+        QVERIFY(message.icon == MessageIcon::Error);
+    }
+    // Every path here ends without the database; the shared settings go to the file.
+    QVERIFY(!rig.data().UseDB);
+    QCOMPARE(rig.valueInFile(QStringLiteral("DBChb")), savedDbChb);
+    QCOMPARE(rig.valueInFile(QStringLiteral("Vstup1Nzv")), QStringLiteral("Po"));
+    for (const QString& line : typed) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        QCOMPARE(rig.valueInFile(key), line.section(QLatin1Char('='), 1));
+    }
+}
+
+void TestNstDialog::cancelAfterTickingTheDatabaseBox() {
+    SettingsRig rig;
+    const QByteArray before = rig.settingsBytes();
+    rig.open();
+    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    QVERIFY(rig.pressCancel());
+    // The switch stays as clicked until the dialog is opened again; the file is untouched.
+    QVERIFY(rig.data().UseDB);
+    QCOMPARE(rig.settingsBytes(), before);
+    rig.open();
+    QVERIFY(!rig.data().UseDB);
+    QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
+}
+
+QTEST_MAIN(TestNstDialog)
+#include "tst_nstdialog.moc"

@@ -1,0 +1,236 @@
+// Finding a user's record by name in the settings file and in the central database.
+// Stored passwords are made with the reference cipher; database rows are put in with
+// plain SQL over a second connection.
+#include "config/Database.h"
+#include "config/DatabaseError.h"
+#include "config/SettingsFile.h"
+#include "config/support/TestDatabase.h"
+#include "users/PasswordCipher.h"
+#include "users/UserDirectory.h"
+#include "users/support/ReferenceCipher.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace orfa;
+using users::TUzivPrava;
+using users::UserDirectory;
+
+namespace {
+
+QString stored(const QString& password) {
+    return test::referenceEncrypt(password, QStringLiteral("vbr4k71xqe"));
+}
+
+// A settings file in a directory of its own.
+class IniDir {
+public:
+    explicit IniDir(const QStringList& lines) {
+        QFile file(dir_.filePath(QStringLiteral("Orfa.ini")));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the settings file");
+        file.write((QStringLiteral("[Orfa]\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+                       .toUtf8());
+        file.close();
+        reg_ = std::make_unique<config::SettingsFile>(dir_.path());
+    }
+    const config::SettingsFile& reg() const { return *reg_; }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<config::SettingsFile> reg_;
+};
+
+QString quoted(const QString& text) {
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+void putUser(config::Database& db, int id, const QString& name, const QString& password,
+             const QString& inputs = QStringLiteral("ABCDEFGHIJKLMNOPQRST0000000"),
+             int administration = 1) {
+    db.DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, %4, 'AB00', 'A0C0', %5, 1, 0, "
+                            "1, 0, 1, '00000000000000000000000000')")
+                 .arg(id)
+                 .arg(quoted(name), quoted(stored(password)), quoted(inputs))
+                 .arg(administration));
+}
+
+} // namespace
+
+class TestUserDirectory : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fileLookupRules_data();
+    void fileLookupRules();
+    void fileRecordIsLoadedWhole();
+    void databaseLookup_data();
+    void databaseLookup();
+    void databaseRecordIsLoadedWhole();
+    void storeFollowsUseDB();
+};
+
+void TestUserDirectory::fileLookupRules_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("id"); // 0: not found
+    const QStringList three{QStringLiteral("MaxIDUziv=3"), QStringLiteral("Uziv_1_Jmeno=Petr"),
+                            QStringLiteral("Uziv_2_Jmeno=Jana"),
+                            QStringLiteral("Uziv_3_Jmeno=Petr")};
+    QTest::newRow("highest ID of equal names") << three << QStringLiteral("Petr") << 3;
+    QTest::newRow("single") << three << QStringLiteral("Jana") << 2;
+    QTest::newRow("letter case counts") << three << QStringLiteral("petr") << 0;
+    QTest::newRow("no such name") << three << QStringLiteral("Karel") << 0;
+    QTest::newRow("beyond MaxIDUziv")
+        << QStringList{QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_2_Jmeno=Jana")}
+        << QStringLiteral("Jana") << 0;
+    QTest::newRow("no MaxIDUziv") << QStringList{QStringLiteral("Uziv_1_Jmeno=Jana")}
+                                  << QStringLiteral("Jana") << 0;
+    QTest::newRow("negative MaxIDUziv")
+        << QStringList{QStringLiteral("MaxIDUziv=-4"), QStringLiteral("Uziv_1_Jmeno=Jana")}
+        << QStringLiteral("Jana") << 0;
+    QTest::newRow("deleted record keeps its keys")
+        << QStringList{QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_1_Jmeno=Jana"),
+                       QStringLiteral("Uziv_2_Jmeno="), QStringLiteral("Uziv_2_Heslo=x")}
+        << QStringLiteral("Jana") << 1;
+    QTest::newRow("empty name never matches a deleted record")
+        << QStringList{QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_2_Jmeno=")} << QString()
+        << 0;
+    QTest::newRow("czech name") << QStringList{QStringLiteral("MaxIDUziv=1"),
+                                               QStringLiteral("Uziv_1_Jmeno=Jiří Čížek")}
+                                << QStringLiteral("Jiří Čížek") << 1;
+}
+
+void TestUserDirectory::fileLookupRules() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, name);
+    QFETCH(int, id);
+    IniDir ini(lines);
+    const std::optional<TUzivPrava> found = UserDirectory::findInFile(ini.reg(), name);
+    QCOMPARE(found.has_value(), id != 0);
+    if (found)
+        QCOMPARE(found->IDUZiv, id);
+}
+
+void TestUserDirectory::fileRecordIsLoadedWhole() {
+    IniDir ini({QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_2_Jmeno=Eva"),
+                QStringLiteral("Uziv_2_Heslo=") + stored(QStringLiteral("Tajné'heslo")),
+                QStringLiteral("Uziv_2_Vstupy=A0C0000000KLM0000000000"),
+                QStringLiteral("Uziv_2_Vystupy=AB"), QStringLiteral("Uziv_2_Matice=0B"),
+                QStringLiteral("Uziv_2_Administrace=1"),
+                // The volume right's key has no '_' before "Hlasitost".
+                QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
+                QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
+    const std::optional<TUzivPrava> found =
+        UserDirectory::findInFile(ini.reg(), QStringLiteral("Eva"));
+    QVERIFY(found);
+    QCOMPARE(found->Jmeno, QStringLiteral("Eva"));
+    QCOMPARE(found->Heslo, QStringLiteral("Tajné'heslo"));
+    QCOMPARE(found->Vstupy, QStringLiteral("A0C0000000KLM0000000000"));
+    QCOMPARE(found->VstupyEN, QStringLiteral("KLM000000000"));
+    QCOMPARE(found->Vystupy, QStringLiteral("AB"));
+    QCOMPARE(found->Matice, QStringLiteral("0B"));
+    QCOMPARE(found->Administrace, 1);
+    QCOMPARE(found->Hlasitost, 1);
+    QCOMPARE(found->Profil, 2);
+    QCOMPARE(found->Radio, 0);
+    QCOMPARE(found->AktivacePredvoleb, 1);
+    QCOMPARE(found->UlozeniPredvoleb, 0);
+
+    IniDir underscore({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva"),
+                       QStringLiteral("Uziv_1_Hlasitost=1"),
+                       QStringLiteral("Uziv_1_Heslo=neni-base64")});
+    const auto other = UserDirectory::findInFile(underscore.reg(), QStringLiteral("Eva"));
+    QVERIFY(other);
+    QCOMPARE(other->Hlasitost, 0);
+    QCOMPARE(other->Heslo, QString()); // an unreadable stored form is an empty password
+    QCOMPARE(other->VstupyEN, QString(12, QLatin1Char('0')));
+}
+
+void TestUserDirectory::databaseLookup_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("id"); // 0: not found
+    QTest::newRow("exact") << QStringLiteral("Petr") << 1;
+    QTest::newRow("apostrophe") << QStringLiteral("O'Neil") << 2;
+    QTest::newRow("czech") << QStringLiteral("Jiří Čížek") << 3;
+    QTest::newRow("pattern") << QStringLiteral("Ji%") << 3;
+    QTest::newRow("one-letter pattern") << QStringLiteral("O_Neil") << 2;
+    QTest::newRow("letter case counts") << QStringLiteral("petr") << 0;
+    QTest::newRow("not there") << QStringLiteral("Karel") << 0;
+    QTest::newRow("quote that would end a literal") << QStringLiteral("x' OR '1'='1") << 0;
+    QTest::newRow("empty") << QString() << 0;
+}
+
+void TestUserDirectory::databaseLookup() {
+    QFETCH(QString, name);
+    QFETCH(int, id);
+    test::TestDatabase testDb;
+    ORFA_REQUIRE_TEST_DATABASE(testDb);
+    config::Database fixture;
+    QVERIFY2(fixture.DBInit(testDb.login()), qPrintable(fixture.lastError()));
+    test::TestDatabase::clearTables(fixture);
+    putUser(fixture, 1, QStringLiteral("Petr"), QStringLiteral("a"));
+    putUser(fixture, 2, QStringLiteral("O'Neil"), QStringLiteral("b"));
+    putUser(fixture, 3, QStringLiteral("Jiří Čížek"), QStringLiteral("c"));
+    fixture.DBSQL(QStringLiteral("commit"));
+
+    config::Database db;
+    QVERIFY2(db.DBInit(testDb.login()), qPrintable(db.lastError()));
+    const std::optional<TUzivPrava> found = UserDirectory::findInDatabase(db, name);
+    QCOMPARE(found.has_value(), id != 0);
+    if (found)
+        QCOMPARE(found->IDUZiv, id);
+}
+
+void TestUserDirectory::databaseRecordIsLoadedWhole() {
+    test::TestDatabase testDb;
+    ORFA_REQUIRE_TEST_DATABASE(testDb);
+    config::Database fixture;
+    QVERIFY2(fixture.DBInit(testDb.login()), qPrintable(fixture.lastError()));
+    test::TestDatabase::clearTables(fixture);
+    putUser(fixture, 7, QStringLiteral("Žofie"), QStringLiteral("Heslo 100% 'ok'"),
+            QStringLiteral("ABC0000000KL00000000000000"), 1);
+    fixture.DBSQL(QStringLiteral("INSERT INTO UZIV (ID, JMENO) VALUES (8, 'Prazdny')"));
+    fixture.DBSQL(QStringLiteral("commit"));
+
+    config::Database db;
+    QVERIFY2(db.DBInit(testDb.login()), qPrintable(db.lastError()));
+    auto found = UserDirectory::findInDatabase(db, QStringLiteral("Žofie"));
+    QVERIFY(found);
+    QCOMPARE(found->IDUZiv, 7);
+    QCOMPARE(found->Jmeno, QStringLiteral("Žofie"));
+    QCOMPARE(found->Heslo, QStringLiteral("Heslo 100% 'ok'"));
+    QCOMPARE(found->Vstupy, QStringLiteral("ABC0000000KL00000000000000"));
+    QCOMPARE(found->VstupyEN, QStringLiteral("KL0000000000"));
+    QCOMPARE(found->Vystupy, QStringLiteral("AB00"));
+    QCOMPARE(found->Matice, QStringLiteral("A0C0"));
+    QCOMPARE(found->Administrace, 1);
+    QCOMPARE(found->Hlasitost, 1);
+    QCOMPARE(found->Profil, 0);
+    QCOMPARE(found->Radio, 1);
+    QCOMPARE(found->AktivacePredvoleb, 0);
+    QCOMPARE(found->UlozeniPredvoleb, 1);
+
+    // NULL columns read as empty texts and zeros.
+    found = UserDirectory::findInDatabase(db, QStringLiteral("Prazdny"));
+    QVERIFY(found);
+    QCOMPARE(found->Heslo, QString());
+    QCOMPARE(found->Vstupy, QString());
+    QCOMPARE(found->Administrace, 0);
+}
+
+void TestUserDirectory::storeFollowsUseDB() {
+    IniDir ini({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva")});
+    config::Database disconnected;
+    const UserDirectory directory(ini.reg(), disconnected);
+    QVERIFY(directory.find(QStringLiteral("Eva"), false));
+    // The database is asked, and it cannot answer.
+    QVERIFY_THROWS_EXCEPTION(config::DatabaseError, directory.find(QStringLiteral("Eva"), true));
+}
+
+QTEST_GUILESS_MAIN(TestUserDirectory)
+#include "tst_userdirectory.moc"
