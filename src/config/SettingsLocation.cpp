@@ -28,8 +28,18 @@ SettingsLocation::Facts SettingsLocation::probe(const QString& configDirVariable
     facts.fileBesideExecutable =
         QFileInfo::exists(QDir(executableDir).filePath(SettingsFile::fileName()));
     const QFileInfo dir(executableDir);
-    facts.executableDirWritable = dir.isDir() && dir.isWritable();
+    facts.executableDirWritable =
+        dir.isDir() && dir.isWritable() && !isSystemDirectory(executableDir);
     return facts;
+}
+
+bool SettingsLocation::isSystemDirectory(const QString& directory) {
+    const QString path = QDir::cleanPath(directory) + QLatin1Char('/');
+    for (const char* prefix : {"/usr/", "/bin/", "/sbin/"}) {
+        if (path.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
 }
 
 QString SettingsLocation::directory() {

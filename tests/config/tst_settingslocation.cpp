@@ -61,6 +61,15 @@ private Q_SLOTS:
         QVERIFY(!facts.fileBesideExecutable);
         QVERIFY(!facts.executableDirWritable);
         QCOMPARE(SettingsLocation::choose(facts), user + u"/orfa"_s);
+
+        // Installed for everyone: root may write to /usr/bin, but settings go to the user's.
+        facts = SettingsLocation::probe(QString(), u"/usr/bin"_s, user);
+        QVERIFY(!facts.executableDirWritable);
+        QCOMPARE(SettingsLocation::choose(facts), user + u"/orfa"_s);
+        QVERIFY(SettingsLocation::isSystemDirectory(u"/usr/local/bin/"_s));
+        QVERIFY(SettingsLocation::isSystemDirectory(u"/bin"_s));
+        QVERIFY(!SettingsLocation::isSystemDirectory(u"/usr-data/orfa"_s));
+        QVERIFY(!SettingsLocation::isSystemDirectory(u"/opt/orfa"_s));
     }
 
     void environmentVariableDirectoryIsCreated() {
