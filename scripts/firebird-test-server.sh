@@ -55,10 +55,11 @@ isql() { # isql-fb as SYSDBA over the network, statements on stdin
     isql-fb -q -b -user SYSDBA -password "$SYSDBA_PASSWORD" "$@"
 }
 
-# Tests that include the database fixture, named as CTest names them.
+# Test and benchmark programs that include the database fixture, by program name.
 database_tests() {
-    grep -l 'config/support/TestDatabase.h' tests/*/tst_*.cpp |
-        sed -E 's#^tests/([^/]+)/(tst_[^/.]+)\.cpp$#\1_\2#'
+    grep -l 'config/support/TestDatabase.h' tests/*/tst_*.cpp bench/bench_*.cpp |
+        sed -E -e 's#^tests/([^/]+)/(tst_[^/.]+)\.cpp$#\1_\2#' \
+            -e 's#^bench/(bench_[^/.]+)\.cpp$#\1#'
 }
 
 stop() {

@@ -134,7 +134,7 @@ QString dataText(std::uint8_t instruction, const Bytes& data, bool answer) {
     }
 }
 
-QString withData(QString line, const QString& data) {
+QString withData(const QString& line, const QString& data) {
     return data.isEmpty() ? line : line + u": "_s + data;
 }
 

@@ -30,9 +30,8 @@ void IniFileView::load(const FileStamp& stamp) {
     bool readable = true;
     if (stamp.exists()) {
         QFile file(path_);
-        if (!stamp.isRegularFile() || stamp.size() > maxFileSize) {
-            readable = false;
-        } else if (!file.open(QIODevice::ReadOnly)) {
+        if (!stamp.isRegularFile() || stamp.size() > maxFileSize ||
+            !file.open(QIODevice::ReadOnly)) {
             readable = false;
         } else {
             bytes = file.read(maxFileSize + 1);

@@ -16,7 +16,7 @@ namespace orfa::config {
 class IniFileView {
 public:
     // Larger files are not settings files; they are neither parsed nor replaced.
-    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 maxFileSize = qint64{16} * 1024 * 1024;
 
     explicit IniFileView(QString path);
 

@@ -27,7 +27,7 @@ class ReceiveBuffer {
 public:
     // The longest answer the link expects: the answer to request 83, its 30
     // parameter codes each paired with a value.
-    static constexpr std::size_t kLongestAnswer = spinel::kFrame97Overhead + 2 * 30;
+    static constexpr std::size_t kLongestAnswer = spinel::kFrame97Overhead + std::size_t{2} * 30;
     // A partial frame waits for the rest as long as the pending bytes stay
     // within this: the longest answer plus room for one more behind it.
     static constexpr std::size_t kPendingBound = 2 * kLongestAnswer;
