@@ -46,7 +46,7 @@ QString SettingsLocation::directory() {
     const Facts facts =
         probe(qEnvironmentVariable("ORFA_CONFIG_DIR"), QCoreApplication::applicationDirPath(),
               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    const QString chosen = choose(facts);
+    QString chosen = choose(facts);
     // A directory that cannot be made shows up as a refused write later; reads work anyway.
     if (!QDir().mkpath(chosen))
         qCWarning(lcConfig) << "cannot create settings directory" << chosen;

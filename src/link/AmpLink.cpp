@@ -16,7 +16,7 @@ namespace {
 // the receive buffer never holds much more than this and its bound.
 constexpr qint64 kReadChunk = 1023;
 // Bytes one data event reads at most: several hundred answers.
-constexpr qint64 kReadBudget = 16 * 1024;
+constexpr qint64 kReadBudget = qint64{16} * 1024;
 
 bool isProxyError(QAbstractSocket::SocketError error) {
     switch (error) {
