@@ -9,7 +9,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libcrypto++-dev
           firebird-dev)
 case "$profile" in
 run) ;;
-test) packages+=(clang-format firebird3.0-server) ;;
+test) packages+=(clang-format firebird3.0-server clang libclang-rt-dev) ;;
 *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

@@ -57,9 +57,13 @@ QByteArray IniDocument::toBytes() const {
         text += line.eol;
     }
     // setValue() keeps the encoding able to carry every line, so this cannot fail; UTF-8
-    // is the safe answer should it ever do.
+    // is the safe answer should it ever do. A code-page file can also come out as valid
+    // UTF-8 once the lines that made it invalid were rewritten (one "ÚŽINA" left behind is
+    // enough): it would then be read back as UTF-8 with those letters changed, so it is
+    // written as UTF-8 too.
     std::optional<QByteArray> body = encodeIni(text, encoding_);
-    if (!body)
+    if (!body ||
+        (encoding_ == IniEncoding::Windows1250 && detectIniEncoding(*body) == IniEncoding::Utf8))
         body = encodeIni(text, IniEncoding::Utf8);
     if (byteOrderMark_ && encoding_ == IniEncoding::Utf8)
         return utf8Bom + *body;
@@ -111,7 +115,11 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
 
     if (const std::optional<std::size_t> index = findEntry(section, key)) {
         Line& line = lines_[*index];
-        QString text = line.text.first(line.parsed.valueStart()) + value;
+        // A value that starts with blanks brings its own spacing after the '='; kept on top
+        // of the line's, every write of the same value would add its blanks again.
+        const bool ownSpacing = !value.isEmpty() && IniLine::isBlank(value.front());
+        const qsizetype keep = ownSpacing ? line.text.indexOf(u'=') + 1 : line.parsed.valueStart();
+        QString text = line.text.first(keep) + value;
         if (text == line.text)
             return false;
         line = makeLine(std::move(text), line.eol);

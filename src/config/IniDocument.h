@@ -25,7 +25,8 @@ public:
 
     // Parses file contents of any kind; never fails.
     static IniDocument fromBytes(const QByteArray& bytes);
-    // The file contents, in the document's encoding.
+    // The file contents, in the document's encoding; UTF-8 instead when Windows-1250 bytes
+    // would be taken for UTF-8 on reading.
     QByteArray toBytes() const;
 
     IniEncoding encoding() const { return encoding_; }

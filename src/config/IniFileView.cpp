@@ -34,7 +34,15 @@ void IniFileView::load(const FileStamp& stamp) {
             !file.open(QIODevice::ReadOnly)) {
             readable = false;
         } else {
-            bytes = file.read(maxFileSize + 1);
+            // In pieces: a settings file is a few kilobytes, and reading the
+            // limit in one go would reserve all of it for every load.
+            constexpr qint64 kPiece = 64 * 1024;
+            while (bytes.size() <= maxFileSize) {
+                const QByteArray piece = file.read(kPiece);
+                if (piece.isEmpty())
+                    break;
+                bytes += piece;
+            }
             readable = bytes.size() <= maxFileSize && file.error() == QFileDevice::NoError;
         }
         if (!readable) {

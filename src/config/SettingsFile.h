@@ -17,9 +17,10 @@ namespace orfa::config {
 // go to a temporary file in the same directory, which then replaces the file, so the file
 // is never half written. A write keeps everything it does not change (other sections,
 // unknown keys, comments, blank lines, line order and endings) and the file's encoding,
-// except that a Windows-1250 file that must hold a character outside its code page becomes
-// UTF-8. A new file is UTF-8 and readable and writable by its owner only, since it holds
-// the database password. Key names match without regard to case.
+// except that a Windows-1250 file becomes UTF-8 when it must hold a character outside its
+// code page or when its bytes would otherwise read as UTF-8. A new file is UTF-8 and
+// readable and writable by its owner only, since it holds the database password. Key names
+// match without regard to case.
 class SettingsFile {
 public:
     // Values read back as text are cut to this many characters.

@@ -45,6 +45,14 @@ void ZakazVsechnyOvladaciPrvky(PanelModel& model, QWidget* masterVolume, QWidget
 
 namespace {
 
+// A stored name as a caption: '&' would otherwise mark the next letter as a shortcut and
+// vanish from the caption.
+QString captionText(const QString& name) {
+    QString text = name;
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
 void setBoxControlsEnabled(TVstup& box, bool on, bool onlyEnable) {
     auto apply = [&](QWidget* w) {
         if (!onlyEnable)
@@ -78,13 +86,13 @@ void applyBox(PanelModel& model, int k, const config::IoNames& names,
         caption << second->name;
         setBoxControlsEnabled(box, second->enabled && allows(rights.Vstupy, 2 * k), true);
     }
-    box.GroupBox->setTitle(caption.join(QStringLiteral(", ")));
+    box.GroupBox->setTitle(captionText(caption.join(QStringLiteral(", "))));
 }
 
 void applySourceCaptions(PanelModel& model, int i, const QString& name) {
     for (int n = 1; n <= PanelModel::kOutputs; ++n) {
         if (QRadioButton* button = model.Vystup(n).Tlacitko.at(static_cast<std::size_t>(i)))
-            button->setText(name);
+            button->setText(captionText(name));
     }
 }
 
@@ -101,7 +109,7 @@ void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users:
     const bool levelBase = levelRule == LevelRule::FlagMatrixAndVolume ? groupOn : flag;
     out.TrackBar->setEnabled(levelBase && allows(rights.Vystupy, n));
     out.CheckBox->setEnabled(out.TrackBar->isEnabled());
-    out.RadioGroup->sourceGroup()->setTitle(entry.name);
+    out.RadioGroup->sourceGroup()->setTitle(captionText(entry.name));
 }
 
 } // namespace
@@ -125,8 +133,12 @@ void applyIoNames(PanelModel& model, const config::IoNames& names, const users::
         if (!button)
             continue;
         const auto& name = names.radioNames.at(static_cast<std::size_t>(r - 1));
-        button->setText(name ? *name : QString::number(r));
+        button->setText(captionText(name ? *name : QString::number(r)));
     }
+    // The groups as stored now: an output taken out of its group, or of a deleted one,
+    // stops moving with it at once.
+    for (int n = 1; n <= PanelModel::kOutputs; ++n)
+        model.Vystup(n).IDSkupiny = 0;
     for (const config::GroupMember& member : names.groups) {
         if (member.output >= 1 && member.output <= PanelModel::kOutputs)
             model.Vystup(member.output).IDSkupiny = member.group;

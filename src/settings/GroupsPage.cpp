@@ -1,9 +1,12 @@
 #include "settings/GroupsPage.h"
 
+#include "settings/ListCommands.h"
 #include "settings/ListGrid.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orfa::settings {
@@ -11,6 +14,18 @@ namespace orfa::settings {
 GroupsPage::GroupsPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    newButton_ = newCommandButton(this, QStringLiteral("ToolButton1"), QStringLiteral("Nová"));
+    editButton_ = newCommandButton(this, QStringLiteral("ToolButton2"), QStringLiteral("Upravit"));
+    deleteButton_ = newCommandButton(this, QStringLiteral("ToolButton4"), QStringLiteral("Smazat"));
+    for (QToolButton* button : {newButton_, editButton_, deleteButton_})
+        bar->addWidget(button);
+    bar->addStretch();
+    layout->addLayout(bar);
+    connect(newButton_, &QToolButton::clicked, this, &GroupsPage::newRequested);
+    connect(editButton_, &QToolButton::clicked, this, &GroupsPage::editRequested);
+    connect(deleteButton_, &QToolButton::clicked, this, &GroupsPage::deleteRequested);
+
     grid_ = newListGrid(this, QStringLiteral("SkupinyGrid"), QStringLiteral("Skupiny výstupů"),
                         {QStringLiteral("ID"), QStringLiteral("Výstupy")});
     layout->addWidget(grid_);
@@ -24,11 +39,17 @@ GroupsPage::GroupsPage(QWidget* parent)
 }
 
 void GroupsPage::showGroups(const std::vector<GroupListRow>& groups) {
+    const int row = grid_->currentRow();
     std::vector<QStringList> rows;
     rows.reserve(groups.size());
     for (const GroupListRow& group : groups)
         rows.push_back({QString::number(group.id), group.members});
     fillListGrid(grid_, rows);
+    selectRow(grid_, row);
+}
+
+int GroupsPage::selectedId() const {
+    return idInSelectedRow(grid_);
 }
 
 } // namespace orfa::settings

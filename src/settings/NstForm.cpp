@@ -16,7 +16,12 @@
 #include "settings/SchedulePage.h"
 #include "settings/SettingsLog.h"
 #include "settings/SharedSettingsFile.h"
+#include "settings/SkupinyEdit.h"
 #include "settings/UsersPage.h"
+#include "users/GroupDatabaseStore.h"
+#include "users/GroupFileStore.h"
+#include "users/UserDatabaseStore.h"
+#include "users/UserFileStore.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -51,6 +56,14 @@ NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
     buildButtons();
     exchange_ =
         std::make_unique<RadioScheduleExchange>(data_.link(), *radio_, *schedule_, messages_);
+    // `FormCreate`: the editors live as long as the dialog.
+    nstEditUziv_ = new NstEditUziv(messages_, this);
+    skupinyEdit_ = new SkupinyEdit(messages_, this);
+    userFile_ = std::make_unique<users::UserFileStore>(data_.Reg());
+    userDatabase_ = std::make_unique<users::UserDatabaseStore>(data_.database());
+    groupFile_ = std::make_unique<users::GroupFileStore>(data_.Reg());
+    groupDatabase_ = std::make_unique<users::GroupDatabaseStore>(data_.database());
+    connectCommands();
     connect(connection_, &ConnectionPage::databaseClicked, this, &NstForm::DBChbClick);
     connect(connection_, &ConnectionPage::outputsChoiceClicked, this, &NstForm::PovolZakazPrvky);
     connect(inputs_, &InputsNamesPage::enableClicked, this, &NstForm::PovolZakazPrvky);
@@ -210,10 +223,22 @@ void NstForm::Button1Click() {
             NstRegWrite();
     } catch (const config::SettingsWriteError& error) {
         qCWarning(lcSettings) << "settings not saved:" << error.path() << error.reason();
+        reportSaveFailure(QStringLiteral("Nastavení se nepodařilo uložit do souboru %1:\r\n%2\r\n"
+                                         "Uložení skončilo touto chybou; co se do souboru "
+                                         "nezapsalo, v něm zůstalo beze změny.")
+                              .arg(error.path(), error.reason()));
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "shared settings not saved to the central database:"
                               << error.message();
+        reportSaveFailure(QStringLiteral("Sdílená nastavení se nepodařilo uložit do centrální "
+                                         "databáze:\r\n%1\r\nNastavení v databázi zůstalo "
+                                         "beze změny.")
+                              .arg(error.message()));
     }
+}
+
+void NstForm::reportSaveFailure(const QString& reason) {
+    messages_.showMessage(MessageIcon::Error, caption(), reason);
 }
 
 } // namespace orfa::settings

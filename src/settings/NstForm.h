@@ -1,9 +1,11 @@
 #pragma once
 
 #include "config/NstValues.h"
+#include "settings/NstEditUziv.h"
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 
 class QPushButton;
@@ -12,6 +14,11 @@ class QTabWidget;
 namespace orfa::data {
 class DataModule;
 }
+
+namespace orfa::users {
+class GroupStore;
+class UserStore;
+} // namespace orfa::users
 
 namespace orfa::settings {
 
@@ -25,6 +32,7 @@ class OutputsNamesPage;
 class RadioPage;
 class RadioScheduleExchange;
 class SchedulePage;
+class SkupinyEdit;
 class UsersPage;
 
 // The settings dialog "Nastavení": how to reach the central database and the amplifier, the
@@ -36,6 +44,11 @@ class UsersPage;
 //
 // The dialog changes the data module's `UseDB` as the operator switches the database on or
 // off, and on OK when the database cannot be used.
+//
+// Users and groups are not part of OK and Stormo: the user editor and the group editor, which
+// the dialog owns while it is open, store each record at once in the store in use at that
+// moment. Whenever the dialog reads the shared settings it passes the names and enable flags
+// of inputs and outputs on to the editors, which offer only the enabled ones.
 class NstForm : public QDialog {
     Q_OBJECT
 public:
@@ -62,12 +75,14 @@ public:
     // `UlozNastaveniIni`: the controls into the local keys. Throws SettingsWriteError.
     void UlozNastaveniIni();
     // `NstRegRead` / `NstRegWrite`: the shared settings between the controls and the settings
-    // file. The write clears ZmenaPovolenychPrvku() and throws SettingsWriteError.
+    // file; the read passes every input's and output's name and flag on to the editors. The
+    // write clears ZmenaPovolenychPrvku() and throws SettingsWriteError.
     void NstRegRead();
     void NstRegWrite();
     // `NstDBRead` / `NstDBWrite`: the same with table NST; a setting without its row keeps
-    // what its control shows. The write clears ZmenaPovolenychPrvku(). Both throw
-    // config::DatabaseError; the controls are changed only after a complete read.
+    // what its control shows, and the editors get only the inputs and outputs that have a
+    // row. The write clears ZmenaPovolenychPrvku(). Both throw config::DatabaseError; the
+    // controls are changed only after a complete read.
     void NstDBRead();
     void NstDBWrite();
     // Fill the users and the groups lists from the store in use; a database that cannot be
@@ -80,8 +95,23 @@ public:
     void PovolZakazPrvky();
     // The operator switched the database check box to checked.
     void DBChbClick(bool checked);
-    // The OK button's work before the dialog closes with the result OK.
+    // The OK button's work before the dialog closes with the result OK. A store that refuses
+    // the settings is reported to the operator; the dialog closes all the same.
     void Button1Click();
+
+    // The commands of the page "Uživatelé". New, Edit and Copy first offer to save changed
+    // enable flags (the save prompt), then open the user editor; Edit and Copy act on the
+    // selected row and do nothing on the empty row of an empty list. Delete removes the
+    // selected user without asking. The list is refilled after every stored change.
+    void NewUzivButtClick();
+    void EditUzivButtClick();
+    void CopyUzivButtClick();
+    void DelUzivButtClick();
+    // The commands of the page "Skupiny": New (`ToolButton1Click`), Edit (`ToolButton2Click`,
+    // nothing on the empty row) and Delete (`ToolButton4Click`), as for users.
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton4Click();
 
     // Enable flags or the outputs choice changed since the dialog opened or last saved.
     bool ZmenaPovolenychPrvku() const { return zmenaPovolenychPrvku_; }
@@ -98,6 +128,8 @@ public:
     UsersPage& usersPage() const { return *users_; }
     RadioPage& radioPage() const { return *radio_; }
     SchedulePage& schedulePage() const { return *schedule_; }
+    NstEditUziv& userEditor() const { return *nstEditUziv_; }
+    SkupinyEdit& groupEditor() const { return *skupinyEdit_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
@@ -114,6 +146,15 @@ private:
     bool readSharedFromDatabase();
     config::NstValues sharedFromControls() const;
     void showShared(const config::NstValues& values);
+    void passOnToEditors(const config::NstValues& values, const std::array<bool, 10>& inputs,
+                         const std::array<bool, 16>& outputs);
+    void connectCommands();
+    void offerToSaveBeforeEditor();
+    void reportSaveFailure(const QString& reason);
+    users::UserStore& userStore();
+    users::GroupStore& groupStore();
+    void openUserEditor(NstEditUziv::Mode mode, int id);
+    void openGroupEditor(bool isNew, int id);
 
     data::DataModule& data_;
     CentralSettingsStore& database_;
@@ -131,6 +172,12 @@ private:
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     std::unique_ptr<RadioScheduleExchange> exchange_;
+    NstEditUziv* nstEditUziv_ = nullptr;
+    SkupinyEdit* skupinyEdit_ = nullptr;
+    std::unique_ptr<users::UserStore> userFile_;
+    std::unique_ptr<users::UserStore> userDatabase_;
+    std::unique_ptr<users::GroupStore> groupFile_;
+    std::unique_ptr<users::GroupStore> groupDatabase_;
 
     bool shown_ = false;
     bool zmenaPovolenychPrvku_ = false;

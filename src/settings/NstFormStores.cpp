@@ -13,6 +13,7 @@
 #include "settings/RadioPage.h"
 #include "settings/SettingsLog.h"
 #include "settings/SharedSettingsFile.h"
+#include "settings/SkupinyEdit.h"
 #include "settings/UserListRow.h"
 #include "settings/UsersPage.h"
 
@@ -37,7 +38,13 @@ void NstForm::UlozNastaveniIni() {
 }
 
 void NstForm::NstRegRead() {
-    showShared(readSharedSettings(data_.Reg()));
+    const config::NstValues values = readSharedSettings(data_.Reg());
+    showShared(values);
+    std::array<bool, 10> inputs{};
+    std::array<bool, 16> outputs{};
+    inputs.fill(true);
+    outputs.fill(true);
+    passOnToEditors(values, inputs, outputs);
 }
 
 void NstForm::NstRegWrite() {
@@ -45,10 +52,32 @@ void NstForm::NstRegWrite() {
     zmenaPovolenychPrvku_ = false;
 }
 
+// NST may lack the row of an input or output; its entry then keeps what the control shows
+// and the editors keep what they show. A name that no row can give (U+FFFF never comes out
+// of the database's Windows-1250 texts) tells after the read which rows there were.
 void NstForm::NstDBRead() {
-    config::NstValues values = sharedFromControls();
+    const QString noRow(1, QChar(0xFFFF));
+    const config::NstValues shown = sharedFromControls();
+    config::NstValues values = shown;
+    for (config::IoEntry& entry : values.inputs)
+        entry.name = noRow;
+    for (config::IoEntry& entry : values.outputs)
+        entry.name = noRow;
     database_.read(values);
+    std::array<bool, 10> inputs{};
+    std::array<bool, 16> outputs{};
+    for (std::size_t i = 0; i < values.inputs.size(); ++i) {
+        inputs.at(i) = values.inputs.at(i).name != noRow;
+        if (!inputs.at(i))
+            values.inputs.at(i) = shown.inputs.at(i);
+    }
+    for (std::size_t j = 0; j < values.outputs.size(); ++j) {
+        outputs.at(j) = values.outputs.at(j).name != noRow;
+        if (!outputs.at(j))
+            values.outputs.at(j) = shown.outputs.at(j);
+    }
     showShared(values);
+    passOnToEditors(values, inputs, outputs);
 }
 
 void NstForm::NstDBWrite() {
@@ -84,6 +113,23 @@ config::NstValues NstForm::sharedFromControls() const {
     outputs_->store(values);
     radio_->store(values);
     return values;
+}
+
+void NstForm::passOnToEditors(const config::NstValues& values, const std::array<bool, 10>& inputs,
+                              const std::array<bool, 16>& outputs) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (inputs.at(i)) {
+            const config::IoEntry& input = values.inputs.at(i);
+            nstEditUziv_->setInput(static_cast<int>(i) + 1, input.name, input.enabled);
+        }
+    }
+    for (std::size_t j = 0; j < outputs.size(); ++j) {
+        if (outputs.at(j)) {
+            const config::IoEntry& output = values.outputs.at(j);
+            nstEditUziv_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
+            skupinyEdit_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
+        }
+    }
 }
 
 void NstForm::showShared(const config::NstValues& values) {

@@ -300,6 +300,41 @@ private Q_SLOTS:
         QCOMPARE(other.readText(u"Vystup3Nzv"_s), u"Ωmega ♫"_s);
     }
 
+    void windows1250FileThatWouldReadAsUtf8BecomesUtf8() {
+        // "ÚŽINA" is DA 8E in the code page, a valid UTF-8 sequence; only "Kuchyň" (F2) keeps
+        // the file from reading as UTF-8, until it is rewritten.
+        scratch_->putIni("[Orfa]\r\nVystup1Nzv=\xDA\x8EINA\r\nVystup2Nzv=Kuchy\xF2\r\n");
+        SettingsFile reg(scratch_->dir());
+        reg.writeText(u"Vystup2Nzv"_s, u"Sklad"_s);
+        QCOMPARE(scratch_->iniBytes(),
+                 u"[Orfa]\r\nVystup1Nzv=ÚŽINA\r\nVystup2Nzv=Sklad\r\n"_s.toUtf8());
+        QCOMPARE(SettingsFile(scratch_->dir()).readText(u"Vystup1Nzv"_s), u"ÚŽINA"_s);
+    }
+
+    void rewritingTheSameValueChangesNothing_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("spacing kept")
+            << QByteArray("[Orfa]\nK = x\n") << u"y"_s << QByteArray("[Orfa]\nK = y\n");
+        QTest::newRow("leading blanks of the value")
+            << QByteArray("[Orfa]\nK = x\n") << u"  y"_s << QByteArray("[Orfa]\nK =  y\n");
+        QTest::newRow("only blanks")
+            << QByteArray("[Orfa]\nK=x\n") << u" "_s << QByteArray("[Orfa]\nK= \n");
+    }
+
+    void rewritingTheSameValueChangesNothing() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+        scratch_->putIni(before);
+        SettingsFile reg(scratch_->dir());
+        for (int i = 0; i < 3; ++i)
+            reg.writeText(u"K"_s, value);
+        QCOMPARE(scratch_->iniBytes(), after);
+        QCOMPARE(reg.readText(u"K"_s), value.trimmed());
+    }
+
     void refusedWriteLeavesTheOldFileIntact() {
         const QByteArray before = "[Orfa]\nIPZesE=10.0.0.1\n";
         scratch_->putIni(before);

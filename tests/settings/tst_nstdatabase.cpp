@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void switchingOffAndOnAgainStillWritesNst();
     void switchingOnSavesOnlyTheLocalKeys();
     void unreadDatabaseIsNeverWritten();
+    void failedSaveIsReported();
     void listsComeFromTheDatabase();
 
 private:
@@ -256,6 +258,29 @@ void TestNstDatabase::unreadDatabaseIsNeverWritten() {
     QCOMPARE(rig->messages().messages.size(), std::size_t{1});
     QCOMPARE(nstRows(), before);
     QCOMPARE(rig->valueInFile(QStringLiteral("Vstup2Nzv")), QStringLiteral("Ze souboru"));
+}
+
+void TestNstDatabase::failedSaveIsReported() {
+    auto rig = rigWithAddressInNst(true);
+    putNst(QStringLiteral("Vstup1En"), QStringLiteral("Stará"), 1);
+    commit();
+    const QMap<QString, NstRow> before = nstRows();
+    rig->open();
+    // Another panel is saving and has not committed yet.
+    direct_->DBSQL(QStringLiteral("UPDATE NST SET HODNINT = HODNINT WHERE NAZEV = 'Vstup1En'"));
+    rig->form().inputsPage().row(1).nameField()->setText(QStringLiteral("Nová"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("not saved to the central database")));
+    QVERIFY(rig->pressOk());
+    direct_->rollback();
+    QCOMPARE(nstRows(), before);
+    QCOMPARE(rig->messages().messages.size(), std::size_t{1});
+    const auto& message = rig->messages().messages[0];
+    QCOMPARE(message.icon, settings::MessageIcon::Error);
+    QCOMPARE(message.caption, QStringLiteral("Nastavení"));
+    QVERIFY(message.text.startsWith(
+        QStringLiteral("Sdílená nastavení se nepodařilo uložit do centrální databáze")));
+    QVERIFY(message.text.endsWith(QStringLiteral("Nastavení v databázi zůstalo beze změny.")));
 }
 
 void TestNstDatabase::listsComeFromTheDatabase() {

@@ -26,7 +26,7 @@ private Q_SLOTS:
     void outputsChoice_data();
     void outputsChoice();
     void cancelWritesNothing();
-    void refusedWriteStillClosesWithOk();
+    void refusedWriteIsReportedAndStillClosesWithOk();
     void listsComeFromTheFile();
     void emptyListsKeepOneEmptyRow();
 };
@@ -181,7 +181,7 @@ void TestNstFile::cancelWritesNothing() {
     QCOMPARE(rig.settingsBytes(), before);
 }
 
-void TestNstFile::refusedWriteStillClosesWithOk() {
+void TestNstFile::refusedWriteIsReportedAndStillClosesWithOk() {
     SettingsRig rig;
     rig.open();
     // A directory where the file should be: the first write is refused.
@@ -189,7 +189,12 @@ void TestNstFile::refusedWriteStillClosesWithOk() {
     QVERIFY(QDir().mkdir(rig.settingsPath()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("settings not saved")));
     QVERIFY(rig.pressOk());
-    QVERIFY(rig.messages().messages.empty());
+    // The operator learns that nothing was stored, and why.
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    const auto& message = rig.messages().messages[0];
+    QCOMPARE(message.icon, settings::MessageIcon::Error);
+    QCOMPARE(message.caption, QStringLiteral("Nastavení"));
+    QVERIFY(message.text.contains(rig.settingsPath()));
     QVERIFY(QFileInfo(rig.settingsPath()).isDir());
 }
 

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-// Keeps the messages the dialog shows instead of opening boxes.
+// Keeps the messages and questions the dialog shows instead of opening boxes; every question
+// gets the answer the test chose.
 class RecordingMessageSink : public orfa::settings::MessageSink {
 public:
     struct Message {
@@ -20,6 +21,11 @@ public:
         messages.push_back(Message{icon, caption, text});
     }
 
+    bool ask(const QString& caption, const QString& text) override {
+        questions.push_back(Message{orfa::settings::MessageIcon::Information, caption, text});
+        return answer;
+    }
+
     QStringList texts() const {
         QStringList all;
         for (const Message& m : messages)
@@ -28,4 +34,6 @@ public:
     }
 
     std::vector<Message> messages;
+    std::vector<Message> questions; // icon unused: a question always has its own
+    bool answer = false;            // true: Yes
 };

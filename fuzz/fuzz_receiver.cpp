@@ -1,0 +1,145 @@
+// The link's receive buffer fed an arbitrary byte stream in chunks the input
+// cuts itself, with the send queue driven alongside as the link drives it:
+// frames built from the input are queued, the send timer ticks, and every
+// frame the receiver takes removes the queued frames of its signature.
+// After each chunk the queue holds at most 20 frames and the pending bytes
+// stay within the receive buffer's bound.
+#include "FuzzCheck.h"
+#include "link/ReceiveBuffer.h"
+#include "link/SendQueue.h"
+#include "spinel/Spinel.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+using namespace orfa::link;
+using orfa::fuzz::require;
+using orfa::spinel::kFrame97Overhead;
+using orfa::spinel::kFrame97SignatureOffset;
+
+namespace {
+
+constexpr std::size_t kLongestChunk = 512;
+
+// Every frame taken passes the codec's checks, lies within the bound and is
+// bytes of the stream as they arrived, after the previous frame.
+void checkFrame(const Bytes& frame, const Bytes& stream, std::size_t& searchFrom) {
+    require(orfa::spinel::Spinel97Check(frame) == orfa::spinel::kCheckOk,
+            "a taken frame passes the format-97 checks");
+    require(frame.size() >= kFrame97Overhead && frame.size() <= ReceiveBuffer::kPendingBound,
+            "a taken frame fits the receive bound");
+    const auto at = std::search(stream.begin() + static_cast<std::ptrdiff_t>(searchFrom),
+                                stream.end(), frame.begin(), frame.end());
+    require(at != stream.end(), "a taken frame is received bytes, in order");
+    searchFrom = static_cast<std::size_t>(at - stream.begin()) + frame.size();
+}
+
+// Queues a frame built from the input the way the link queues commands.
+void queueCommand(SendQueue& queue, FuzzedDataProvider& input, qint64 now) {
+    const auto signature = input.ConsumeIntegral<std::uint8_t>();
+    const auto instruction = input.ConsumeIntegral<std::uint8_t>();
+    const bool coalesce = input.ConsumeBool();
+    const Bytes mergeKey =
+        input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 2));
+    const Bytes payload =
+        input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 8));
+    const Bytes frame = orfa::spinel::SpinelMake('a', 1, signature, instruction, payload);
+
+    const std::size_t before = queue.PaketyPosition();
+    const bool added = queue.AddSendPaket(frame, instruction, coalesce, mergeKey, now);
+    const std::size_t after = queue.PaketyPosition();
+    require(after == before + (added ? 1 : 0), "a new slot is taken exactly when reported");
+    require(!added || queue.slots().back().Paket == frame, "a new frame joins at the end");
+    const bool replaced =
+        std::any_of(queue.slots().begin(), queue.slots().end(), [&](const TSendPaket& slot) {
+            return slot.Paket == frame && slot.Prikaz == instruction && slot.Ticks == now &&
+                   slot.PocetOpakovani == 0 && slot.mergeKey == mergeKey;
+        });
+    require(added || replaced || before == SendQueue::kSlots,
+            "a frame is refused only by a full queue");
+}
+
+void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
+    const std::size_t before = queue.PaketyPosition();
+    const Bytes head = queue.isEmpty() ? Bytes() : queue.slots().front().Paket;
+    const std::uint8_t sends = queue.isEmpty() ? 0 : queue.slots().front().PocetOpakovani;
+    const SendQueue::TickResult result = queue.tick(now, delay);
+    switch (result.action) {
+    case SendQueue::TickAction::None:
+        require(queue.PaketyPosition() == before, "an idle tick keeps the queue");
+        break;
+    case SendQueue::TickAction::Send:
+        require(result.paket == head && queue.slots().front().PocetOpakovani == sends + 1 &&
+                    queue.slots().front().PocetOpakovani <= SendQueue::kSends,
+                "a tick sends the head and counts the send");
+        break;
+    case SendQueue::TickAction::Drop:
+        require(result.paket == head && sends == SendQueue::kSends &&
+                    queue.PaketyPosition() == before - 1,
+                "a tick drops the head only after all its sends");
+        break;
+    }
+}
+
+void removeAnswered(SendQueue& queue, const Bytes& frame) {
+    const std::uint8_t signature = frame[kFrame97SignatureOffset];
+    const std::size_t before = queue.PaketyPosition();
+    const std::size_t removed = queue.removeBySignature(signature);
+    require(queue.PaketyPosition() == before - removed, "removal counts what it removed");
+    require(std::none_of(queue.slots().begin(), queue.slots().end(),
+                         [signature](const TSendPaket& slot) {
+                             return slot.Paket[kFrame97SignatureOffset] == signature;
+                         }),
+            "an answer removes every queued frame of its signature");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    ReceiveBuffer buffer;
+    SendQueue queue;
+    Bytes stream; // everything appended so far
+    std::size_t searchFrom = 0;
+    std::size_t discarded = 0;
+    qint64 now = 0;
+
+    while (input.remaining_bytes() > 0) {
+        const Bytes chunk = input.ConsumeBytes<std::uint8_t>(
+            input.ConsumeIntegralInRange(std::size_t{0}, kLongestChunk));
+        buffer.append(chunk);
+        stream.insert(stream.end(), chunk.begin(), chunk.end());
+        require(buffer.size() <= ReceiveBuffer::kPendingBound + chunk.size(),
+                "an append adds only the chunk to the bounded rest");
+
+        for (Bytes frame = buffer.takeFrame(); !frame.empty(); frame = buffer.takeFrame()) {
+            checkFrame(frame, stream, searchFrom);
+            removeAnswered(queue, frame);
+        }
+        require(buffer.size() <= ReceiveBuffer::kPendingBound,
+                "pending bytes stay within the bound after the frames are taken");
+        const Bytes pending = buffer.PrijataData();
+        require(pending.size() == buffer.size() &&
+                    std::equal(pending.rbegin(), pending.rend(), stream.rbegin()),
+                "the pending bytes are the latest received");
+        require(buffer.discardedFrames() >= discarded, "the discard count never falls");
+        discarded = buffer.discardedFrames();
+
+        if (input.ConsumeBool())
+            queueCommand(queue, input, now);
+        now += input.ConsumeIntegralInRange<qint64>(0, 1000);
+        tickQueue(queue, now, input.ConsumeIntegralInRange<qint64>(0, 1000));
+        require(queue.PaketyPosition() <= SendQueue::kSlots, "at most 20 queued frames");
+    }
+
+    // Whatever came before, an emptied buffer takes the next whole frame.
+    buffer.clear();
+    const Bytes answer = orfa::spinel::SpinelMake('a', 1, 0x51, 0, {1, 40, 2, 41});
+    buffer.append(answer);
+    require(buffer.takeFrame() == answer && buffer.size() == 0,
+            "a cleared buffer takes a whole frame");
+    return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace orfa::settings {
+
+// A stored name as the caption of a check box: '&' would otherwise mark the next letter as
+// a keyboard shortcut and vanish from the caption.
+inline QString captionText(const QString& name) {
+    QString text = name;
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
+} // namespace orfa::settings

@@ -1,0 +1,164 @@
+// The commands of the pages "Uživatelé" and "Skupiny" and the save prompt before the editors.
+#include "settings/NstForm.h"
+
+#include "config/DatabaseError.h"
+#include "config/SettingsWriteError.h"
+#include "data/DataModule.h"
+#include "settings/GroupsPage.h"
+#include "settings/MessageSink.h"
+#include "settings/SettingsLog.h"
+#include "settings/SkupinyEdit.h"
+#include "settings/UsersPage.h"
+#include "users/GroupStore.h"
+#include "users/UserStore.h"
+
+namespace orfa::settings {
+namespace {
+
+QString caption() {
+    return QStringLiteral("Nastavení");
+}
+
+// What the operator is told after a change of the central database failed: every change
+// there is one transaction, rolled back on failure.
+QString unchangedDatabase() {
+    return QStringLiteral("\r\nDatabáze zůstala beze změny.");
+}
+
+// Runs change against a store; when the store refuses it, the operator is told what failed
+// and why, with databaseNote after the reason of a database error. True when it succeeded.
+template <typename Change>
+bool changeOrReport(MessageSink& messages, const QString& what, const QString& databaseNote,
+                    Change&& change) {
+    QString reason;
+    try {
+        change();
+        return true;
+    } catch (const config::DatabaseError& error) {
+        reason = error.message() + databaseNote;
+    } catch (const config::SettingsWriteError& error) {
+        reason = error.path() + QStringLiteral(": ") + error.reason();
+    }
+    qCWarning(lcSettings) << what << reason;
+    messages.showMessage(MessageIcon::Error, caption(), what + QStringLiteral(":\r\n") + reason);
+    return false;
+}
+
+} // namespace
+
+void NstForm::connectCommands() {
+    connect(users_, &UsersPage::newRequested, this, &NstForm::NewUzivButtClick);
+    connect(users_, &UsersPage::editRequested, this, &NstForm::EditUzivButtClick);
+    connect(users_, &UsersPage::copyRequested, this, &NstForm::CopyUzivButtClick);
+    connect(users_, &UsersPage::deleteRequested, this, &NstForm::DelUzivButtClick);
+    connect(groups_, &GroupsPage::newRequested, this, &NstForm::ToolButton1Click);
+    connect(groups_, &GroupsPage::editRequested, this, &NstForm::ToolButton2Click);
+    connect(groups_, &GroupsPage::deleteRequested, this, &NstForm::ToolButton4Click);
+}
+
+users::UserStore& NstForm::userStore() {
+    return data_.UseDB ? *userDatabase_ : *userFile_;
+}
+
+users::GroupStore& NstForm::groupStore() {
+    return data_.UseDB ? *groupDatabase_ : *groupFile_;
+}
+
+// The editors offer inputs and outputs by the enable flags last read from the store; flags
+// changed on the pages reach them only through the store.
+void NstForm::offerToSaveBeforeEditor() {
+    if (!zmenaPovolenychPrvku_ ||
+        !messages_.ask(caption(), QStringLiteral("Přejete si uložit změněná nastavení ?")))
+        return;
+    if (data_.UseDB && !dbConnect_) {
+        // What the pages show did not come from the central database (it could not be read,
+        // or it was switched on in this dialog); it must not replace the rows there.
+        messages_.showMessage(MessageIcon::Warning, caption(),
+                              QStringLiteral("Nastavení nelze uložit do centrální databáze, "
+                                             "protože z ní nebylo načteno. Editor nabídne "
+                                             "vstupy a výstupy podle dříve uloženého nastavení."));
+        return;
+    }
+    const bool saved = changeOrReport(messages_, QStringLiteral("Nastavení se nepodařilo uložit"),
+                                      unchangedDatabase(), [this] {
+                                          if (data_.UseDB)
+                                              NstDBWrite();
+                                          else
+                                              NstRegWrite();
+                                      });
+    if (!saved)
+        return;
+    changeOrReport(messages_, QStringLiteral("Uložené nastavení se nepodařilo znovu načíst"),
+                   QString(), [this] {
+                       if (data_.UseDB)
+                           NstDBRead();
+                       else
+                           NstRegRead();
+                   });
+}
+
+void NstForm::openUserEditor(NstEditUziv::Mode mode, int id) {
+    if (nstEditUziv_->run(userStore(), mode, id) == QDialog::Accepted)
+        NactiDataUzivGrid();
+}
+
+void NstForm::openGroupEditor(bool isNew, int id) {
+    if (skupinyEdit_->run(groupStore(), isNew, id) == QDialog::Accepted)
+        NactiDataSkupinyGrid();
+}
+
+void NstForm::NewUzivButtClick() {
+    offerToSaveBeforeEditor();
+    openUserEditor(NstEditUziv::Mode::New, 0);
+}
+
+void NstForm::EditUzivButtClick() {
+    const int id = users_->selectedId();
+    if (id == 0)
+        return;
+    offerToSaveBeforeEditor();
+    openUserEditor(NstEditUziv::Mode::Edit, id);
+}
+
+void NstForm::CopyUzivButtClick() {
+    const int id = users_->selectedId();
+    if (id == 0)
+        return;
+    offerToSaveBeforeEditor();
+    openUserEditor(NstEditUziv::Mode::Copy, id);
+}
+
+void NstForm::DelUzivButtClick() {
+    const int id = users_->selectedId();
+    if (id == 0)
+        return;
+    changeOrReport(messages_, QStringLiteral("Uživatele se nepodařilo smazat"), unchangedDatabase(),
+                   [&] { userStore().remove(id); });
+    NactiDataUzivGrid();
+}
+
+void NstForm::ToolButton1Click() {
+    offerToSaveBeforeEditor();
+    openGroupEditor(true, 0);
+}
+
+// A group is never edited under ID 0: the empty row of an empty list has no group, and a
+// group saved as 0 would be one that the list of the settings file never shows.
+void NstForm::ToolButton2Click() {
+    const int id = groups_->selectedId();
+    if (id == 0)
+        return;
+    offerToSaveBeforeEditor();
+    openGroupEditor(false, id);
+}
+
+void NstForm::ToolButton4Click() {
+    const int id = groups_->selectedId();
+    if (id == 0)
+        return;
+    changeOrReport(messages_, QStringLiteral("Skupinu se nepodařilo smazat"), unchangedDatabase(),
+                   [&] { groupStore().remove(id); });
+    NactiDataSkupinyGrid();
+}
+
+} // namespace orfa::settings

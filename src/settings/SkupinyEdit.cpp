@@ -1,0 +1,124 @@
+#include "settings/SkupinyEdit.h"
+
+#include "config/DatabaseError.h"
+#include "config/SettingsKeys.h"
+#include "config/SettingsWriteError.h"
+#include "settings/CaptionText.h"
+#include "settings/MessageSink.h"
+#include "settings/SettingsLog.h"
+#include "users/GroupStore.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace orfa::settings {
+namespace {
+
+QString caption() {
+    return QStringLiteral("Editace skupin");
+}
+
+// Outputs 1 to 8 in the left column, 9 to 16 in the right one, as on the page "Výstupy".
+constexpr int kPerColumn = 8;
+
+} // namespace
+
+SkupinyEdit::SkupinyEdit(MessageSink& messages, QWidget* parent)
+    : QDialog(parent)
+    , messages_(messages) {
+    setObjectName(QStringLiteral("SkupinyEdit"));
+    setWindowTitle(caption());
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* frame = new QGroupBox(QStringLiteral("Skupiny výstupů"), this);
+    frame->setObjectName(QStringLiteral("GroupBox3"));
+    auto* grid = new QGridLayout(frame);
+    for (int k = 1; k <= kOutputs; ++k) {
+        auto* box = new QCheckBox(frame);
+        box->setObjectName(QStringLiteral("VystupyChb%1").arg(k));
+        grid->addWidget(box, (k - 1) % kPerColumn, (k - 1) / kPerColumn);
+        vystupyChb_.at(static_cast<std::size_t>(k - 1)) = box;
+        setOutput(k, config::keys::defaultOutputName(k), true);
+    }
+    layout->addWidget(frame);
+
+    auto* row = new QHBoxLayout;
+    okButt_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButt_->setObjectName(QStringLiteral("OkButt"));
+    okButt_->setDefault(true);
+    stormoButt_ = new QPushButton(QStringLiteral("&Stormo"), this);
+    stormoButt_->setObjectName(QStringLiteral("StormoButt"));
+    stormoButt_->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(okButt_);
+    row->addWidget(stormoButt_);
+    layout->addLayout(row);
+    connect(okButt_, &QPushButton::clicked, this, &SkupinyEdit::OkButtClick);
+    connect(stormoButt_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SkupinyEdit::setOutput(int output, const QString& name, bool enabled) {
+    QCheckBox* box = VystupyChb(output);
+    box->setText(captionText(name));
+    box->setAccessibleName(QStringLiteral("Ve skupině: ") + name);
+    box->setEnabled(enabled);
+}
+
+int SkupinyEdit::run(users::GroupStore& store, bool isNew, int id) {
+    store_ = &store;
+    novaSkupina_ = isNew;
+    if (!isNew)
+        idSkupiny_ = id;
+    if (!FormShow())
+        return QDialog::Rejected;
+    return exec();
+}
+
+bool SkupinyEdit::FormShow() {
+    try {
+        if (novaSkupina_)
+            idSkupiny_ = store_->newGroupId();
+        for (QCheckBox* box : vystupyChb_)
+            box->setChecked(false);
+        for (const int output : store_->members(idSkupiny_))
+            VystupyChb(output)->setChecked(true);
+    } catch (const config::DatabaseError& error) {
+        reportFailure(QStringLiteral("Skupinu se nepodařilo načíst"), error.message());
+        return false;
+    }
+    return true;
+}
+
+void SkupinyEdit::OkButtClick() {
+    std::vector<int> members;
+    for (int k = 1; k <= kOutputs; ++k) {
+        if (VystupyChb(k)->isChecked())
+            members.push_back(k);
+    }
+    try {
+        store_->save(idSkupiny_, members, novaSkupina_);
+    } catch (const config::DatabaseError& error) {
+        reportFailure(QStringLiteral("Skupinu se nepodařilo uložit"),
+                      error.message() +
+                          QStringLiteral("\r\nSkupina v databázi zůstala beze změny."));
+        return;
+    } catch (const config::SettingsWriteError& error) {
+        reportFailure(QStringLiteral("Skupinu se nepodařilo uložit"),
+                      error.path() + QStringLiteral(": ") + error.reason());
+        return;
+    }
+    accept();
+}
+
+void SkupinyEdit::reportFailure(const QString& what, const QString& reason) {
+    qCWarning(lcSettings) << "group" << idSkupiny_ << what << reason;
+    messages_.showMessage(MessageIcon::Error, caption(), what + QStringLiteral(":\r\n") + reason);
+}
+
+} // namespace orfa::settings

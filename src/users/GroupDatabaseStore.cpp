@@ -1,0 +1,45 @@
+#include "users/GroupDatabaseStore.h"
+
+#include "config/Database.h"
+#include "users/DatabaseUnit.h"
+
+#include <QVariant>
+
+namespace orfa::users {
+
+GroupDatabaseStore::GroupDatabaseStore(config::Database& db)
+    : db_(db) {}
+
+int GroupDatabaseStore::newGroupId() {
+    db_.DBSQL(QStringLiteral("select Gen_ID(Skupiny,1) as MaxID from RDB$DATABASE"));
+    return db_.integer(QStringLiteral("MAXID"));
+}
+
+std::vector<int> GroupDatabaseStore::members(int id) {
+    std::vector<int> outputs;
+    db_.DBSQL(QStringLiteral("Select * from skupiny Where idskupiny=? order by IDVstupu"),
+              {QVariant(id)});
+    for (; !db_.eof(); db_.next()) {
+        const int output = db_.integer(QStringLiteral("IDVSTUPU"));
+        if (output >= 1 && output <= 16 && (outputs.empty() || outputs.back() != output))
+            outputs.push_back(output);
+    }
+    return outputs;
+}
+
+void GroupDatabaseStore::save(int id, const std::vector<int>& members, bool /*isNew*/) {
+    commitAsOneUnit(db_, [&] {
+        db_.DBSQL(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
+        for (const int output : members)
+            db_.DBSQL(QStringLiteral("INSERT INTO Skupiny VALUES ( ? , ? ) "),
+                      {QVariant(id), QVariant(output)});
+    });
+}
+
+void GroupDatabaseStore::remove(int id) {
+    commitAsOneUnit(db_, [&] {
+        db_.DBSQL(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
+    });
+}
+
+} // namespace orfa::users

@@ -1,0 +1,75 @@
+#include "users/UserFileStore.h"
+
+#include "config/SettingsFile.h"
+#include "config/SettingsKeys.h"
+#include "config/SettingsWriteError.h"
+#include "users/PasswordCipher.h"
+
+namespace orfa::users {
+
+namespace keys = config::keys;
+
+namespace {
+
+QString flag(bool ticked) {
+    return ticked ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+UserFileStore::UserFileStore(config::SettingsFile& file)
+    : file_(file) {}
+
+std::optional<UserRecord> UserFileStore::load(int id) {
+    UserRecord record;
+    record.Vstupy = file_.readText(keys::userInputs(id));
+    record.Vystupy = file_.readText(keys::userOutputs(id));
+    record.Matice = file_.readText(keys::userMatrix(id));
+    record.Jmeno = file_.readText(keys::userName(id));
+    record.Heslo = Decrypt(file_.readText(keys::userPassword(id)), passwordKey());
+    record.Administrace = file_.readInteger(keys::userAdministration(id), 0) != 0;
+    record.Hlasitost = file_.readInteger(keys::userVolume(id), 0) != 0;
+    record.Profil = file_.readInteger(keys::userProfile(id), 0) != 0;
+    record.Radio = file_.readInteger(keys::userRadio(id), 0) != 0;
+    record.AktivacePredvoleb = file_.readInteger(keys::userPresetActivation(id), 0) != 0;
+    record.UlozeniPredvoleb = file_.readInteger(keys::userPresetStoring(id), 0) != 0;
+    return record;
+}
+
+int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
+    if (asNew) {
+        id = file_.readInteger(keys::maxUserId(), 0) + 1;
+        file_.writeInteger(keys::maxUserId(), id);
+    }
+    bool nameWritten = false;
+    try {
+        file_.writeText(keys::userInputs(id), record.Vstupy);
+        file_.writeText(keys::userOutputs(id), record.Vystupy);
+        file_.writeText(keys::userMatrix(id), record.Matice);
+        file_.writeText(keys::userName(id), record.Jmeno);
+        nameWritten = true;
+        file_.writeText(keys::userPassword(id), Encrypt(record.Heslo, passwordKey()));
+        file_.writeText(keys::userAdministration(id), flag(record.Administrace));
+        file_.writeText(keys::userVolume(id), flag(record.Hlasitost));
+        file_.writeText(keys::userProfile(id), flag(record.Profil));
+        file_.writeText(keys::userRadio(id), flag(record.Radio));
+        file_.writeText(keys::userPresetActivation(id), flag(record.AktivacePredvoleb));
+        file_.writeText(keys::userPresetStoring(id), flag(record.UlozeniPredvoleb));
+    } catch (const config::SettingsWriteError&) {
+        if (asNew && nameWritten) {
+            try {
+                file_.writeText(keys::userName(id), QString());
+            } catch (const config::SettingsWriteError&) {
+                // The file takes nothing more; the first error says why.
+            }
+        }
+        throw;
+    }
+    return id;
+}
+
+void UserFileStore::remove(int id) {
+    file_.writeText(keys::userName(id), QString());
+}
+
+} // namespace orfa::users

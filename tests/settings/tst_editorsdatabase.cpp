@@ -1,0 +1,457 @@
+// The pages "Uživatelé" and "Skupiny" and their editors with the central database in use,
+// against a real Firebird server on 127.0.0.1: the rows of UZIV and SKUPINY after every
+// command, the generators, saves that fail part-way (a row locked by another connection, a
+// name the database cannot hold) and the save prompt writing NST. Rows are put in and looked
+// at over a connection of the test's own.
+#include "config/Database.h"
+#include "config/support/TestDatabase.h"
+#include "settings/FlagBoxGroup.h"
+#include "settings/GroupsPage.h"
+#include "settings/InputsNamesPage.h"
+#include "settings/NameRow.h"
+#include "settings/UsersPage.h"
+#include "settings/support/EditorSteps.h"
+#include "settings/support/SettingsRig.h"
+#include "settings/support/WhenShown.h"
+#include "users/PasswordCipher.h"
+#include "users/UserDirectory.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace orfa;
+using settings::NstEditUziv;
+using settings::NstForm;
+using settings::SkupinyEdit;
+
+class TestEditorsDatabase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void editorsGetOnlyTheRowsOfNst();
+    void userCommandsChangeUziv();
+    void failedUserSave_data();
+    void failedUserSave();
+    void groupCommandsChangeSkupiny();
+    void failedGroupSaveAndDeleteKeepTheRows();
+    void savePromptWritesNst();
+    void lostConnectionOpensNoEditor();
+    void savePromptWritesNoNstTheDialogDidNotRead();
+
+private:
+    QStringList databaseLines(bool inUse = true) const;
+    void sql(const QString& statement) { direct_->DBSQL(statement); }
+    void commit() { sql(QStringLiteral("commit")); }
+    int generator(const QString& name);
+    int generatorAtLeast(const QString& name, int least);
+    QStringList userRow(int id);
+    QStringList groupRows();
+    void putUser(int id, const QString& name, const QString& password, int admin);
+    std::unique_ptr<SettingsRig> openRig();
+
+    test::TestDatabase testDb_;
+    std::unique_ptr<config::Database> direct_;
+};
+
+namespace {
+
+void clickUsersButton(NstForm& form, QToolButton* button) {
+    clickOnPage(form, NstForm::kUsersPage, button);
+}
+
+void clickGroupsButton(NstForm& form, QToolButton* button) {
+    clickOnPage(form, NstForm::kGroupsPage, button);
+}
+
+} // namespace
+
+QStringList TestEditorsDatabase::databaseLines(bool inUse) const {
+    const config::DatabaseLogin& login = testDb_.login();
+    return {QStringLiteral("DBChb=%1").arg(inUse ? 1 : 0),
+            QStringLiteral("DBIPE=%1").arg(login.host),
+            QStringLiteral("DBPortE=%1").arg(login.port),
+            QStringLiteral("DBCestaE=%1").arg(login.path),
+            QStringLiteral("DBLoginE=%1").arg(login.user),
+            QStringLiteral("DBHesloE=%1").arg(login.password)};
+}
+
+void TestEditorsDatabase::init() {
+    ORFA_REQUIRE_TEST_DATABASE(testDb_);
+    direct_ = std::make_unique<config::Database>();
+    QVERIFY2(direct_->DBInit(testDb_.login()), qPrintable(direct_->lastError()));
+    test::TestDatabase::clearTables(*direct_);
+}
+
+void TestEditorsDatabase::cleanup() {
+    direct_.reset();
+}
+
+int TestEditorsDatabase::generator(const QString& name) {
+    sql(QStringLiteral("SELECT GEN_ID(%1, 0) AS G FROM RDB$DATABASE").arg(name));
+    const int value = direct_->integer(QStringLiteral("G"));
+    commit();
+    return value;
+}
+
+// Moves the generator on to least when it is below it; returns its value.
+int TestEditorsDatabase::generatorAtLeast(const QString& name, int least) {
+    const int value = generator(name);
+    if (value >= least)
+        return value;
+    sql(QStringLiteral("SELECT GEN_ID(%1, %2) AS G FROM RDB$DATABASE")
+            .arg(name)
+            .arg(least - value));
+    commit();
+    return least;
+}
+
+// All 13 columns of one UZIV row as texts; empty when there is no such row.
+QStringList TestEditorsDatabase::userRow(int id) {
+    QStringList columns;
+    sql(QStringLiteral("SELECT * FROM UZIV WHERE ID = %1").arg(id));
+    if (!direct_->eof()) {
+        for (const QString& column : direct_->rows().columns())
+            columns << direct_->text(column);
+    }
+    commit();
+    return columns;
+}
+
+// Every row of SKUPINY as "group:output", in that order.
+QStringList TestEditorsDatabase::groupRows() {
+    QStringList rows;
+    sql(QStringLiteral("SELECT * FROM SKUPINY ORDER BY IDSKUPINY, IDVSTUPU"));
+    for (; !direct_->eof(); direct_->next())
+        rows << direct_->text(QStringLiteral("IDSKUPINY")) + QLatin1Char(':') +
+                    direct_->text(QStringLiteral("IDVSTUPU"));
+    commit();
+    return rows;
+}
+
+void TestEditorsDatabase::putUser(int id, const QString& name, const QString& password, int admin) {
+    direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (?, ?, ?, 'ABC', 'A', '0B', ?, 0, 0, 1, "
+                                  "0, 0, '')"),
+                   {id, name, users::Encrypt(password, users::passwordKey()), admin});
+}
+
+std::unique_ptr<SettingsRig> TestEditorsDatabase::openRig() {
+    auto rig = std::make_unique<SettingsRig>(databaseLines());
+    rig->data().NastavVseUzivPrava();
+    rig->open();
+    return rig;
+}
+
+void TestEditorsDatabase::editorsGetOnlyTheRowsOfNst() {
+    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
+                   {QStringLiteral("Linka 1")});
+    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vystup2En', ?, 1)"),
+                   {QStringLiteral("Hala & sál")});
+    commit();
+    auto rig = openRig();
+    QVERIFY(rig->form().DbConnect());
+    const NstEditUziv& editor = rig->form().userEditor();
+    QCOMPARE(editor.VstupyChB().box(1)->text(), QStringLiteral("Linka 1"));
+    QVERIFY(!editor.VstupyEnChB().box(1)->isEnabled());
+    // No row: the box keeps its caption and stays offered.
+    QCOMPARE(editor.VstupyChB().box(2)->text(), QStringLiteral("Vstup 2"));
+    QVERIFY(editor.VstupyChB().box(2)->isEnabled());
+    QCOMPARE(editor.MaticeChb().box(2)->text(), QStringLiteral("Hala && sál"));
+    QVERIFY(editor.VystupyChb().box(2)->isEnabled());
+    QCOMPARE(rig->form().groupEditor().VystupyChb(2)->text(), QStringLiteral("Hala && sál"));
+    QCOMPARE(rig->form().groupEditor().VystupyChb(3)->text(), QStringLiteral("Výstup 3"));
+}
+
+void TestEditorsDatabase::userCommandsChangeUziv() {
+    putUser(50, QStringLiteral("Adam"), QStringLiteral("a"), 0);
+    commit();
+    const int start = generator(QStringLiteral("Uziv"));
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    QTableWidget* grid = form.usersPage().grid();
+    // Cancel on New takes no ID.
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
+                         [](NstEditUziv& editor) { editor.reject(); }));
+    QCOMPARE(generator(QStringLiteral("Uziv")), start);
+
+    const QString name = QStringLiteral("O'Brien 100% Žluťoučký");
+    const QString password = QStringLiteral("kůň'%_");
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
+                         [&](NstEditUziv& editor) {
+                             typeText(editor.JmenoE(), name);
+                             typeText(editor.HesloE(), password);
+                             clickIndicator(editor.rightBoxes()[0]);
+                             clickIndicator(editor.VstupyChB().box(1));
+                             clickIndicator(editor.MaticeChb().box(2));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         }));
+    QVERIFY(rig->messages().messages.empty());
+    const int id = start + 1;
+    QCOMPARE(generator(QStringLiteral("Uziv")), id);
+    QCOMPARE(form.userEditor().Id(), id);
+    const QString zeros(27, QLatin1Char('0'));
+    QCOMPARE(
+        userRow(id),
+        (QStringList{QString::number(id), name, users::Encrypt(password, users::passwordKey()),
+                     flagString({1}), zeros, flagString({2}), QStringLiteral("1"),
+                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                     QStringLiteral("0"), QStringLiteral("0"), QString(26, QLatin1Char('0'))}));
+    // Ordered by name; the login finds the name with its quote and '%' as stored.
+    QCOMPARE(listRows(grid), (QStringList{QStringLiteral("50|Adam"),
+                                          QString::number(id) + QLatin1Char('|') + name}));
+    const auto found = users::UserDirectory::findInDatabase(*direct_, name);
+    commit();
+    QVERIFY(found);
+    QCOMPARE(found->Heslo, password);
+
+    // Edit replaces the row under the same ID.
+    clickRow(grid, 1);
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), name);
+                             QCOMPARE(editor.HesloE()->text(), password);
+                             QVERIFY(editor.rightBoxes()[0]->isChecked());
+                             retype(editor.HesloE(), QStringLiteral("nové"));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         }));
+    QCOMPARE(generator(QStringLiteral("Uziv")), id);
+    QCOMPARE(userRow(id).at(2), users::Encrypt(QStringLiteral("nové"), users::passwordKey()));
+
+    // Copy stores a second record under a new ID; the short flag strings come back padded.
+    const QStringList adam = userRow(50);
+    clickRow(grid, 0);
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().copyButton()); },
+                         [](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), QStringLiteral("Adam"));
+                             QVERIFY(editor.rightBoxes()[3]->isChecked());
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         }));
+    QCOMPARE(userRow(50), adam);
+    const QStringList copy = userRow(id + 1);
+    QCOMPARE(copy.mid(1, 2), adam.mid(1, 2));
+    QCOMPARE(copy.at(3), flagString({1, 2, 3}));
+    QCOMPARE(copy.at(5), QStringLiteral("0B") + QString(25, QLatin1Char('0')));
+    QCOMPARE(copy.at(9), QStringLiteral("1"));
+
+    // Delete removes the row; the generator never gives its ID again.
+    clickRow(grid, 2);
+    clickUsersButton(form, form.usersPage().deleteButton());
+    QVERIFY(userRow(id).isEmpty());
+    QStringList rows = listRows(grid);
+    rows.sort(); // two users of the same name come in no fixed order
+    QStringList expected{QStringLiteral("%1|Adam").arg(id + 1), QStringLiteral("50|Adam")};
+    expected.sort();
+    QCOMPARE(rows, expected);
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
+                         [](NstEditUziv& editor) {
+                             typeText(editor.JmenoE(), QStringLiteral("Další"));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         }));
+    QCOMPARE(userRow(id + 2).at(1), QStringLiteral("Další"));
+}
+
+void TestEditorsDatabase::failedUserSave_data() {
+    QTest::addColumn<bool>("lockedByAnotherPanel");
+    QTest::newRow("the delete meets a lock") << true;
+    QTest::newRow("the insert after the delete fails") << false;
+}
+
+void TestEditorsDatabase::failedUserSave() {
+    QFETCH(bool, lockedByAnotherPanel);
+    putUser(5, QStringLiteral("Eva"), QStringLiteral("eva"), 1);
+    commit();
+    const QStringList before = userRow(5);
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    if (lockedByAnotherPanel)
+        sql(QStringLiteral("UPDATE UZIV SET RADIO = 0 WHERE ID = 5")); // not committed
+    QStringList duringFailure;
+    bool closedAfterRetry = false;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("user not saved")));
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             // Omega has no place in Windows-1250.
+                             retype(editor.JmenoE(), lockedByAnotherPanel
+                                                         ? QStringLiteral("Eva 2")
+                                                         : QStringLiteral("Ωmega"));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                             if (!editor.isVisible())
+                                 return;
+                             direct_->rollback();
+                             duringFailure = userRow(5);
+                             retype(editor.JmenoE(), QStringLiteral("Eva 2"));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                             closedAfterRetry = !editor.isVisible();
+                         }));
+    QCOMPARE(duringFailure, before);
+    QCOMPARE(rig->messages().messages.size(), std::size_t{1});
+    const auto& message = rig->messages().messages[0];
+    QCOMPARE(message.icon, settings::MessageIcon::Error);
+    QCOMPARE(message.caption, QStringLiteral("Editace uživatelů"));
+    QVERIFY(message.text.startsWith(QStringLiteral("Uživatele se nepodařilo uložit:")));
+    QVERIFY(message.text.endsWith(QStringLiteral("Záznam v databázi zůstal beze změny.")));
+    // The connection recovers: the next OK stores the record.
+    QVERIFY(closedAfterRetry);
+    QCOMPARE(userRow(5).at(1), QStringLiteral("Eva 2"));
+    QCOMPARE(userRow(5).at(2), before.at(2));
+}
+
+void TestEditorsDatabase::groupCommandsChangeSkupiny() {
+    for (const char* row : {"(1, 5)", "(2, 5)", "(2, 11)"})
+        sql(QStringLiteral("INSERT INTO SKUPINY VALUES %1").arg(QLatin1String(row)));
+    commit();
+    const int g = generatorAtLeast(QStringLiteral("Skupiny"), 2);
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    QTableWidget* grid = form.groupsPage().grid();
+    QCOMPARE(listRows(grid), (QStringList{QStringLiteral("1|5"), QStringLiteral("2|5  11")}));
+    // Output 5 belongs to both groups.
+    for (const auto& [row, members] :
+         {std::pair{0, QStringList{QStringLiteral("5")}},
+          std::pair{1, QStringList{QStringLiteral("5"), QStringLiteral("11")}}}) {
+        clickRow(grid, row);
+        QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().editButton()); },
+                              [&](SkupinyEdit& editor) {
+                                  QStringList ticked;
+                                  for (int k = 1; k <= SkupinyEdit::kOutputs; ++k) {
+                                      if (editor.VystupyChb(k)->isChecked())
+                                          ticked << QString::number(k);
+                                  }
+                                  QCOMPARE(ticked, members);
+                                  editor.reject();
+                              }));
+    }
+    // Opening a new group takes its ID at once, even when it is cancelled.
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
+                          [&](SkupinyEdit& editor) {
+                              QCOMPARE(editor.IDSkupiny(), g + 1);
+                              editor.reject();
+                          }));
+    QCOMPARE(generator(QStringLiteral("Skupiny")), g + 1);
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
+                          [](SkupinyEdit& editor) {
+                              clickIndicator(editor.VystupyChb(9));
+                              clickIndicator(editor.VystupyChb(3));
+                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                          }));
+    const QString added = QString::number(g + 2);
+    QCOMPARE(groupRows(),
+             (QStringList{QStringLiteral("1:5"), QStringLiteral("2:5"), QStringLiteral("2:11"),
+                          added + QStringLiteral(":3"), added + QStringLiteral(":9")}));
+    QCOMPARE(listRows(grid).last(), added + QStringLiteral("|3  9"));
+    // A group saved without members vanishes.
+    clickRow(grid, 1);
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().editButton()); },
+                          [](SkupinyEdit& editor) {
+                              clickIndicator(editor.VystupyChb(5));
+                              clickIndicator(editor.VystupyChb(11));
+                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                          }));
+    QCOMPARE(listRows(grid), (QStringList{QStringLiteral("1|5"), added + QStringLiteral("|3  9")}));
+    clickRow(grid, 0);
+    clickGroupsButton(form, form.groupsPage().deleteButton());
+    QCOMPARE(groupRows(),
+             (QStringList{added + QStringLiteral(":3"), added + QStringLiteral(":9")}));
+    QCOMPARE(generator(QStringLiteral("Skupiny")), g + 2);
+    QVERIFY(rig->messages().messages.empty());
+}
+
+void TestEditorsDatabase::failedGroupSaveAndDeleteKeepTheRows() {
+    sql(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 5)"));
+    sql(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 7)"));
+    commit();
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    // Another panel is changing the group and has not committed yet.
+    sql(QStringLiteral("UPDATE SKUPINY SET IDVSTUPU = IDVSTUPU WHERE IDSKUPINY = 1"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("uložit")));
+    WhenShown shown(QStringLiteral("SkupinyEdit"), [](QDialog& dialog) {
+        auto& editor = static_cast<SkupinyEdit&>(dialog);
+        clickIndicator(editor.VystupyChb(4));
+        QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
+    clickGroupsButton(form, form.groupsPage().editButton());
+    QVERIFY(shown.leftOpen());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smazat")));
+    clickGroupsButton(form, form.groupsPage().deleteButton());
+    direct_->rollback();
+    QCOMPARE(groupRows(), (QStringList{QStringLiteral("1:5"), QStringLiteral("1:7")}));
+    QCOMPARE(rig->messages().messages.size(), std::size_t{2});
+    QVERIFY(rig->messages().messages[0].text.startsWith(
+        QStringLiteral("Skupinu se nepodařilo uložit")));
+    QVERIFY(rig->messages().messages[1].text.startsWith(
+        QStringLiteral("Skupinu se nepodařilo smazat")));
+    QVERIFY(
+        rig->messages().messages[1].text.endsWith(QStringLiteral("Databáze zůstala beze změny.")));
+    QCOMPARE(listRows(form.groupsPage().grid()), QStringList{QStringLiteral("1|5  7")});
+}
+
+void TestEditorsDatabase::savePromptWritesNst() {
+    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
+                   {QStringLiteral("Linka 1")});
+    commit();
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    QVERIFY(!form.userEditor().VstupyChB().box(1)->isEnabled());
+    rig->messages().answer = true;
+    clickIndicator(form.inputsPage().row(1).checkBox());
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
+                         [](NstEditUziv& editor) {
+                             QVERIFY(editor.VstupyChB().box(1)->isEnabled());
+                             // Every input now has its row, with what the page showed.
+                             QCOMPARE(editor.VstupyChB().box(2)->text(), QStringLiteral("Edit1"));
+                             editor.reject();
+                         }));
+    QCOMPARE(rig->messages().questions.size(), std::size_t{1});
+    sql(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup1En'"));
+    QCOMPARE(direct_->text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
+    QCOMPARE(direct_->integer(QStringLiteral("HODNINT")), 1);
+    commit();
+    QVERIFY(!form.ZmenaPovolenychPrvku());
+}
+
+void TestEditorsDatabase::lostConnectionOpensNoEditor() {
+    putUser(5, QStringLiteral("Eva"), QStringLiteral("eva"), 1);
+    commit();
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    rig->data().database().DBClose();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not read")));
+    QVERIFY(!inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                          [](NstEditUziv&) {}));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("načíst")));
+    QVERIFY(!inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
+                           [](SkupinyEdit&) {}));
+    QCOMPARE(rig->messages().messages.size(), std::size_t{2});
+    QVERIFY(rig->messages().messages[0].text.startsWith(
+        QStringLiteral("Uživatele se nepodařilo načíst")));
+    QVERIFY(rig->messages().messages[1].text.startsWith(
+        QStringLiteral("Skupinu se nepodařilo načíst")));
+}
+
+void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
+    SettingsRig rig(databaseLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
+    rig.data().NastavVseUzivPrava();
+    NstForm& form = rig.open();
+    clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog
+    QVERIFY(rig.data().databaseConnected());
+    rig.messages().answer = true;
+    clickIndicator(form.inputsPage().row(1).checkBox());
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
+                         [](NstEditUziv& editor) { editor.reject(); }));
+    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+    QCOMPARE(rig.messages().messages.size(), std::size_t{2}); // the restart note, then why not
+    QCOMPARE(rig.messages().messages[1].icon, settings::MessageIcon::Warning);
+    sql(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    QCOMPARE(direct_->integer(QStringLiteral("N")), 0);
+    commit();
+    QVERIFY(form.ZmenaPovolenychPrvku());
+}
+
+QTEST_MAIN(TestEditorsDatabase)
+#include "tst_editorsdatabase.moc"

@@ -1,0 +1,211 @@
+// The page "Skupiny" and the group editor with the settings file as the store: the page's
+// commands, the group IDs and counter, the member keys written on OK, deleting, and the
+// edge cases of empty and shrinking groups.
+#include "settings/GroupsPage.h"
+#include "settings/OutputsNamesPage.h"
+#include "settings/support/EditorSteps.h"
+#include "settings/support/SettingsRig.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace orfa;
+using settings::NstForm;
+using settings::SkupinyEdit;
+
+class TestGroupEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pageAndEditorControls();
+    void newGroupWritesTheCounterOnlyOnOk();
+    void groupWithoutMembersStaysListed();
+    void editAndDeleteKeepKeysAndCounter();
+    void emptyListOffersNothingToEdit();
+    void savePromptBeforeTheEditor();
+};
+
+namespace {
+
+QStringList outputsEnabled() {
+    QStringList lines;
+    for (int j = 1; j <= 16; ++j)
+        lines << QStringLiteral("Vystup%1En=1").arg(j);
+    return lines;
+}
+
+// Group 1: outputs 1, 5 and 9; group 2 deleted; group 3: output 4 and 5.
+QStringList threeGroups() {
+    return outputsEnabled() << QStringLiteral("MaxIDSkupiny=3")
+                            << QStringLiteral("Skup_1_SkupinaPocet=3")
+                            << QStringLiteral("Skup_1_IDVstupu1=1")
+                            << QStringLiteral("Skup_1_IDVstupu2=5")
+                            << QStringLiteral("Skup_1_IDVstupu3=9")
+                            << QStringLiteral("Skup_2_SkupinaPocet=-1")
+                            << QStringLiteral("Skup_2_IDVstupu1=7")
+                            << QStringLiteral("Skup_3_SkupinaPocet=2")
+                            << QStringLiteral("Skup_3_IDVstupu1=4")
+                            << QStringLiteral("Skup_3_IDVstupu2=5");
+}
+
+std::vector<int> ticked(const SkupinyEdit& editor) {
+    std::vector<int> outputs;
+    for (int k = 1; k <= SkupinyEdit::kOutputs; ++k) {
+        if (editor.VystupyChb(k)->isChecked())
+            outputs.push_back(k);
+    }
+    return outputs;
+}
+
+QTableWidget* groupsGrid(SettingsRig& rig) {
+    return rig.form().groupsPage().grid();
+}
+
+void clickGroupsButton(SettingsRig& rig, QToolButton* button) {
+    clickOnPage(rig.form(), NstForm::kGroupsPage, button);
+}
+
+// Opens the editor with button and ticks or unticks outputs, then OK.
+bool toggleAndSave(SettingsRig& rig, QToolButton* button, std::initializer_list<int> outputs) {
+    return inGroupEditor([&] { clickGroupsButton(rig, button); },
+                         [&](SkupinyEdit& editor) {
+                             for (const int k : outputs)
+                                 clickIndicator(editor.VystupyChb(k));
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         });
+}
+
+} // namespace
+
+void TestGroupEditor::pageAndEditorControls() {
+    SettingsRig rig;
+    NstForm& form = rig.open();
+    const settings::GroupsPage& page = form.groupsPage();
+    QCOMPARE(page.newButton()->toolTip(), QStringLiteral("Nová"));
+    QCOMPARE(page.editButton()->toolTip(), QStringLiteral("Upravit"));
+    QCOMPARE(page.deleteButton()->toolTip(), QStringLiteral("Smazat"));
+    QCOMPARE(page.deleteButton()->accessibleName(), QStringLiteral("Smazat"));
+    const SkupinyEdit& editor = form.groupEditor();
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Editace skupin"));
+    QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("GroupBox3"))->title(),
+             QStringLiteral("Skupiny výstupů"));
+    QCOMPARE(editor.okButton()->text(), QStringLiteral("&OK"));
+    QVERIFY(editor.okButton()->isDefault());
+    QCOMPARE(editor.cancelButton()->text(), QStringLiteral("&Stormo"));
+    // Names and flags of a fresh file: every output off.
+    QCOMPARE(editor.VystupyChb(16)->text(), QStringLiteral("Výstup 16"));
+    QVERIFY(!editor.VystupyChb(16)->isEnabled());
+}
+
+void TestGroupEditor::newGroupWritesTheCounterOnlyOnOk() {
+    SettingsRig rig(outputsEnabled() << QStringLiteral("MaxIDSkupiny=2"));
+    NstForm& form = rig.open();
+    const QByteArray before = rig.settingsBytes();
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
+                          [](SkupinyEdit& editor) {
+                              QVERIFY(editor.NovaSkupina());
+                              QCOMPARE(editor.IDSkupiny(), 3);
+                              QVERIFY(ticked(editor).empty());
+                              clickIndicator(editor.VystupyChb(2));
+                              QTest::mouseClick(editor.cancelButton(), Qt::LeftButton);
+                          }));
+    QCOMPARE(rig.settingsBytes(), before);
+    QVERIFY(toggleAndSave(rig, form.groupsPage().newButton(), {9, 2, 5}));
+    QCOMPARE(form.groupEditor().IDSkupiny(), 3);
+    const QStringList expected{
+        QStringLiteral("Skup_3_IDVstupu1"), QStringLiteral("Skup_3_IDVstupu2"),
+        QStringLiteral("Skup_3_IDVstupu3"), QStringLiteral("Skup_3_SkupinaPocet")};
+    QCOMPARE(rig.keysInFile().mid(rig.keysInFile().size() - expected.size()), expected);
+    QStringList values;
+    for (const QString& key : expected)
+        values << rig.valueInFile(key);
+    QCOMPARE(values, (QStringList{QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9"),
+                                  QStringLiteral("3")}));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDSkupiny")), QStringLiteral("3"));
+    QCOMPARE(listRows(groupsGrid(rig)), QStringList{QStringLiteral("3|2  5  9  ")});
+}
+
+void TestGroupEditor::groupWithoutMembersStaysListed() {
+    SettingsRig rig(outputsEnabled());
+    NstForm& form = rig.open();
+    QVERIFY(toggleAndSave(rig, form.groupsPage().newButton(), {}));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Skup_1_SkupinaPocet")), QStringLiteral("0"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDSkupiny")), QStringLiteral("1"));
+    QCOMPARE(listRows(groupsGrid(rig)), QStringList{QStringLiteral("1|")});
+}
+
+// Output 5 is in groups 1 and 3; output 9, a member of group 1, is disabled.
+void TestGroupEditor::editAndDeleteKeepKeysAndCounter() {
+    QStringList lines = threeGroups();
+    lines.replaceInStrings(QStringLiteral("Vystup9En=1"), QStringLiteral("Vystup9En=0"));
+    SettingsRig rig(lines);
+    NstForm& form = rig.open();
+    clickRow(groupsGrid(rig), 1);
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().editButton()); },
+                          [](SkupinyEdit& editor) {
+                              QCOMPARE(editor.IDSkupiny(), 3);
+                              QCOMPARE(ticked(editor), (std::vector<int>{4, 5}));
+                              editor.reject();
+                          }));
+    clickRow(groupsGrid(rig), 0);
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().editButton()); },
+                          [](SkupinyEdit& editor) {
+                              QVERIFY(!editor.NovaSkupina());
+                              QCOMPARE(ticked(editor), (std::vector<int>{1, 5, 9}));
+                              clickIndicator(editor.VystupyChb(1));
+                              clickIndicator(editor.VystupyChb(9)); // disabled: stays a member
+                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                          }));
+    // The count shrinks; the third member key stays and is read by nobody.
+    for (const auto& [key, value] :
+         {std::pair{"Skup_1_SkupinaPocet", "2"}, std::pair{"Skup_1_IDVstupu1", "5"},
+          std::pair{"Skup_1_IDVstupu2", "9"}, std::pair{"Skup_1_IDVstupu3", "9"}})
+        QCOMPARE(rig.valueInFile(QLatin1String(key)), QLatin1String(value));
+    QCOMPARE(listRows(groupsGrid(rig)),
+             (QStringList{QStringLiteral("1|5  9  "), QStringLiteral("3|4  5  ")}));
+
+    clickRow(groupsGrid(rig), 1);
+    clickGroupsButton(rig, form.groupsPage().deleteButton());
+    QVERIFY(rig.messages().questions.empty());
+    QCOMPARE(rig.valueInFile(QStringLiteral("Skup_3_SkupinaPocet")), QStringLiteral("-1"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Skup_3_IDVstupu2")), QStringLiteral("5"));
+    QVERIFY(toggleAndSave(rig, form.groupsPage().newButton(), {16}));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDSkupiny")), QStringLiteral("4"));
+    QCOMPARE(listRows(groupsGrid(rig)),
+             (QStringList{QStringLiteral("1|5  9  "), QStringLiteral("4|16  ")}));
+}
+
+void TestGroupEditor::emptyListOffersNothingToEdit() {
+    SettingsRig rig(outputsEnabled());
+    NstForm& form = rig.open();
+    const QByteArray before = rig.settingsBytes();
+    for (QToolButton* button : {form.groupsPage().editButton(), form.groupsPage().deleteButton()})
+        QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](SkupinyEdit&) {}));
+    QCOMPARE(rig.settingsBytes(), before);
+}
+
+void TestGroupEditor::savePromptBeforeTheEditor() {
+    SettingsRig rig({QStringLiteral("Vystup7Nzv=Sál"), QStringLiteral("VstupyRG=1")});
+    NstForm& form = rig.open();
+    rig.messages().answer = true;
+    clickIndicator(form.outputsPage().row(7).checkBox());
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
+                          [](SkupinyEdit& editor) {
+                              QCOMPARE(editor.VystupyChb(7)->text(), QStringLiteral("Sál"));
+                              QVERIFY(editor.VystupyChb(7)->isEnabled());
+                              editor.reject();
+                          }));
+    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+    QCOMPARE(rig.valueInFile(QStringLiteral("Vystup7En")), QStringLiteral("1"));
+    // Saved: the next editor is opened without asking.
+    QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
+                          [](SkupinyEdit& editor) { editor.reject(); }));
+    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+    QVERIFY(!rig.settingsBytes().contains("MaxIDSkupiny"));
+}
+
+QTEST_MAIN(TestGroupEditor)
+#include "tst_groupeditor.moc"

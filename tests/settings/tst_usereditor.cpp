@@ -1,0 +1,430 @@
+// The page "Uživatelé" and the user editor with the settings file as the store: the page's
+// commands from the tool buttons, the context menu and a double click, the editor's check
+// boxes and working flag strings, what OK writes, the IDs, the save prompt and refused saves.
+#include "settings/FlagBoxGroup.h"
+#include "settings/InputsNamesPage.h"
+#include "settings/NameRow.h"
+#include "settings/UsersPage.h"
+#include "settings/support/EditorSteps.h"
+#include "settings/support/SettingsRig.h"
+#include "settings/support/WhenShown.h"
+#include "users/PasswordCipher.h"
+#include "users/UserDirectory.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace orfa;
+using settings::NstEditUziv;
+using settings::NstForm;
+
+class TestUserEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void commandsAndEditorGroups();
+    void editorShowsTheDialogsNamesAndFlags();
+    void newUserIsWrittenToTheFile();
+    void editStoresPaddedAndNewAfterItIsBlank();
+    void copyAndDeleteNeverReuseAnId();
+    void selectAllLeavesDisabledBoxes();
+    void emptyListOffersNothingToEdit();
+    void menuAndDoubleClickRunTheCommands();
+    void savePrompt_data();
+    void savePrompt();
+    void refusedSavesKeepTheEditorOpen();
+};
+
+namespace {
+
+QString stored(const QString& password) {
+    return users::Encrypt(password, users::passwordKey());
+}
+
+QStringList allEnabled() {
+    QStringList lines;
+    for (int i = 1; i <= 10; ++i)
+        lines << QStringLiteral("Vstup%1En=1").arg(i);
+    for (int j = 1; j <= 16; ++j)
+        lines << QStringLiteral("Vystup%1En=1").arg(j);
+    return lines;
+}
+
+// Users 1 (Karel, flag strings shorter than stored ones, a '1' in Matice), 2 (deleted)
+// and 3 (Eva); every input and output enabled.
+QStringList twoUsers() {
+    QStringList lines{QStringLiteral("MaxIDUziv=3"),
+                      QStringLiteral("Uziv_1_Jmeno=Karel"),
+                      QStringLiteral("Uziv_1_Heslo=") + stored(QStringLiteral("abc")),
+                      QStringLiteral("Uziv_1_Vstupy=A0C0000000K0M"),
+                      QStringLiteral("Uziv_1_Vystupy=AB"),
+                      QStringLiteral("Uziv_1_Matice=0B1"),
+                      QStringLiteral("Uziv_1_Administrace=1"),
+                      QStringLiteral("Uziv_1Hlasitost=1"),
+                      QStringLiteral("Uziv_2_Jmeno="),
+                      QStringLiteral("Uziv_3_Jmeno=Eva"),
+                      QStringLiteral("Uziv_3_Heslo=") + stored(QStringLiteral("eva")),
+                      QStringLiteral("Uziv_3_Radio=1")};
+    return lines + allEnabled();
+}
+
+int tickedFlagBoxes(const NstEditUziv& editor) {
+    int n = 0;
+    for (const settings::FlagBoxGroup* group :
+         {&editor.VstupyChB(), &editor.VstupyEnChB(), &editor.MaticeChb(), &editor.VystupyChb()}) {
+        for (int k = 1; k <= group->count(); ++k)
+            n += group->box(k)->isChecked() ? 1 : 0;
+    }
+    return n;
+}
+
+// The dialog opened by someone allowed to manage users.
+NstForm& openAsAdministrator(SettingsRig& rig) {
+    rig.data().NastavVseUzivPrava();
+    return rig.open();
+}
+
+void click(SettingsRig& rig, QToolButton* button) {
+    clickOnPage(rig.form(), NstForm::kUsersPage, button);
+}
+
+QTableWidget* grid(SettingsRig& rig) {
+    return rig.form().usersPage().grid();
+}
+
+void pressOk(NstEditUziv& editor) {
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
+} // namespace
+
+void TestUserEditor::commandsAndEditorGroups() {
+    SettingsRig rig;
+    const settings::UsersPage& page = openAsAdministrator(rig).usersPage();
+    QStringList hints;
+    for (const QToolButton* button :
+         {page.newButton(), page.editButton(), page.copyButton(), page.deleteButton()}) {
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+        hints << button->toolTip() << button->accessibleName();
+    }
+    QCOMPARE(hints, (QStringList{QStringLiteral("Nový"), QStringLiteral("Nový"),
+                                 QStringLiteral("Upravit"), QStringLiteral("Upravit"),
+                                 QStringLiteral("Kopírovat"), QStringLiteral("Kopírovat"),
+                                 QStringLiteral("Smazat"), QStringLiteral("Smazat")}));
+    QStringList menu;
+    for (const QAction* action : page.popupMenu()->actions())
+        menu << action->text();
+    QCOMPARE(menu, (QStringList{QStringLiteral("&Nový..."), QStringLiteral("&Upravit..."),
+                                QStringLiteral("&Kopírovat..."), QStringLiteral("&Smazat")}));
+    const NstEditUziv& editor = rig.form().userEditor();
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Editace uživatelů"));
+    QStringList groups;
+    for (const settings::FlagBoxGroup* group :
+         {&editor.VstupyChB(), &editor.VstupyEnChB(), &editor.MaticeChb(), &editor.VystupyChb()})
+        groups << group->title() + QLatin1Char('/') + QString::number(group->count());
+    QCOMPARE(groups, (QStringList{QStringLiteral("Konfigurace vstupů/10"),
+                                  QStringLiteral("Povolené vstupy/10"),
+                                  QStringLiteral("Přepínání vstupů na výstupy/16"),
+                                  QStringLiteral("Hlasitost výstupů/16")}));
+    QVERIFY(editor.okButton()->isDefault());
+}
+
+void TestUserEditor::editorShowsTheDialogsNamesAndFlags() {
+    SettingsRig rig({QStringLiteral("Vstup3Nzv=Pult A&B"), QStringLiteral("Vstup3En=1"),
+                     QStringLiteral("Vstup4Nzv=Mikrofon"), QStringLiteral("Vystup5Nzv=Hala"),
+                     QStringLiteral("Vystup5En=1")});
+    NstForm& form = openAsAdministrator(rig);
+    const NstEditUziv& editor = form.userEditor();
+    for (const settings::FlagBoxGroup* group : {&editor.VstupyChB(), &editor.VstupyEnChB()}) {
+        QCOMPARE(group->box(3)->text(), QStringLiteral("Pult A&&B")); // shows "Pult A&B"
+        QVERIFY(group->box(3)->isEnabled());
+        QCOMPARE(group->box(4)->text(), QStringLiteral("Mikrofon"));
+        QVERIFY(!group->box(4)->isEnabled()); // its flag is off
+    }
+    QCOMPARE(editor.VstupyEnChB().box(3)->accessibleName(),
+             QStringLiteral("Povolené vstupy: Pult A&B"));
+    for (const settings::FlagBoxGroup* group : {&editor.MaticeChb(), &editor.VystupyChb()}) {
+        QCOMPARE(group->box(5)->text(), QStringLiteral("Hala"));
+        QVERIFY(group->box(5)->isEnabled());
+        QCOMPARE(group->box(6)->text(), QStringLiteral("Výstup 6"));
+        QVERIFY(!group->box(6)->isEnabled());
+    }
+    QCOMPARE(form.groupEditor().VystupyChb(5)->text(), QStringLiteral("Hala"));
+    QVERIFY(form.groupEditor().VystupyChb(5)->isEnabled());
+    QVERIFY(!form.groupEditor().VystupyChb(6)->isEnabled());
+}
+
+void TestUserEditor::newUserIsWrittenToTheFile() {
+    SettingsRig rig(allEnabled());
+    NstForm& form = openAsAdministrator(rig);
+    const QString name = QStringLiteral("Jiří O'Neil 100%");
+    const QString password = QStringLiteral("tajné'heslo");
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                         [&](NstEditUziv& editor) {
+                             QVERIFY(editor.Novy());
+                             typeText(editor.JmenoE(), name);
+                             typeText(editor.HesloE(), password);
+                             for (QAbstractButton* box :
+                                  {editor.rightBoxes()[0], editor.rightBoxes()[1],
+                                   editor.VstupyChB().box(2), editor.VstupyEnChB().box(1),
+                                   editor.MaticeChb().box(16), editor.VystupyChb().box(3)})
+                                 clickIndicator(box);
+                             pressOk(editor);
+                         }));
+    const QStringList keys{QStringLiteral("MaxIDUziv"),
+                           QStringLiteral("Uziv_1_Vstupy"),
+                           QStringLiteral("Uziv_1_Vystupy"),
+                           QStringLiteral("Uziv_1_Matice"),
+                           QStringLiteral("Uziv_1_Jmeno"),
+                           QStringLiteral("Uziv_1_Heslo"),
+                           QStringLiteral("Uziv_1_Administrace"),
+                           QStringLiteral("Uziv_1Hlasitost"),
+                           QStringLiteral("Uziv_1_Profil"),
+                           QStringLiteral("Uziv_1_Radio"),
+                           QStringLiteral("Uziv_1_AktivacePredvoleb"),
+                           QStringLiteral("Uziv_1_UlozeniPredvoleb")};
+    QCOMPARE(rig.keysInFile().mid(rig.keysInFile().size() - keys.size()), keys);
+    QStringList values;
+    for (const QString& key : keys)
+        values << rig.valueInFile(key);
+    const QString one = QStringLiteral("1");
+    const QString zero = QStringLiteral("0");
+    QCOMPARE(values, (QStringList{one, flagString({2, 11}), flagString({3}), flagString({16}), name,
+                                  stored(password), one, one, zero, zero, zero, zero}));
+    QCOMPARE(listRows(grid(rig)), QStringList{QStringLiteral("1|") + name});
+    QCOMPARE(cellText(grid(rig), 0, 2), password);
+    QCOMPARE(cellText(grid(rig), 0, 3), QStringLiteral("Ano"));
+    // The login finds the user as typed.
+    const auto found = users::UserDirectory::findInFile(rig.data().Reg(), name);
+    QVERIFY(found);
+    QCOMPARE(found->Heslo, password);
+    QVERIFY(rig.messages().messages.empty());
+}
+
+void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    QCOMPARE(listRows(grid(rig)),
+             (QStringList{QStringLiteral("1|Karel"), QStringLiteral("3|Eva")}));
+    clickRow(grid(rig), 0);
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QVERIFY(editor.Editovat());
+                             QCOMPARE(editor.Id(), 1);
+                             QCOMPARE(editor.JmenoE()->text(), QStringLiteral("Karel"));
+                             QCOMPARE(editor.HesloE()->text(), QStringLiteral("abc"));
+                             QCOMPARE(rightsTicked(editor),
+                                      (std::vector<bool>{true, true, false, false, false, false}));
+                             QVERIFY(editor.VstupyChB().box(3)->isChecked());
+                             QVERIFY(editor.VstupyEnChB().box(3)->isChecked()); // 'M' at 13
+                             QVERIFY(editor.MaticeChb().box(2)->isChecked());
+                             QVERIFY(!editor.MaticeChb().box(3)->isChecked()); // '1', not 'C'
+                             QCOMPARE(tickedFlagBoxes(editor), 7);
+                             pressOk(editor);
+                         }));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Vstupy")), flagString({1, 3, 11, 13}));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Vystupy")), flagString({1, 2}));
+    // A position that is neither '0' nor its letter is kept as it was.
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Matice")),
+             QStringLiteral("0B1") + QString(24, QLatin1Char('0')));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Heslo")), stored(QStringLiteral("abc")));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDUziv")), QStringLiteral("3"));
+
+    const QByteArray before = rig.settingsBytes();
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), QString());
+                             QCOMPARE(editor.HesloE()->text(), QString());
+                             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
+                             QCOMPARE(tickedFlagBoxes(editor), 0);
+                             QCOMPARE(editor.Vstupy() + editor.Matice(),
+                                      flagString({}) + flagString({}));
+                             QTest::keyClick(&editor, Qt::Key_Escape);
+                         }));
+    QCOMPARE(rig.settingsBytes(), before);
+}
+
+void TestUserEditor::copyAndDeleteNeverReuseAnId() {
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    clickRow(grid(rig), 1);
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().copyButton()); },
+                         [](NstEditUziv& editor) {
+                             QVERIFY(editor.Kopirovat());
+                             QCOMPARE(editor.JmenoE()->text() + editor.HesloE()->text(),
+                                      QStringLiteral("Evaeva"));
+                             QCOMPARE(rightsTicked(editor),
+                                      (std::vector<bool>{false, false, false, true, false, false}));
+                             retype(editor.JmenoE(), QStringLiteral("Eva Kopie"));
+                             pressOk(editor);
+                         }));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDUziv")), QStringLiteral("4"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Heslo")), stored(QStringLiteral("eva")));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Radio")), QStringLiteral("1"));
+    QCOMPARE(listRows(grid(rig)), (QStringList{QStringLiteral("1|Karel"), QStringLiteral("3|Eva"),
+                                               QStringLiteral("4|Eva Kopie")}));
+
+    clickRow(grid(rig), 2);
+    click(rig, form.usersPage().deleteButton());
+    QVERIFY(rig.messages().questions.empty()); // deleting asks nothing
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Jmeno")), QString());
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Heslo")), stored(QStringLiteral("eva")));
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                         [](NstEditUziv& editor) {
+                             typeText(editor.JmenoE(), QStringLiteral("Nová"));
+                             QTest::keyClick(editor.JmenoE(), Qt::Key_Return); // OK is the default
+                         }));
+    QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDUziv")), QStringLiteral("5"));
+    QCOMPARE(listRows(grid(rig)), (QStringList{QStringLiteral("1|Karel"), QStringLiteral("3|Eva"),
+                                               QStringLiteral("5|Nová")}));
+}
+
+void TestUserEditor::selectAllLeavesDisabledBoxes() {
+    SettingsRig rig({QStringLiteral("Vstup1En=1"), QStringLiteral("Vstup10En=1"),
+                     QStringLiteral("Vystup2En=1"), QStringLiteral("Vystup16En=1")});
+    NstForm& form = openAsAdministrator(rig);
+    QVERIFY(inUserEditor(
+        [&] { click(rig, form.usersPage().newButton()); },
+        [](NstEditUziv& editor) {
+            auto press = [&](const char* name) {
+                QTest::mouseClick(editor.findChild<QPushButton*>(QLatin1String(name)),
+                                  Qt::LeftButton);
+            };
+            press("Button1"); // "Vybrat vše"
+            QCOMPARE(editor.Vstupy(), flagString({1, 10, 11, 20}));
+            QCOMPARE(editor.Matice(), flagString({2, 16}));
+            QCOMPARE(editor.Vystupy(), flagString({2, 16}));
+            QCOMPARE(rightsTicked(editor), std::vector<bool>(6, true));
+            press("Button2"); // "Vymazat vše"
+            QCOMPARE(editor.Vstupy() + editor.Vystupy(), flagString({}) + flagString({}));
+            QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
+            editor.reject();
+        }));
+}
+
+void TestUserEditor::emptyListOffersNothingToEdit() {
+    SettingsRig rig;
+    NstForm& form = openAsAdministrator(rig);
+    const QByteArray before = rig.settingsBytes();
+    const settings::UsersPage& page = form.usersPage();
+    for (QToolButton* button : {page.editButton(), page.copyButton(), page.deleteButton()})
+        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](NstEditUziv&) {}));
+    QVERIFY(!inUserEditor([&] { doubleClickRow(grid(rig), 0); }, [](NstEditUziv&) {}));
+    QCOMPARE(rig.settingsBytes(), before);
+}
+
+void TestUserEditor::menuAndDoubleClickRunTheCommands() {
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    form.pages()->setCurrentIndex(NstForm::kUsersPage);
+    auto menuItem = [&](const char* name) {
+        return form.usersPage().popupMenu()->findChild<QAction*>(QLatin1String(name));
+    };
+    // What each way of opening the editor shows: its mode and the name loaded.
+    auto opened = [&](const std::function<void()>& open) {
+        QString seen;
+        inUserEditor(open, [&](NstEditUziv& editor) {
+            seen = QStringLiteral("%1%2%3 %4")
+                       .arg(int{editor.Novy()})
+                       .arg(int{editor.Editovat()})
+                       .arg(int{editor.Kopirovat()})
+                       .arg(editor.Novy() ? QString() : editor.JmenoE()->text());
+            editor.reject();
+        });
+        return seen;
+    };
+    clickRow(grid(rig), 1);
+    QCOMPARE(opened([&] { menuItem("Upravit1")->trigger(); }), QStringLiteral("010 Eva"));
+    QCOMPARE(opened([&] { doubleClickRow(grid(rig), 0); }), QStringLiteral("010 Karel"));
+    QCOMPARE(opened([&] { menuItem("Koprovat1")->trigger(); }), QStringLiteral("001 Karel"));
+    QCOMPARE(opened([&] { menuItem("Nov1")->trigger(); }), QStringLiteral("100 "));
+    menuItem("Smazat1")->trigger();
+    QCOMPARE(listRows(grid(rig)), QStringList{QStringLiteral("3|Eva")});
+}
+
+void TestUserEditor::savePrompt_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes saves and passes the flags on") << true;
+    QTest::newRow("No keeps what was loaded") << false;
+}
+
+void TestUserEditor::savePrompt() {
+    QFETCH(bool, yes);
+    SettingsRig rig({QStringLiteral("Vstup1En=1"), QStringLiteral("Vstup4En=0")});
+    NstForm& form = openAsAdministrator(rig);
+    rig.messages().answer = yes;
+    auto newUserOffersInput4 = [&] {
+        bool enabled = false;
+        inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                     [&](NstEditUziv& editor) {
+                         enabled = editor.VstupyChB().box(4)->isEnabled();
+                         editor.reject();
+                     });
+        return enabled;
+    };
+    // Typing a name is no change of the enable flags: nothing is asked.
+    retype(form.inputsPage().row(1).nameField(), QStringLiteral("Jiné"));
+    QVERIFY(!newUserOffersInput4());
+    QVERIFY(rig.messages().questions.empty());
+
+    clickIndicator(form.inputsPage().row(4).checkBox());
+    QCOMPARE(newUserOffersInput4(), yes);
+    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+    QCOMPARE(rig.messages().questions[0].caption, QStringLiteral("Nastavení"));
+    QCOMPARE(rig.messages().questions[0].text,
+             QStringLiteral("Přejete si uložit změněná nastavení ?"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Vstup4En")), QString::number(yes ? 1 : 0));
+    // Saved and read again: the editor shows the names as stored now.
+    QCOMPARE(form.userEditor().VstupyChB().box(1)->text(),
+             yes ? QStringLiteral("Jiné") : QStringLiteral("Vstup 1"));
+    QCOMPARE(form.ZmenaPovolenychPrvku(), !yes);
+    // Edit on the empty row asks nothing: there is nothing to edit.
+    click(rig, form.usersPage().editButton());
+    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+}
+
+void TestUserEditor::refusedSavesKeepTheEditorOpen() {
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    const QByteArray before = rig.settingsBytes();
+    bool keptOpen = false;
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                         [&](NstEditUziv& editor) {
+                             typeText(editor.JmenoE(), QStringLiteral("Host"));
+                             typeText(editor.HesloE(), QStringLiteral("パス")); // not in cp1250
+                             pressOk(editor);
+                             keptOpen = editor.isVisible();
+                             editor.reject();
+                         }));
+    QVERIFY(keptOpen);
+    QCOMPARE(rig.settingsBytes(), before);
+    QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+    QCOMPARE(rig.messages().messages[0].icon, settings::MessageIcon::Error);
+    QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Editace uživatelů"));
+
+    // A directory where the file should be: every write is refused, and said so.
+    QVERIFY(QFile::remove(rig.settingsPath()));
+    QVERIFY(QDir().mkdir(rig.settingsPath()));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
+    WhenShown shown(QStringLiteral("NstEditUziv"),
+                    [](QDialog& dialog) { pressOk(static_cast<NstEditUziv&>(dialog)); });
+    click(rig, form.usersPage().newButton());
+    QVERIFY(shown.leftOpen());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smazat")));
+    click(rig, form.usersPage().deleteButton());
+    QCOMPARE(rig.messages().messages.size(), std::size_t{3});
+    QVERIFY(rig.messages().messages[1].text.startsWith(
+        QStringLiteral("Uživatele se nepodařilo uložit:\r\n") + rig.settingsPath()));
+    QVERIFY(rig.messages().messages[2].text.startsWith(
+        QStringLiteral("Uživatele se nepodařilo smazat")));
+}
+
+QTEST_MAIN(TestUserEditor)
+#include "tst_usereditor.moc"
