@@ -37,7 +37,10 @@ IniEncoding detectIniEncoding(const QByteArray& bytes) {
 
 QString decodeIni(const QByteArray& bytes, IniEncoding encoding) {
     if (encoding == IniEncoding::Utf8) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The byte order mark is the caller's business: a second one at the start
+        // of the text is a character of the first line and must survive a rewrite.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
         return utf8.decode(bytes);
     }
     if (!haveWindows1250())

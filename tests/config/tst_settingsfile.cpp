@@ -321,6 +321,10 @@ private Q_SLOTS:
             << QByteArray("[Orfa]\nK = x\n") << u"  y"_s << QByteArray("[Orfa]\nK =  y\n");
         QTest::newRow("only blanks")
             << QByteArray("[Orfa]\nK=x\n") << u" "_s << QByteArray("[Orfa]\nK= \n");
+        // Only the first mark is the file's; the second is a character of its first line.
+        QTest::newRow("second byte order mark kept")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF; note\n[Orfa]\nK=x\n") << u"y"_s
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF; note\n[Orfa]\nK=y\n");
     }
 
     void rewritingTheSameValueChangesNothing() {
