@@ -39,7 +39,6 @@ private Q_SLOTS:
 
 private:
     bool databaseRequired();
-    QStringList databaseLines() const;
     void putNst(const QString& name, const QString& text, int number);
     // A panel on the central database whose NST holds the simulator's address and rows.
     std::unique_ptr<PanelRig> databaseRig(const std::function<void()>& rows);
@@ -105,23 +104,13 @@ bool TestNames::databaseRequired() {
     return true;
 }
 
-QStringList TestNames::databaseLines() const {
-    const config::DatabaseLogin& login = testDb_.login();
-    return {QStringLiteral("DBChb=1"),
-            QStringLiteral("DBIPE=%1").arg(login.host),
-            QStringLiteral("DBPortE=%1").arg(login.port),
-            QStringLiteral("DBCestaE=%1").arg(login.path),
-            QStringLiteral("DBLoginE=%1").arg(login.user),
-            QStringLiteral("DBHesloE=%1").arg(login.password)};
-}
-
 void TestNames::putNst(const QString& name, const QString& text, int number) {
     direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, ?)"),
                    {name, text, number});
 }
 
 std::unique_ptr<PanelRig> TestNames::databaseRig(const std::function<void()>& rows) {
-    auto rig = std::make_unique<PanelRig>(databaseLines());
+    auto rig = std::make_unique<PanelRig>(testDb_.settingsLines());
     putNst(QStringLiteral("IPZesE"), QStringLiteral("127.0.0.1"), 0);
     putNst(QStringLiteral("PortZesE"), QString::number(rig->sim().port()), 0);
     rows();

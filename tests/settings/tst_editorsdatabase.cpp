@@ -45,7 +45,6 @@ private Q_SLOTS:
     void savePromptWritesNoNstTheDialogDidNotRead();
 
 private:
-    QStringList databaseLines(bool inUse = true) const;
     void sql(const QString& statement) { direct_->DBSQL(statement); }
     void commit() { sql(QStringLiteral("commit")); }
     int generator(const QString& name);
@@ -70,16 +69,6 @@ void clickGroupsButton(NstForm& form, QToolButton* button) {
 }
 
 } // namespace
-
-QStringList TestEditorsDatabase::databaseLines(bool inUse) const {
-    const config::DatabaseLogin& login = testDb_.login();
-    return {QStringLiteral("DBChb=%1").arg(inUse ? 1 : 0),
-            QStringLiteral("DBIPE=%1").arg(login.host),
-            QStringLiteral("DBPortE=%1").arg(login.port),
-            QStringLiteral("DBCestaE=%1").arg(login.path),
-            QStringLiteral("DBLoginE=%1").arg(login.user),
-            QStringLiteral("DBHesloE=%1").arg(login.password)};
-}
 
 void TestEditorsDatabase::init() {
     ORFA_REQUIRE_TEST_DATABASE(testDb_);
@@ -141,7 +130,7 @@ void TestEditorsDatabase::putUser(int id, const QString& name, const QString& pa
 }
 
 std::unique_ptr<SettingsRig> TestEditorsDatabase::openRig() {
-    auto rig = std::make_unique<SettingsRig>(databaseLines());
+    auto rig = std::make_unique<SettingsRig>(testDb_.settingsLines());
     rig->data().NastavVseUzivPrava();
     rig->open();
     return rig;
@@ -435,7 +424,7 @@ void TestEditorsDatabase::lostConnectionOpensNoEditor() {
 }
 
 void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
-    SettingsRig rig(databaseLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
+    SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.data().NastavVseUzivPrava();
     NstForm& form = rig.open();
     clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog

@@ -55,7 +55,6 @@ private Q_SLOTS:
     void listsComeFromTheDatabase();
 
 private:
-    QStringList databaseLines(bool inUse) const;
     void putNst(const QString& name, const QString& text, int number);
     void commit() { direct_->DBSQL(QStringLiteral("commit")); }
     QMap<QString, NstRow> nstRows();
@@ -66,16 +65,6 @@ private:
     test::TestDatabase testDb_;
     std::unique_ptr<config::Database> direct_;
 };
-
-QStringList TestNstDatabase::databaseLines(bool inUse) const {
-    const config::DatabaseLogin& login = testDb_.login();
-    return {QStringLiteral("DBChb=%1").arg(inUse ? 1 : 0),
-            QStringLiteral("DBIPE=%1").arg(login.host),
-            QStringLiteral("DBPortE=%1").arg(login.port),
-            QStringLiteral("DBCestaE=%1").arg(login.path),
-            QStringLiteral("DBLoginE=%1").arg(login.user),
-            QStringLiteral("DBHesloE=%1").arg(login.password)};
-}
 
 void TestNstDatabase::init() {
     ORFA_REQUIRE_TEST_DATABASE(testDb_);
@@ -114,7 +103,7 @@ int TestNstDatabase::nstRowCount() {
 
 std::unique_ptr<SettingsRig> TestNstDatabase::rigWithAddressInNst(bool inUse,
                                                                   const QStringList& more) {
-    auto rig = std::make_unique<SettingsRig>(databaseLines(inUse) + more);
+    auto rig = std::make_unique<SettingsRig>(testDb_.settingsLines(inUse) + more);
     putNst(QStringLiteral("IPZesE"), QStringLiteral("127.0.0.1"), 0);
     putNst(QStringLiteral("PortZesE"), QString::number(rig->sim().port()), 0);
     commit();
@@ -181,7 +170,7 @@ void TestNstDatabase::openShowsNstAndOkReplacesIt() {
 }
 
 void TestNstDatabase::emptyNstKeepsTheInitialTexts() {
-    SettingsRig rig(databaseLines(true));
+    SettingsRig rig(testDb_.settingsLines(true));
     rig.open();
     QVERIFY(rig.form().DbConnect());
     QCOMPARE(rig.form().inputsPage().row(1).nameField()->text(), QStringLiteral("Edit1"));
@@ -224,7 +213,7 @@ void TestNstDatabase::switchingOffAndOnAgainStillWritesNst() {
 }
 
 void TestNstDatabase::switchingOnSavesOnlyTheLocalKeys() {
-    SettingsRig rig(databaseLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
+    SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.open();
     clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
     QVERIFY(rig.data().databaseConnected()); // the stored details were complete
@@ -296,7 +285,7 @@ void TestNstDatabase::listsComeFromTheDatabase() {
         direct_->DBSQL(
             QStringLiteral("INSERT INTO SKUPINY VALUES (%1, %2)").arg(group).arg(output));
     commit();
-    SettingsRig rig(databaseLines(true));
+    SettingsRig rig(testDb_.settingsLines(true));
     rig.data().NastavVseUzivPrava();
     rig.open();
     const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));

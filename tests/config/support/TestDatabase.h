@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTest>
 
 namespace orfa::test {
@@ -58,6 +59,17 @@ public:
     const QString& why() const { return why_; }
     // User name as created (small letters) and the password (small letters).
     const config::DatabaseLogin& login() const { return login_; }
+
+    // Settings-file lines that point a panel at this database, with the database
+    // switched on or off.
+    QStringList settingsLines(bool inUse = true) const {
+        return {QStringLiteral("DBChb=%1").arg(inUse ? 1 : 0),
+                QStringLiteral("DBIPE=%1").arg(login_.host),
+                QStringLiteral("DBPortE=%1").arg(login_.port),
+                QStringLiteral("DBCestaE=%1").arg(login_.path),
+                QStringLiteral("DBLoginE=%1").arg(login_.user),
+                QStringLiteral("DBHesloE=%1").arg(login_.password)};
+    }
 
     // In CI a missing database fails the test instead of skipping it.
     static bool mustExist() {
