@@ -36,7 +36,7 @@ void IniFileView::load(const FileStamp& stamp) {
         } else {
             // In pieces: a settings file is a few kilobytes, and reading the
             // limit in one go would reserve all of it for every load.
-            constexpr qint64 kPiece = 64 * 1024;
+            constexpr qint64 kPiece = qint64{64} * 1024;
             while (bytes.size() <= maxFileSize) {
                 const QByteArray piece = file.read(kPiece);
                 if (piece.isEmpty())
