@@ -1,5 +1,7 @@
 #include "settings/RadioPage.h"
 
+#include "settings/PageButton.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,19 +11,6 @@
 #include <QVBoxLayout>
 
 namespace orfa::settings {
-namespace {
-
-QPushButton* addButton(QWidget* page, QHBoxLayout* row, const QString& objectName,
-                       const QString& caption) {
-    auto* button = new QPushButton(caption, page);
-    button->setObjectName(objectName);
-    // Enter in a field of the dialog must not press a button of this page.
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
-} // namespace
 
 RadioPage::RadioPage(QWidget* parent)
     : QWidget(parent) {
@@ -31,11 +20,11 @@ RadioPage::RadioPage(QWidget* parent)
     buildColumn(grid, 4, 6, kMemories);
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
-    connect(
-        addButton(this, buttons, QStringLiteral("NactiPametRadio"), QStringLiteral("Načti paměti")),
-        &QPushButton::clicked, this, &RadioPage::loadClicked);
-    connect(addButton(this, buttons, QStringLiteral("UlozPametRadioButt"),
-                      QStringLiteral("Ulož paměti")),
+    connect(addPageButton(this, buttons, QStringLiteral("NactiPametRadio"),
+                          QStringLiteral("Načti paměti")),
+            &QPushButton::clicked, this, &RadioPage::loadClicked);
+    connect(addPageButton(this, buttons, QStringLiteral("UlozPametRadioButt"),
+                          QStringLiteral("Ulož paměti")),
             &QPushButton::clicked, this, &RadioPage::storeClicked);
     buttons->addStretch();
     layout->addLayout(buttons);

@@ -1,5 +1,7 @@
 #include "settings/SchedulePage.h"
 
+#include "settings/PageButton.h"
+
 #include "link/TimeText.h"
 
 #include <QCheckBox>
@@ -16,16 +18,6 @@ QTableWidgetItem* newCell(const QString& text, const QString& accessibleName) {
     auto* item = new QTableWidgetItem(text);
     item->setData(Qt::AccessibleTextRole, accessibleName);
     return item;
-}
-
-QPushButton* addButton(QWidget* page, QHBoxLayout* row, const QString& objectName,
-                       const QString& caption) {
-    auto* button = new QPushButton(caption, page);
-    button->setObjectName(objectName);
-    // Enter in a field of the dialog must not press a button of this page.
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
 }
 
 } // namespace
@@ -62,11 +54,11 @@ SchedulePage::SchedulePage(QWidget* parent)
     planovacChb_->setObjectName(QStringLiteral("PlanovacChb"));
     layout->addWidget(planovacChb_);
     auto* buttons = new QHBoxLayout;
-    connect(addButton(this, buttons, QStringLiteral("NactiPlanovacButt"),
-                      QStringLiteral("Načti plánovač")),
+    connect(addPageButton(this, buttons, QStringLiteral("NactiPlanovacButt"),
+                          QStringLiteral("Načti plánovač")),
             &QPushButton::clicked, this, &SchedulePage::loadClicked);
-    connect(addButton(this, buttons, QStringLiteral("UlozPlanovacButt"),
-                      QStringLiteral("Ulož plánovač")),
+    connect(addPageButton(this, buttons, QStringLiteral("UlozPlanovacButt"),
+                          QStringLiteral("Ulož plánovač")),
             &QPushButton::clicked, this, &SchedulePage::storeClicked);
     buttons->addStretch();
     layout->addLayout(buttons);

@@ -5,6 +5,7 @@
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "config/support/TestDatabase.h"
+#include "config/support/WriteSettingsFile.h"
 #include "data/DataModule.h"
 #include "panel/DatabaseUnreachableMessage.h"
 #include "panel/LoginAtStart.h"
@@ -48,12 +49,7 @@ QStringList fileUsers() {
 class Rig {
 public:
     explicit Rig(const QStringList& lines) {
-        QFile file(dir_.filePath(QStringLiteral("Orfa.ini")));
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write the settings file");
-        file.write((QStringLiteral("[Orfa]\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
-                       .toUtf8());
-        file.close();
+        test::writeSettingsFile(dir_.path(), lines);
         data_ = std::make_unique<data::DataModule>(dir_.path());
     }
     data::DataModule& data() { return *data_; }

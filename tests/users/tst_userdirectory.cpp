@@ -5,6 +5,7 @@
 #include "config/DatabaseError.h"
 #include "config/SettingsFile.h"
 #include "config/support/TestDatabase.h"
+#include "config/support/WriteSettingsFile.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
 #include "users/support/ReferenceCipher.h"
@@ -29,12 +30,7 @@ QString stored(const QString& password) {
 class IniDir {
 public:
     explicit IniDir(const QStringList& lines) {
-        QFile file(dir_.filePath(QStringLiteral("Orfa.ini")));
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write the settings file");
-        file.write((QStringLiteral("[Orfa]\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
-                       .toUtf8());
-        file.close();
+        test::writeSettingsFile(dir_.path(), lines);
         reg_ = std::make_unique<config::SettingsFile>(dir_.path());
     }
     const config::SettingsFile& reg() const { return *reg_; }

@@ -1,5 +1,7 @@
 #include "panel/support/PanelRig.h"
 
+#include "config/support/WriteSettingsFile.h"
+
 #include "panel/PowerStatusBar.h"
 
 #include <QFile>
@@ -7,16 +9,11 @@
 
 PanelRig::PanelRig(const QStringList& settingsLines) {
     sim_.listen();
-    {
-        QFile file(settingsPath());
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write the settings file");
-        QStringList lines{QStringLiteral("[Orfa]"), QStringLiteral("IPZesE=127.0.0.1"),
-                          QStringLiteral("PortZesE=%1").arg(sim_.port()),
-                          QStringLiteral("ProdlevaE=20")};
-        lines += settingsLines;
-        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-    }
+    orfa::test::writeSettingsFile(dir_.path(),
+                                  QStringList{QStringLiteral("IPZesE=127.0.0.1"),
+                                              QStringLiteral("PortZesE=%1").arg(sim_.port()),
+                                              QStringLiteral("ProdlevaE=20")} +
+                                      settingsLines);
     create();
 }
 

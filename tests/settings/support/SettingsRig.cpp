@@ -1,5 +1,7 @@
 #include "settings/support/SettingsRig.h"
 
+#include "config/support/WriteSettingsFile.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
@@ -13,16 +15,12 @@ void clickIndicator(QAbstractButton* button) {
 
 SettingsRig::SettingsRig(const QStringList& lines, bool withAmplifier) {
     sim_.listen();
-    QStringList all{QStringLiteral("[Orfa]")};
+    QStringList all;
     if (withAmplifier)
         all << QStringLiteral("IPZesE=127.0.0.1") << QStringLiteral("PortZesE=%1").arg(sim_.port())
             << QStringLiteral("ProdlevaE=20");
     all += lines;
-    QFile file(settingsPath());
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write the settings file");
-    file.write(all.join(QLatin1Char('\n')).toUtf8() + '\n');
-    file.close();
+    orfa::test::writeSettingsFile(dir_.path(), all);
     restart();
 }
 
