@@ -135,9 +135,12 @@ int main(int argc, char** argv) {
     bool settled = drained();
     // Answers the amplifier held back while it was slow must land first.
     QTest::qWait(1000);
-    form.pages()->setCurrentIndex(orfa::panel::OrfaForm::kInputsPage);
+    // Read every page again, whichever is current: showing the current page anew
+    // would request nothing.
+    const int currentPage = form.pages()->currentIndex();
+    form.VstupyShow();
     settled = drained() && settled;
-    form.pages()->setCurrentIndex(orfa::panel::OrfaForm::kOutputs1Page);
+    form.TabSheet1Show();
     settled = drained() && settled;
     QTest::qWait(300);
     const double endMiB = residentMiB();
@@ -160,6 +163,8 @@ int main(int argc, char** argv) {
                 "%.0f MiB)%s\n",
                 startMiB, peakMiB, endMiB, kMemoryGrowthLimitMiB, memoryOk ? "" : "  OVER");
     std::printf("  queue drained         %s\n", settled ? "yes" : "NO");
+    std::printf("  page current at end   %s (every page read again)\n",
+                currentPage == orfa::panel::OrfaForm::kInputsPage ? "inputs" : "outputs");
     std::printf("  panel vs. amplifier   %s\n",
                 differences == 0 ? "agree on every level, source and parameter" : "DISAGREE");
     return settled && queueOk && bufferOk && memoryOk && differences == 0 ? 0 : 1;

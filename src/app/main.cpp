@@ -1,11 +1,13 @@
 #include "app/OrfaApplication.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "config/SettingsFile.h"
 #include "config/SettingsLocation.h"
 #include "data/DataModule.h"
 #include "panel/OrfaForm.h"
 
 #include <QLocale>
+#include <QMessageBox>
 
 int main(int argc, char** argv) {
     orfa::app::OrfaApplication app(argc, argv);
@@ -17,6 +19,15 @@ int main(int argc, char** argv) {
         instance.activatePrimary();
         return 0;
     }
+
+    // The file refuses every write in this case; say so before anything is read from it.
+    if (const orfa::config::SettingsFile reg(configDir); !reg.encodingSupported())
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Orfa"),
+            QStringLiteral("Soubor nastavení %1 je v kódování Windows-1250, které tento systém "
+                           "neumí převést. Názvy s diakritikou se nezobrazí správně a program "
+                           "do souboru nic nezapíše.")
+                .arg(reg.filePath()));
 
     orfa::data::DataModule data(configDir);
     orfa::panel::OrfaForm form(data, QCoreApplication::arguments().mid(1));

@@ -11,20 +11,34 @@ namespace {
 
 constexpr auto windows1250 = "windows-1250";
 
-// Qt reaches the code page through ICU. A Qt built without it cannot convert; Latin-1
-// then stands in so that bytes still survive a read and write unchanged.
+// Qt reaches the code page through ICU; a Qt built without it has no converter.
 bool haveWindows1250() {
     static const bool available = [] {
         const bool valid = QStringDecoder(windows1250).isValid();
         if (!valid)
-            qCWarning(lcConfig) << "no windows-1250 converter, old settings files are read as "
-                                   "Latin-1";
+            qCCritical(lcConfig) << "Qt has no windows-1250 converter (built without ICU): "
+                                    "Windows-1250 texts cannot be read or written";
         return valid;
     }();
     return available;
 }
 
+// Without a converter only ASCII is certain: every other byte becomes U+FFFD, so a name
+// is visibly unreadable instead of plausibly wrong (as Latin-1 would make it).
+QString decodeAsciiOnly(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text.append(static_cast<unsigned char>(byte) < 0x80 ? QChar(QLatin1Char(byte))
+                                                            : QChar(QChar::ReplacementCharacter));
+    return text;
+}
+
 } // namespace
+
+bool windows1250Available() {
+    return haveWindows1250();
+}
 
 IniEncoding detectIniEncoding(const QByteArray& bytes) {
     // Stateless: a sequence cut off at the end counts as an error instead of waiting for
@@ -44,7 +58,7 @@ QString decodeIni(const QByteArray& bytes, IniEncoding encoding) {
         return utf8.decode(bytes);
     }
     if (!haveWindows1250())
-        return QString::fromLatin1(bytes);
+        return decodeAsciiOnly(bytes);
     QStringDecoder cp(windows1250, QStringDecoder::Flag::Stateless);
     return cp.decode(bytes);
 }
@@ -58,7 +72,7 @@ std::optional<QByteArray> encodeIni(const QString& text, IniEncoding encoding) {
     }
     if (!haveWindows1250()) {
         for (const QChar c : text) {
-            if (c.unicode() > 0xFF)
+            if (c.unicode() >= 0x80)
                 return std::nullopt;
         }
         return text.toLatin1();

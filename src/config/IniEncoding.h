@@ -11,6 +11,10 @@ namespace orfa::config {
 // the Central European code page; everything this program creates is UTF-8.
 enum class IniEncoding { Utf8, Windows1250 };
 
+// Whether this Qt can convert Windows-1250 (it needs ICU). Without it, Windows-1250
+// texts decode as ASCII with every other byte U+FFFD and only ASCII text encodes.
+bool windows1250Available();
+
 // UTF-8 when the bytes are valid UTF-8 (plain ASCII included), Windows-1250 otherwise.
 // Every byte sequence is valid Windows-1250, so this never fails.
 IniEncoding detectIniEncoding(const QByteArray& bytes);

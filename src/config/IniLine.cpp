@@ -50,4 +50,27 @@ IniLine IniLine::parse(QStringView text) {
     return line;
 }
 
+namespace {
+
+bool writableName(QStringView name, QStringView forbidden) {
+    if (name.isEmpty() || IniLine::stripped(name).size() != name.size())
+        return false;
+    for (const QChar c : name) {
+        if (c == u'\n' || c == u'\r' || forbidden.contains(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IniLine::isWritableKey(QStringView key) {
+    return writableName(key, u"=") && key.front() != u'[' && key.front() != u';' &&
+           key.front() != u'#';
+}
+
+bool IniLine::isWritableSection(QStringView section) {
+    return writableName(section, u"]");
+}
+
 } // namespace orfa::config

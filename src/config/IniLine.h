@@ -20,6 +20,13 @@ public:
     // Text without leading and trailing blanks.
     static QStringView stripped(QStringView text);
 
+    // Names a file can hold and give back: not empty, no blanks around them (they would
+    // be stripped on reading), no line break, and nothing that makes the line mean
+    // something else ('=' in a key, ']' in a section name, a key that looks like a
+    // section header or a comment).
+    static bool isWritableKey(QStringView key);
+    static bool isWritableSection(QStringView section);
+
     Kind kind() const { return kind_; }
     // The section name or the key, without surrounding blanks.
     const QString& name() const { return name_; }

@@ -9,31 +9,15 @@
 
 namespace orfa::config {
 
-namespace {
-
-// A name the file can hold and give back: not empty, no blanks around it (they would be
-// stripped on reading), no line break, and nothing that makes the line mean something else.
-bool writableName(const QString& name, QStringView forbidden) {
-    if (name.isEmpty() || IniLine::stripped(name).size() != name.size())
-        return false;
-    for (const QChar c : name) {
-        if (c == u'\n' || c == u'\r' || forbidden.contains(c))
-            return false;
-    }
-    return true;
-}
-
-bool writableKey(const QString& key) {
-    return writableName(key, u"=") && key.front() != u'[' && key.front() != u';' &&
-           key.front() != u'#';
-}
-
-} // namespace
-
 SettingsFile::SettingsFile(const QString& directory, QString section)
     : path_(QDir(directory).filePath(fileName()))
     , section_(std::move(section))
     , view_(path_) {}
+
+bool SettingsFile::encodingSupported() const {
+    view_.refresh();
+    return view_.document().encoding() != IniEncoding::Windows1250 || windows1250Available();
+}
 
 std::optional<QString> SettingsFile::storedText(const QString& key) const {
     view_.refresh();
@@ -77,7 +61,7 @@ void SettingsFile::writeFlag(const QString& key, bool value) {
 }
 
 void SettingsFile::write(const QString& key, const QString& value) {
-    if (!writableKey(key) || !writableName(section_, u"]"))
+    if (!IniLine::isWritableKey(key) || !IniLine::isWritableSection(section_))
         throw SettingsWriteError(path_, QStringLiteral("unusable key name \"%1\" in section "
                                                        "\"%2\"")
                                             .arg(key, section_));
@@ -86,6 +70,9 @@ void SettingsFile::write(const QString& key, const QString& value) {
     view_.refresh();
     if (!view_.isReadable())
         throw SettingsWriteError(path_, QStringLiteral("the existing file cannot be read"));
+    if (!encodingSupported())
+        throw SettingsWriteError(path_, QStringLiteral("the file is in Windows-1250, which this "
+                                                       "Qt cannot convert (built without ICU)"));
 
     IniDocument next = view_.document();
     if (!next.setValue(section_, key, value))

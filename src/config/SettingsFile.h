@@ -35,6 +35,11 @@ public:
     SettingsFile& operator=(const SettingsFile&) = delete;
 
     const QString& filePath() const { return path_; }
+
+    // False when the file is in Windows-1250 and this Qt cannot convert it: its non-ASCII
+    // characters then read as U+FFFD and every write is refused, so nothing misread is
+    // ever stored.
+    bool encodingSupported() const;
     const QString& section() const { return section_; }
 
     // The value as stored, without surrounding blanks, at most maxTextLength characters.

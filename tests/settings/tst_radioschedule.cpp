@@ -219,7 +219,9 @@ void TestRadioSchedule::scheduleRecordsFillTheDayTheyName() {
     // Wednesday's record comes first; the day bytes 9 and 0 name no row and change nothing.
     Bytes data{0x01, 3, 7, 5, 18, 30, 9, 1, 2, 3, 4, 0, 5, 6, 7, 8};
     for (std::uint8_t d = 4; d <= 7; ++d)
-        data.insert(data.end(), {d, 6, 0, 20, 0});
+        for (const std::uint8_t b :
+             {d, std::uint8_t{6}, std::uint8_t{0}, std::uint8_t{20}, std::uint8_t{0}})
+            data.push_back(b);
     QVERIFY(deliverAnswer(rig, link::kReadSchedule, data));
     QCOMPARE(page.cellText(1, 3), QStringLiteral("7:05"));
     QCOMPARE(page.cellText(2, 3), QStringLiteral("18:30"));
