@@ -109,12 +109,11 @@ void Database::rollback() {
     }
 }
 
-void Database::startTransactionIfNone() {
-    if (transaction_)
-        return;
+void Database::startTransaction(Access access) {
     FbStatus status(master_);
     FbRef<Firebird::IXpbBuilder> tpb(master_->getUtilInterface()->getXpbBuilder(
         status.get(), Firebird::IXpbBuilder::TPB, nullptr, 0));
+    tpb->insertTag(status.get(), access == Access::ReadOnly ? isc_tpb_read : isc_tpb_write);
     tpb->insertTag(status.get(), isc_tpb_read_committed);
     tpb->insertTag(status.get(), isc_tpb_rec_version);
     tpb->insertTag(status.get(), isc_tpb_nowait);
@@ -133,53 +132,77 @@ void Database::DBSQL(const QString& sql, const QVariantList& params) {
     if (!attachment_)
         throw DatabaseError(QStringLiteral("not connected to the central database"));
     const QByteArray text = encoded(sql, "statement");
+    // The server prepares a statement only within a transaction; until the statement
+    // shows what it is, a read-only one does.
+    const bool ownTransaction = !transaction_;
     try {
-        startTransactionIfNone();
         if (isCommit(sql) && params.isEmpty()) {
-            commit();
+            if (transaction_)
+                commit();
             return;
         }
-        FbStatus status(master_);
-        FbRef<Firebird::IStatement> statement(
-            attachment_->prepare(status.get(), transaction_.get(), 0, text.constData(),
-                                 SQL_DIALECT_V6, Firebird::IStatement::PREPARE_PREFETCH_METADATA));
-        const unsigned type = statement->getType(status.get());
-        if (type == isc_info_sql_stmt_commit) {
-            commit();
-            return;
-        }
-        if (type == isc_info_sql_stmt_rollback) {
-            rollback();
-            return;
-        }
-        if (type == isc_info_sql_stmt_start_trans)
-            throw DatabaseError(QStringLiteral("transactions are started by the connection"));
-
-        FbRef<Firebird::IMessageMetadata> in(statement->getInputMetadata(status.get()));
-        FbInputMessage input(master_, status.get(), in->getCount(status.get()), params);
-        FbRef<Firebird::IMessageMetadata> out(statement->getOutputMetadata(status.get()));
-        FbOutputMessage output(status.get(), out.get());
-        ResultRows rows(output.columns());
-
-        if (type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd) {
-            FbRef<Firebird::IResultSet> cursor(
-                statement->openCursor(status.get(), transaction_.get(), input.metadata(),
-                                      input.buffer(), output.metadata(), 0));
-            while (cursor->fetchNext(status.get(), output.buffer()) == Firebird::IStatus::RESULT_OK)
-                rows.append(output.row());
-            cursor->close(status.get());
-            cursor.forget(); // close() gave it back
-        } else {
-            statement->execute(status.get(), transaction_.get(), input.metadata(), input.buffer(),
-                               output.metadata(), output.buffer());
-            // A statement with a result of one row (RETURNING, a procedure) gives it here.
-            if (output.count() > 0)
-                rows.append(output.row());
-        }
-        rows_ = std::move(rows);
+        if (ownTransaction)
+            startTransaction(Access::ReadOnly);
+        run(text, params, ownTransaction);
     } catch (const Firebird::FbException& error) {
-        throw DatabaseError(FbStatus::errorText(master_, error));
+        const QString message = FbStatus::errorText(master_, error);
+        if (ownTransaction)
+            rollback();
+        throw DatabaseError(message);
+    } catch (const DatabaseError&) {
+        if (ownTransaction)
+            rollback();
+        throw;
     }
+}
+
+void Database::run(const QByteArray& sql, const QVariantList& params, bool ownTransaction) {
+    FbStatus status(master_);
+    FbRef<Firebird::IStatement> statement(
+        attachment_->prepare(status.get(), transaction_.get(), 0, sql.constData(), SQL_DIALECT_V6,
+                             Firebird::IStatement::PREPARE_PREFETCH_METADATA));
+    const unsigned type = statement->getType(status.get());
+    if (type == isc_info_sql_stmt_commit) {
+        commit();
+        return;
+    }
+    if (type == isc_info_sql_stmt_rollback) {
+        rollback();
+        return;
+    }
+    if (type == isc_info_sql_stmt_start_trans)
+        throw DatabaseError(QStringLiteral("transactions are started by the connection"));
+
+    FbRef<Firebird::IMessageMetadata> in(statement->getInputMetadata(status.get()));
+    FbInputMessage input(master_, status.get(), in->getCount(status.get()), params);
+    FbRef<Firebird::IMessageMetadata> out(statement->getOutputMetadata(status.get()));
+    FbOutputMessage output(status.get(), out.get());
+    ResultRows rows(output.columns());
+
+    // SELECT ... FOR UPDATE locks rows for the statements after it, so it is no mere read.
+    const bool read = type == isc_info_sql_stmt_select;
+    if (ownTransaction && !read) {
+        commit();
+        startTransaction(Access::ReadWrite);
+    }
+    if (read || type == isc_info_sql_stmt_select_for_upd) {
+        FbRef<Firebird::IResultSet> cursor(statement->openCursor(status.get(), transaction_.get(),
+                                                                 input.metadata(), input.buffer(),
+                                                                 output.metadata(), 0));
+        while (cursor->fetchNext(status.get(), output.buffer()) == Firebird::IStatus::RESULT_OK)
+            rows.append(output.row());
+        cursor->close(status.get());
+        cursor.forget(); // close() gave it back
+    } else {
+        statement->execute(status.get(), transaction_.get(), input.metadata(), input.buffer(),
+                           output.metadata(), output.buffer());
+        // A statement with a result of one row (RETURNING, a procedure) gives it here.
+        if (output.count() > 0)
+            rows.append(output.row());
+    }
+    if (ownTransaction && read)
+        commit();
+    rows_ = std::move(rows);
 }
 
 } // namespace orfa::config

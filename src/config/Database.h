@@ -23,10 +23,18 @@ class SettingsFile;
 // DBSQL(). Calls block until the server answers; they are short.
 //
 // The connection's parameters are fixed: the user name in capitals, the password in
-// small letters, the SQL role "3" and the character set WIN1250. The transaction reads
-// the latest committed version of a row and fails at once on a lock held by another
-// connection (read_committed, rec_version, nowait). It starts with the first statement
-// after none was active and lasts until a "commit" statement, rollback() or DBClose().
+// small letters, the SQL role "3" and the character set WIN1250. Transactions read the
+// latest committed version of a row and fail at once on a lock held by another
+// connection (read_committed, rec_version, nowait).
+//
+// Reads never leave a transaction open: the panels of a site share the database, and a
+// transaction that a panel keeps open holds back the server's garbage collection for all
+// of them. A SELECT that runs while no transaction is open has a read-only transaction
+// of its own, committed as soon as its rows are fetched. Any other statement that runs
+// while none is open starts the read-write transaction, which lasts until a "commit"
+// statement, rollback() or DBClose(): the statements of a save are one unit, and a
+// SELECT among them is part of it and sees its rows. (A SELECT ... WITH LOCK therefore
+// belongs after a statement that writes: alone, its read-only transaction cannot lock.)
 class Database {
 public:
     Database();
@@ -48,17 +56,19 @@ public:
     void DBClose();
 
     bool connected() const { return static_cast<bool>(attachment_); }
+    // Whether the read-write transaction is open (between DBSQL() calls no other is).
     bool inTransaction() const { return static_cast<bool>(transaction_); }
     // Why the last DBInit() failed; empty after a successful one.
     const QString& lastError() const { return lastError_; }
 
     // Runs one statement. Its '?' placeholders take params in order (QString, an integer,
     // or a null QVariant for NULL); values never become part of the SQL text. "commit"
-    // commits the transaction. Starts the transaction when none is active. After a SELECT
-    // the rows are ready in rows(), the first one current; any statement ends the result
-    // of the one before. Throws DatabaseError when the statement cannot run (no
-    // connection, SQL error, lost connection, lock conflict, a character the connection's
-    // code page cannot carry); the transaction then stays open for rollback().
+    // commits the read-write transaction (nothing when none is open). After a SELECT the
+    // rows are ready in rows(), the first one current; any statement ends the result of
+    // the one before. Throws DatabaseError when the statement cannot run (no connection,
+    // SQL error, lost connection, lock conflict, a character the connection's code page
+    // cannot carry); a transaction that the statement started is then rolled back, one
+    // that was open before stays open for rollback().
     void DBSQL(const QString& sql, const QVariantList& params = {});
 
     // Rolls the open transaction back, so a save that failed part-way leaves the rows as
@@ -73,7 +83,13 @@ public:
     int integer(const QString& column) const { return rows_.integer(column); }
 
 private:
-    void startTransactionIfNone();
+    enum class Access { ReadOnly, ReadWrite };
+
+    // Prepares and runs the statement in the open transaction. ownTransaction: the
+    // read-only transaction that DBSQL() started for it, committed after a SELECT and
+    // traded for the read-write one before any other statement.
+    void run(const QByteArray& sql, const QVariantList& params, bool ownTransaction);
+    void startTransaction(Access access);
     void commit();
 
     Firebird::IMaster* master_ = nullptr;

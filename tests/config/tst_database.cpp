@@ -7,12 +7,16 @@
 #include "config/IoNamesDatabase.h"
 #include "config/NstStore.h"
 #include "config/support/TestDatabase.h"
+#include "config/support/TransactionWatch.h"
 
 #include <QTcpServer>
 #include <QTest>
 
+#include <functional>
 #include <limits>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace orfa;
 using config::Database;
@@ -99,6 +103,8 @@ private Q_SLOTS:
     void nullReadsAsEmptyOrZero();
     void otherColumnTypes();
     void commitEndsTheTransaction();
+    void readsLeaveNoTransactionOpen();
+    void saveAfterReadsIsOneUnit();
 
     void amplifierAddressAndLoginFlag();
     void sixteenOutputs_data();
@@ -304,6 +310,64 @@ void TestDatabase::commitEndsTheTransaction() {
     QVERIFY(!db_->inTransaction());
     db_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(db_->integer(QStringLiteral("N")), 1);
+}
+
+// Every read ends its transaction before it returns, whether it worked or not, as the
+// server itself reports.
+void TestDatabase::readsLeaveNoTransactionOpen() {
+    putNst(*fixture_, QStringLiteral("Vstup1En"), QStringLiteral("Pult"), 1);
+    fixture_->DBSQL(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 2)"));
+    fixture_->DBSQL(QStringLiteral("commit"));
+    test::TransactionWatch watch(*fixture_, *db_);
+    config::NstValues values;
+    const std::vector<std::pair<const char*, std::function<void()>>> reads = {
+        {"statement", [&] { db_->DBSQL(QStringLiteral("SELECT * FROM NST")); }},
+        {"amplifier address", [&] { config::nst::readAmplifierAddress(*db_); }},
+        {"login flag", [&] { config::nst::readLoginFlag(*db_); }},
+        {"outputs 9 to 16", [&] { config::nst::readSixteenOutputs(*db_); }},
+        {"shared settings", [&] { config::nst::NstDBRead(*db_, values); }},
+        {"names and groups", [&] { config::readIoNames(*db_); }},
+        {"generator",
+         [&] { db_->DBSQL(QStringLiteral("SELECT GEN_ID(Skupiny, 1) AS ID FROM RDB$DATABASE")); }},
+        {"unknown table",
+         [&] {
+             QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM X")));
+         }},
+        {"missing parameter",
+         [&] {
+             QVERIFY_THROWS_EXCEPTION(
+                 DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?")));
+         }},
+        {"commit", [&] { db_->DBSQL(QStringLiteral("commit")); }},
+    };
+    for (const auto& [what, read] : reads) {
+        read();
+        QVERIFY2(!db_->inTransaction(), what);
+        QVERIFY2(watch.openTransactions() == 0, what);
+    }
+    const int mark = watch.latestTransaction();
+    QVERIFY(watch.oldestActive() > mark);
+}
+
+// Reads before a save run on their own; from its first write on the save is one unit that
+// its reads are part of, and that a failure leaves open for rollback().
+void TestDatabase::saveAfterReadsIsOneUnit() {
+    test::TransactionWatch watch(*fixture_, *db_);
+    const QString failing = QStringLiteral("INSERT INTO NST VALUES (NULL, 'B', '', 0)");
+    db_->DBSQL(QStringLiteral("SELECT * FROM NST"));
+    putNst(*db_, QStringLiteral("A"), QString(), 1);
+    db_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    QCOMPARE(db_->integer(QStringLiteral("N")), 1); // its own row, not committed
+    QCOMPARE(watch.openTransactions(), 1);
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(failing));
+    QVERIFY(db_->inTransaction());
+    db_->rollback();
+    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    QCOMPARE(fixture_->integer(QStringLiteral("N")), 0);
+    // A write that fails first ends the transaction it started.
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(failing));
+    QVERIFY(!db_->inTransaction());
+    QCOMPARE(watch.openTransactions(), 0);
 }
 
 void TestDatabase::amplifierAddressAndLoginFlag() {

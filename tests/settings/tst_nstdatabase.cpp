@@ -4,11 +4,14 @@
 // put in and looked at with plain SQL over a connection of the test's own.
 #include "config/Database.h"
 #include "config/support/TestDatabase.h"
+#include "config/support/TransactionWatch.h"
 #include "settings/ConnectionPage.h"
 #include "settings/InputsNamesPage.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/support/SettingsRig.h"
+#include "users/GroupDatabaseStore.h"
 #include "users/PasswordCipher.h"
+#include "users/UserDatabaseStore.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -53,6 +56,7 @@ private Q_SLOTS:
     void unreadDatabaseIsNeverWritten();
     void failedSaveIsReported();
     void listsComeFromTheDatabase();
+    void readsLeaveNoTransactionOpen();
 
 private:
     void putNst(const QString& name, const QString& text, int number);
@@ -302,6 +306,30 @@ void TestNstDatabase::listsComeFromTheDatabase() {
     QCOMPARE(cell(groups, 0, 1), QStringLiteral("3  5"));
     QCOMPARE(cell(groups, 1, 0), QStringLiteral("4"));
     QCOMPARE(cell(groups, 1, 1), QStringLiteral("16"));
+}
+
+// A panel that only reads (start-up, names and groups, a user's login, the records the
+// editors load, the dialog opened and cancelled) keeps no transaction open, so the oldest
+// active transaction of the site's database moves on while the panel keeps running.
+void TestNstDatabase::readsLeaveNoTransactionOpen() {
+    direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (3, 'Novák', '', '', '', '', 1, 0, 1, "
+                                  "0, 0, 0, '')"));
+    direct_->DBSQL(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 5)"));
+    auto rig = rigWithAddressInNst(true);
+    config::Database& panel = rig->data().database();
+    QVERIFY(rig->data().databaseError().isEmpty());
+    QVERIFY(rig->data().readIoNames().has_value());
+    rig->data().readSixteenOutputs();
+    QVERIFY(rig->data().NactiUzivPrava(QStringLiteral("Novák")));
+    QVERIFY(users::UserDatabaseStore(panel).load(3).has_value());
+    QCOMPARE(users::GroupDatabaseStore(panel).members(1), std::vector<int>{5});
+    rig->open();
+    QVERIFY(rig->pressCancel());
+
+    test::TransactionWatch watch(*direct_, panel);
+    QCOMPARE(watch.openTransactions(), 0);
+    const int mark = watch.latestTransaction();
+    QVERIFY(watch.oldestActive() > mark);
 }
 
 QTEST_MAIN(TestNstDatabase)
