@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-test/ (warnings are errors), checks the
-# formatting and that no layer includes a layer above it, runs every test through CTest, the database tests against a
-# throw-away Firebird server on 127.0.0.1; then builds the release configuration
-# in build-release/ (it must be warning-free at -O2 too) and makes a short run of
-# every fuzz target (with Clang).
+# formatting and that no layer includes a layer above it, and runs every test
+# through CTest, the database tests against a throw-away Firebird server on
+# 127.0.0.1; then builds the release configuration in build-release/ (it must
+# be warning-free at -O2 too) and makes a short run of every fuzz target (with
+# Clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
