@@ -107,7 +107,7 @@ OrfaForm::~OrfaForm() {
         link.clearDisplayHandler(signature);
 }
 
-QLabel* OrfaForm::radioMhzCaption() const {
+CaptionedLabel* OrfaForm::radioMhzCaption() const {
     return inputsPage_->radio()->frequencyLabel();
 }
 

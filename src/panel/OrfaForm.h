@@ -2,6 +2,7 @@
 
 #include "panel/AmpRequests.h"
 #include "panel/AnswerDisplay.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/PanelModel.h"
 
 #include <QMainWindow>
@@ -12,7 +13,6 @@
 #include <memory>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -49,7 +49,7 @@ public:
 
     QTabWidget* pages() const { return pages_; }
     PanelSlider* volTrackBar() const { return volTrackBar_; }
-    QLabel* radioMhzCaption() const;
+    CaptionedLabel* radioMhzCaption() const;
     PowerStatusBar* statusBar1() const { return statusBar_; }
     QAction* zapnutyZesilovacAction() const { return powerAction_; }
     QAction* moznostiAction() const { return optionsAction_; }

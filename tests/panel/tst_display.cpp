@@ -76,6 +76,8 @@ void TestDisplay::inputsPageShowsGainsBandsAndFrequency() {
     QVERIFY(rig.waitForIdleQueue());
     panel::PanelModel& model = rig.form().model();
     QTRY_COMPARE(rig.form().radioMhzCaption()->text(), QStringLiteral("87.05 MHz"));
+    QCOMPARE(accessibleName(rig.form().radioMhzCaption()),
+             QStringLiteral("Naladěná frekvence rádia: 87.05 MHz"));
     QCOMPARE(model.Vstup(3).TrackBar[0]->value(), 9);
     QCOMPARE(model.Vstup(3).TrackBar[3]->value(), 20);
     QCOMPARE(model.Vstup(5).TrackBar[0]->value(), 0);  // negative: the top end
@@ -90,6 +92,8 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Vypnuto"));
+    QWidget* powerPanel = rig.form().statusBar1()->panel(panel::PowerStatusBar::kPowerPanel);
+    QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Vypnuto"));
     panel::PanelModel& model = rig.form().model();
     QVERIFY(!rig.form().zapnutyZesilovacAction()->isChecked());
     QVERIFY(!rig.data().ZapnutyZesilovac);
@@ -110,6 +114,7 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     rig.sim().state().power = true;
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Zapnuto"));
+    QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Zapnuto"));
     QVERIFY(rig.form().zapnutyZesilovacAction()->isChecked());
     QVERIFY(model.Vystup(16).TrackBar->isEnabled());
     QVERIFY(rig.form().volTrackBar()->isEnabled());
