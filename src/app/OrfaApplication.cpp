@@ -10,8 +10,8 @@ namespace orfa::app {
 
 OrfaApplication::OrfaApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
+    // No display name: the window system would append it to every title.
     setApplicationName(QStringLiteral("Orfa"));
-    setApplicationDisplayName(QStringLiteral("Orfa"));
     setApplicationVersion(QStringLiteral(ORFA_VERSION));
 }
 

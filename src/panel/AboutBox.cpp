@@ -3,6 +3,7 @@
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "panel/AppIcon.h"
+#include "panel/CaptionedLabel.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -21,14 +22,12 @@ AboutBox::AboutBox(config::SettingsFile& settings, QWidget* parent)
     auto* title = new QLabel(QStringLiteral("<b>Orfa</b> – ovládání zesilovače"), this);
     grid->addWidget(title, 0, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Verze:"), this), 1, 1);
-    auto* version =
-        new QLabel(settings.readText(config::keys::Verze, config::keys::defaultVerze()), this);
-    version->setAccessibleName(QStringLiteral("Verze"));
+    auto* version = new CaptionedLabel(QStringLiteral("Verze"), this);
+    version->setShownText(settings.readText(config::keys::Verze, config::keys::defaultVerze()));
     grid->addWidget(version, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Datum:"), this), 2, 1);
-    auto* date =
-        new QLabel(settings.readText(config::keys::Datum, config::keys::defaultDatum()), this);
-    date->setAccessibleName(QStringLiteral("Datum"));
+    auto* date = new CaptionedLabel(QStringLiteral("Datum"), this);
+    date->setShownText(settings.readText(config::keys::Datum, config::keys::defaultDatum()));
     grid->addWidget(date, 2, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

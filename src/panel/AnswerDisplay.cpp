@@ -1,10 +1,10 @@
 #include "panel/AnswerDisplay.h"
 
 #include "link/AnswerDecoder.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelModel.h"
 
-#include <QLabel>
 #include <QSlider>
 
 namespace orfa::panel {
@@ -18,7 +18,7 @@ void place(QSlider* slider, int position) {
 
 } // namespace
 
-AnswerDisplay::AnswerDisplay(PanelModel& model, QSlider& masterVolume, QLabel& frequency)
+AnswerDisplay::AnswerDisplay(PanelModel& model, QSlider& masterVolume, CaptionedLabel& frequency)
     : model_(model)
     , masterVolume_(masterVolume)
     , frequency_(frequency) {}
@@ -54,7 +54,7 @@ void AnswerDisplay::ZobrazVstupniKonfiguraci(const spinel::Bytes& frame) {
 void AnswerDisplay::ZobrazNaladeneRadio(const spinel::Bytes& frame) {
     SendingSuppressed suppressed(model_);
     if (const auto frequency = link::decodeTunedFrequency(frame))
-        frequency_.setText(link::frequencyText(*frequency) + QStringLiteral(" MHz"));
+        frequency_.setShownText(link::frequencyText(*frequency) + QStringLiteral(" MHz"));
 }
 
 } // namespace orfa::panel

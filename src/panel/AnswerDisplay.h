@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-class QLabel;
 class QSlider;
 
 namespace orfa::panel {
 
+class CaptionedLabel;
 class PanelModel;
 
 // Puts the amplifier's answers into the controls. The controls raise their
@@ -16,7 +16,7 @@ class PanelModel;
 // duration so that none of them sends anything back.
 class AnswerDisplay {
 public:
-    AnswerDisplay(PanelModel& model, QSlider& masterVolume, QLabel& frequency);
+    AnswerDisplay(PanelModel& model, QSlider& masterVolume, CaptionedLabel& frequency);
 
     void ZobrazCentralniHlasitost(std::uint8_t value);
     void ZobrazHlasitostVystupy(const spinel::Bytes& frame);
@@ -27,7 +27,7 @@ public:
 private:
     PanelModel& model_;
     QSlider& masterVolume_;
-    QLabel& frequency_;
+    CaptionedLabel& frequency_;
 };
 
 } // namespace orfa::panel

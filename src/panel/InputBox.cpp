@@ -25,8 +25,8 @@ QLabel* smallLabel(const QString& text, QWidget* parent, Qt::Alignment alignment
 
 InputBox::InputBox(int box, QWidget* parent)
     : QGroupBox(QStringLiteral("Vstup0"), parent)
-    , box_(box) {
-    const QString sources = QStringLiteral("vstupů %1 a %2").arg(2 * box - 1).arg(2 * box);
+    , box_(box)
+    , sourceLabels_{QString::number(2 * box - 1), QString::number(2 * box)} {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
@@ -34,7 +34,6 @@ InputBox::InputBox(int box, QWidget* parent)
     auto* gain = new PanelSlider(0, 15, box == 1 ? 15 : 5, this);
     gain->setTickPosition(QSlider::TicksBothSides);
     gain->setTickInterval(1);
-    gain->setAccessibleName(QStringLiteral("Zisk ") + sources);
     setTag(gain, 100 * box);
     sliders_[0] = gain;
     grid->addWidget(gain, 0, 0, 3, 1, Qt::AlignHCenter);
@@ -52,7 +51,6 @@ InputBox::InputBox(int box, QWidget* parent)
         slider->setTickPosition(QSlider::TicksRight);
         slider->setTickInterval(2);
         slider->setMark(12);
-        slider->setAccessibleName(QStringLiteral("Pásmo %1 %2").arg(name, sources));
         setTag(slider, 100 * box + band);
         sliders_.at(static_cast<std::size_t>(band)) = slider;
         grid->addWidget(slider, 0, band + 1, 3, 1, Qt::AlignHCenter);
@@ -63,6 +61,28 @@ InputBox::InputBox(int box, QWidget* parent)
     }
     for (int row = 0; row < 3; ++row)
         grid->setRowStretch(row, 1);
+    nameSliders();
+}
+
+void InputBox::setSourceLabel(int source, const QString& label) {
+    QString& current = sourceLabels_.at(source == 2 * box_ ? 1 : 0);
+    if (label == current)
+        return;
+    current = label;
+    nameSliders();
+}
+
+void InputBox::nameSliders() {
+    // One arg() for both, so that a '%' in a configured name stays as it is.
+    const QString sources =
+        QStringLiteral("vstupů %1 a %2").arg(sourceLabels_[0], sourceLabels_[1]);
+    sliders_[0]->setAccessibleName(QStringLiteral("Zisk ") + sources);
+    for (int band = 1; band <= kBands; ++band) {
+        sliders_.at(static_cast<std::size_t>(band))
+            ->setAccessibleName(QStringLiteral("Pásmo ") +
+                                bandLabels_.at(static_cast<std::size_t>(band - 1))->text() +
+                                QLatin1Char(' ') + sources);
+    }
 }
 
 } // namespace orfa::panel

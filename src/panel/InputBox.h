@@ -24,8 +24,16 @@ public:
     // 1..5, the labels under the band sliders.
     QLabel* bandLabel(int band) const { return bandLabels_.at(static_cast<std::size_t>(band - 1)); }
 
+    // What a screen reader calls source 2k-1 or 2k of the box: the configured
+    // name, or the number while none is configured. The sliders' accessible
+    // names follow ("Zisk vstupů CD a Tuner").
+    void setSourceLabel(int source, const QString& label);
+
 private:
+    void nameSliders();
+
     int box_;
+    std::array<QString, 2> sourceLabels_;
     std::array<PanelSlider*, kBands + 1> sliders_{};
     std::array<QLabel*, kBands> bandLabels_{};
 };

@@ -45,6 +45,7 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     : QMainWindow(parent)
     , data_(dataModule)
     , arguments_(std::move(arguments))
+    , trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable)
     , requests_(model_, dataModule.link()) {
     setWindowTitle(QStringLiteral("Orfa - ovládání zesilovače"));
     setWindowIcon(appIcon());
@@ -106,7 +107,7 @@ OrfaForm::~OrfaForm() {
         link.clearDisplayHandler(signature);
 }
 
-QLabel* OrfaForm::radioMhzCaption() const {
+CaptionedLabel* OrfaForm::radioMhzCaption() const {
     return inputsPage_->radio()->frequencyLabel();
 }
 
@@ -148,8 +149,14 @@ void OrfaForm::buildTray() {
         if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick)
             Tray1Click();
     });
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        tray_->show();
+    showTrayIcon();
+}
+
+bool OrfaForm::showTrayIcon() {
+    if (!trayAvailable_())
+        return false;
+    tray_->show();
+    return true;
 }
 
 void OrfaForm::registerDisplayHandlers() {
@@ -375,7 +382,7 @@ void OrfaForm::closeEvent(QCloseEvent* event) {
         qCWarning(lcPanel) << "cannot store the active page:" << error.what();
     }
     const bool toTray = data_.Reg().readFlag(config::keys::MinimizeChb, false);
-    if (toTray && !ukoncitProgram_) {
+    if (toTray && !ukoncitProgram_ && showTrayIcon()) {
         event->ignore();
         hide();
         return;
@@ -386,7 +393,8 @@ void OrfaForm::closeEvent(QCloseEvent* event) {
 
 void OrfaForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && minimiseToTray_ && isMinimized())
+    if (event->type() == QEvent::WindowStateChange && minimiseToTray_ && isMinimized() &&
+        showTrayIcon())
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
 }
 

@@ -2,16 +2,17 @@
 
 #include "panel/AmpRequests.h"
 #include "panel/AnswerDisplay.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/PanelModel.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -48,7 +49,7 @@ public:
 
     QTabWidget* pages() const { return pages_; }
     PanelSlider* volTrackBar() const { return volTrackBar_; }
-    QLabel* radioMhzCaption() const;
+    CaptionedLabel* radioMhzCaption() const;
     PowerStatusBar* statusBar1() const { return statusBar_; }
     QAction* zapnutyZesilovacAction() const { return powerAction_; }
     QAction* moznostiAction() const { return optionsAction_; }
@@ -80,6 +81,9 @@ public:
     void ZavriOkno();
     // A second copy of the program asks this one to come to the front.
     void activateFromSecondInstance();
+    // Whether a system tray exists to hold the icon: the desktop's answer
+    // unless replaced (the offscreen platform of the tests has no tray).
+    void setTrayAvailableCheck(std::function<bool()> check) { trayAvailable_ = std::move(check); }
 
 Q_SIGNALS:
     // The start-up sequence has finished.
@@ -99,6 +103,9 @@ private:
     void pageChanged(int index);
     void readTrayOption();
     void bringToFront();
+    // Shows the tray icon where a system tray exists; false where none does,
+    // so that nothing hides the window without a way back to it.
+    bool showTrayIcon();
 
     data::DataModule& data_;
     QStringList arguments_;
@@ -113,6 +120,7 @@ private:
     QMenu* presetsMenu_ = nullptr;
     QMenu* storeMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    std::function<bool()> trayAvailable_;
     AmpRequests requests_;
     ControlActions* actions_ = nullptr;
     std::unique_ptr<AnswerDisplay> display_;

@@ -22,10 +22,10 @@ constexpr int kSliderColumnWidth = 44;
 
 OutputStrip::OutputStrip(int output, QWidget* parent)
     : QWidget(parent)
-    , output_(output) {
+    , output_(output)
+    , outputLabel_(QString::number(output)) {
     const int tag = output - 1;
     group_ = new QGroupBox(QStringLiteral("Výstup 1"), this);
-    group_->setAccessibleName(QStringLiteral("Zdroj výstupu %1").arg(output));
     setTag(group_, tag);
     buttonGroup_ = new QButtonGroup(this);
     auto* items = new QVBoxLayout(group_);
@@ -34,7 +34,7 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     for (int source = 1; source <= kSources; ++source) {
         auto* button = new QRadioButton(
             QString::fromUtf16(kInitialCaptions.at(static_cast<std::size_t>(source - 1))), group_);
-        button->setAccessibleName(QStringLiteral("Zdroj %1 výstupu %2").arg(source).arg(output));
+        sourceLabels_.at(static_cast<std::size_t>(source - 1)) = QString::number(source);
         buttons_.at(static_cast<std::size_t>(source - 1)) = button;
         buttonGroup_->addButton(button, source);
         items->addWidget(button);
@@ -43,11 +43,9 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     slider_ = new PanelSlider(0, 79, 5, this);
     slider_->setTickPosition(QSlider::TicksRight);
     slider_->setTickInterval(4);
-    slider_->setAccessibleName(QStringLiteral("Hlasitost výstupu %1").arg(output));
     setTag(slider_, tag);
 
     mute_ = new QCheckBox(this);
-    mute_->setAccessibleName(QStringLiteral("Ztlumit výstup %1").arg(output));
     mute_->setToolTip(QStringLiteral("Ztlumit"));
     setTag(mute_, tag);
 
@@ -63,6 +61,7 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     grid->addWidget(mute_, 1, 0, Qt::AlignRight);
     mute_->setContentsMargins(0, 0, kSliderColumnWidth / 2 - 8, 0);
 
+    nameControls();
     connect(buttonGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             Q_EMIT sourceSelected(id);
@@ -84,6 +83,36 @@ void OutputStrip::selectSource(int source) {
         checked->setChecked(false);
         buttonGroup_->setExclusive(true);
     }
+}
+
+void OutputStrip::setOutputLabel(const QString& label) {
+    if (label == outputLabel_)
+        return;
+    outputLabel_ = label;
+    nameControls();
+}
+
+void OutputStrip::setSourceLabel(int source, const QString& label) {
+    QString& current = sourceLabels_.at(static_cast<std::size_t>(source - 1));
+    if (label == current)
+        return;
+    current = label;
+    nameSourceButton(source);
+}
+
+void OutputStrip::nameControls() {
+    group_->setAccessibleName(QStringLiteral("Zdroj výstupu ") + outputLabel_);
+    for (int source = 1; source <= kSources; ++source)
+        nameSourceButton(source);
+    slider_->setAccessibleName(QStringLiteral("Hlasitost výstupu ") + outputLabel_);
+    mute_->setAccessibleName(QStringLiteral("Ztlumit výstup ") + outputLabel_);
+}
+
+void OutputStrip::nameSourceButton(int source) {
+    const auto index = static_cast<std::size_t>(source - 1);
+    // One arg() for both, so that a '%' in a configured name stays as it is.
+    buttons_.at(index)->setAccessibleName(
+        QStringLiteral("Zdroj %1 výstupu %2").arg(sourceLabels_.at(index), outputLabel_));
 }
 
 } // namespace orfa::panel

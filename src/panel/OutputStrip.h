@@ -40,12 +40,23 @@ public:
     // Selects item s (1..10); any other value leaves no item selected.
     void selectSource(int source);
 
+    // What a screen reader calls the output and source s (1..10): the
+    // configured name, or the number while none is configured. The accessible
+    // names of the strip's controls follow ("Zdroj CD výstupu Hala").
+    void setOutputLabel(const QString& label);
+    void setSourceLabel(int source, const QString& label);
+
 Q_SIGNALS:
     // An item became selected, by the user or by code.
     void sourceSelected(int source);
 
 private:
+    void nameControls();
+    void nameSourceButton(int source);
+
     int output_;
+    QString outputLabel_;
+    std::array<QString, kSources> sourceLabels_;
     QGroupBox* group_ = nullptr;
     QButtonGroup* buttonGroup_ = nullptr;
     std::array<QRadioButton*, kSources> buttons_{};

@@ -1,7 +1,10 @@
 #include "panel/PanelEnabling.h"
 
+#include "config/SettingsKeys.h"
+#include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelModel.h"
+#include "panel/RadioBox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -53,6 +56,16 @@ QString captionText(const QString& name) {
     return text;
 }
 
+// What a screen reader calls a source, an output or a memory: its configured name, or its
+// number while none is configured (no name, or the one a fresh settings file gives).
+QString spokenLabel(int number, const QString& name, const QString& defaultName) {
+    return name.trimmed().isEmpty() || name == defaultName ? QString::number(number) : name;
+}
+
+QString sourceLabel(int source, const QString& name) {
+    return spokenLabel(source, name, config::keys::defaultInputName(source));
+}
+
 void setBoxControlsEnabled(TVstup& box, bool on, bool onlyEnable) {
     auto apply = [&](QWidget* w) {
         if (!onlyEnable)
@@ -77,22 +90,29 @@ void applyBox(PanelModel& model, int k, const config::IoNames& names,
     TVstup& box = model.Vstup(k);
     if (!box.GroupBox || (!first && !second))
         return;
+    auto* frame = qobject_cast<InputBox*>(box.GroupBox);
     QStringList caption;
     if (first) {
         caption << first->name;
         setBoxControlsEnabled(box, first->enabled && allows(rights.Vstupy, 2 * k - 1), false);
+        frame->setSourceLabel(2 * k - 1, sourceLabel(2 * k - 1, first->name));
     }
     if (second) {
         caption << second->name;
         setBoxControlsEnabled(box, second->enabled && allows(rights.Vstupy, 2 * k), true);
+        frame->setSourceLabel(2 * k, sourceLabel(2 * k, second->name));
     }
     box.GroupBox->setTitle(captionText(caption.join(QStringLiteral(", "))));
 }
 
 void applySourceCaptions(PanelModel& model, int i, const QString& name) {
+    const QString label = sourceLabel(i, name);
     for (int n = 1; n <= PanelModel::kOutputs; ++n) {
-        if (QRadioButton* button = model.Vystup(n).Tlacitko.at(static_cast<std::size_t>(i)))
+        TVystup& out = model.Vystup(n);
+        if (QRadioButton* button = out.Tlacitko.at(static_cast<std::size_t>(i))) {
             button->setText(captionText(name));
+            out.RadioGroup->setSourceLabel(i, label);
+        }
     }
 }
 
@@ -110,6 +130,7 @@ void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users:
     out.TrackBar->setEnabled(levelBase && allows(rights.Vystupy, n));
     out.CheckBox->setEnabled(out.TrackBar->isEnabled());
     out.RadioGroup->sourceGroup()->setTitle(captionText(entry.name));
+    out.RadioGroup->setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
 }
 
 } // namespace
@@ -134,6 +155,8 @@ void applyIoNames(PanelModel& model, const config::IoNames& names, const users::
             continue;
         const auto& name = names.radioNames.at(static_cast<std::size_t>(r - 1));
         button->setText(captionText(name ? *name : QString::number(r)));
+        button->setAccessibleName(RadioBox::memoryButtonName(
+            spokenLabel(r, name.value_or(QString()), config::keys::defaultRadioName(r))));
     }
     // The groups as stored now: an output taken out of its group, or of a deleted one,
     // stops moving with it at once.

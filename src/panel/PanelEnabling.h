@@ -19,9 +19,10 @@ enum class LevelRule { FlagMatrixAndVolume, FlagAndVolume };
 // keep their state.
 void ZakazVsechnyOvladaciPrvky(PanelModel& model, QWidget* masterVolume, QWidget* frequencyLabel);
 
-// Puts names into the captions, sets the enabled state of every input and
-// output control by the settings flags and the rights, and records each
-// output's group. Entries without a value leave their controls as they are.
+// Puts names into the captions and the accessible names, sets the enabled
+// state of every input and output control by the settings flags and the
+// rights, and records each output's group. Entries without a value leave their
+// controls as they are.
 // The groups replace those recorded before: an output in no group gets 0, one
 // listed in several groups the group listed last.
 void applyIoNames(PanelModel& model, const config::IoNames& names, const users::TUzivPrava& rights,

@@ -1,15 +1,16 @@
 #include "panel/PowerStatusBar.h"
 
-#include <QLabel>
+#include "panel/CaptionedLabel.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace orfa::panel {
 namespace {
 
-class PowerPanel : public QLabel {
+class PowerPanel : public CaptionedLabel {
 public:
-    using QLabel::QLabel;
+    using CaptionedLabel::CaptionedLabel;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -25,6 +26,8 @@ protected:
 };
 
 constexpr std::array<int, PowerStatusBar::kPanels> kWidths = {200, 120, 70, 60};
+constexpr std::array<const char16_t*, PowerStatusBar::kPanels> kCaptions = {
+    u"Spojení se zesilovačem", u"Odesílání", u"Stav zesilovače", u""};
 
 } // namespace
 
@@ -32,15 +35,17 @@ PowerStatusBar::PowerStatusBar(QWidget* parent)
     : QStatusBar(parent) {
     setSizeGripEnabled(false);
     for (int i = 0; i < kPanels; ++i) {
-        QLabel* panel = i == kPowerPanel ? new PowerPanel(this) : new QLabel(this);
-        panel->setMinimumWidth(kWidths.at(static_cast<std::size_t>(i)));
+        const auto index = static_cast<std::size_t>(i);
+        const QString caption = QString::fromUtf16(kCaptions.at(index));
+        CaptionedLabel* panel =
+            i == kPowerPanel ? new PowerPanel(caption, this) : new CaptionedLabel(caption, this);
+        panel->setMinimumWidth(kWidths.at(index));
         panel->setFrameShape(QFrame::StyledPanel);
-        panels_.at(static_cast<std::size_t>(i)) = panel;
+        panels_.at(index) = panel;
         addWidget(panel, i == kPanels - 1 ? 1 : 0);
     }
-    panels_[0]->setText(QStringLiteral("Odpojeno"));
-    panels_[kPowerPanel]->setText(QStringLiteral("Zapnuto"));
-    panels_[kPowerPanel]->setAccessibleName(QStringLiteral("Stav zesilovače"));
+    panels_[0]->setShownText(QStringLiteral("Odpojeno"));
+    panels_[kPowerPanel]->setShownText(QStringLiteral("Zapnuto"));
     setToolTip(QStringLiteral("Dvojklikem zapnete nebo vypnete zesilovač"));
 }
 
@@ -49,7 +54,7 @@ QString PowerStatusBar::panelText(int panel) const {
 }
 
 void PowerStatusBar::setPanelText(int panel, const QString& text) {
-    panels_.at(static_cast<std::size_t>(panel))->setText(text);
+    panels_.at(static_cast<std::size_t>(panel))->setShownText(text);
 }
 
 void PowerStatusBar::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -4,13 +4,14 @@
 
 #include <array>
 
-class QLabel;
-
 namespace orfa::panel {
+
+class CaptionedLabel;
 
 // The main window's status bar: four panels (connection, sending, power, -).
 // The power panel is drawn bold, red for "Vypnuto" and green otherwise. A
-// double click anywhere on the bar asks to toggle the amplifier's power.
+// double click anywhere on the bar asks to toggle the amplifier's power. A
+// screen reader hears each panel with what it is ("Stav zesilovače: Zapnuto").
 class PowerStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
     explicit PowerStatusBar(QWidget* parent = nullptr);
 
     QString panelText(int panel) const;
+    CaptionedLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     void setPanelText(int panel, const QString& text);
 
 Q_SIGNALS:
@@ -29,7 +31,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    std::array<QLabel*, kPanels> panels_{};
+    std::array<CaptionedLabel*, kPanels> panels_{};
 };
 
 } // namespace orfa::panel

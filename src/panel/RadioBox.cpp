@@ -1,9 +1,9 @@
 #include "panel/RadioBox.h"
 
+#include "panel/CaptionedLabel.h"
 #include "panel/Tag.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace orfa::panel {
@@ -11,9 +11,9 @@ namespace orfa::panel {
 RadioBox::RadioBox(QWidget* parent)
     : QGroupBox(QStringLiteral("Rádio"), parent) {
     auto* grid = new QGridLayout(this);
-    frequency_ = new QLabel(QStringLiteral("---.- MHz"), this);
+    frequency_ = new CaptionedLabel(QStringLiteral("Naladěná frekvence rádia"), this);
+    frequency_->setShownText(QStringLiteral("---.- MHz"));
     frequency_->setObjectName(QStringLiteral("RadioMhzCaption"));
-    frequency_->setAccessibleName(QStringLiteral("Naladěná frekvence rádia"));
     frequency_->setAlignment(Qt::AlignCenter);
     QFont font = frequency_->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
@@ -25,7 +25,7 @@ RadioBox::RadioBox(QWidget* parent)
         auto* button = new QPushButton(QString::number(memory), this);
         button->setObjectName(QStringLiteral("Radio%1MemButt").arg(memory));
         button->setFlat(true);
-        button->setAccessibleName(QStringLiteral("Paměť rádia %1").arg(memory));
+        button->setAccessibleName(memoryButtonName(QString::number(memory)));
         button->setMinimumHeight(28);
         setTag(button, memory);
         buttons_.at(static_cast<std::size_t>(memory - 1)) = button;
@@ -33,6 +33,10 @@ RadioBox::RadioBox(QWidget* parent)
         const int row = (memory - 1) % 3;
         grid->addWidget(button, row + 1, column);
     }
+}
+
+QString RadioBox::memoryButtonName(const QString& label) {
+    return QStringLiteral("Paměť rádia ") + label;
 }
 
 } // namespace orfa::panel

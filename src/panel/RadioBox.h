@@ -4,10 +4,11 @@
 
 #include <array>
 
-class QLabel;
 class QPushButton;
 
 namespace orfa::panel {
+
+class CaptionedLabel;
 
 // The radio: tuned frequency and the nine memory buttons (three columns).
 class RadioBox : public QGroupBox {
@@ -17,14 +18,17 @@ public:
 
     explicit RadioBox(QWidget* parent = nullptr);
 
-    QLabel* frequencyLabel() const { return frequency_; }
+    CaptionedLabel* frequencyLabel() const { return frequency_; }
     // 1..9
     QPushButton* memoryButton(int memory) const {
         return buttons_.at(static_cast<std::size_t>(memory - 1));
     }
+    // The accessible name of a memory button; label is the memory's name, or
+    // its number while it has none.
+    static QString memoryButtonName(const QString& label);
 
 private:
-    QLabel* frequency_ = nullptr;
+    CaptionedLabel* frequency_ = nullptr;
     std::array<QPushButton*, kMemories> buttons_{};
 };
 

@@ -1,6 +1,7 @@
 #include "settings/SchedulePage.h"
 
 #include "settings/PageButton.h"
+#include "settings/ScheduleGrid.h"
 
 #include "link/TimeText.h"
 
@@ -14,9 +15,11 @@
 namespace orfa::settings {
 namespace {
 
-QTableWidgetItem* newCell(const QString& text, const QString& accessibleName) {
+// accessibleName: what the cell is; a screen reader hears it before the cell's text.
+QTableWidgetItem* newCell(const QString& text, const QString& accessibleName = QString()) {
     auto* item = new QTableWidgetItem(text);
-    item->setData(Qt::AccessibleTextRole, accessibleName);
+    if (!accessibleName.isEmpty())
+        item->setData(Qt::AccessibleTextRole, accessibleName);
     return item;
 }
 
@@ -33,7 +36,7 @@ QString SchedulePage::dayName(int day) {
 SchedulePage::SchedulePage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    grid_ = new QTableWidget(kDays, 3, this);
+    grid_ = new ScheduleGrid(kDays, 3, this);
     grid_->setObjectName(QStringLiteral("PlanovacGrid"));
     grid_->setAccessibleName(QStringLiteral("Plánovač"));
     grid_->setHorizontalHeaderLabels(
@@ -43,7 +46,7 @@ SchedulePage::SchedulePage(QWidget* parent)
     grid_->setTabKeyNavigation(false);
     for (int day = 1; day <= kDays; ++day) {
         const QString name = dayName(day);
-        grid_->setItem(day - 1, 0, newCell(name, name));
+        grid_->setItem(day - 1, 0, newCell(name));
         grid_->setItem(day - 1, kOnColumn,
                        newCell(QString(), QStringLiteral("Zapnuto od – %1").arg(name)));
         grid_->setItem(day - 1, kOffColumn,

@@ -1,12 +1,26 @@
 // The program as a process: one copy per settings directory, the hand-over
-// to a running copy, a lock left by a crashed copy, and SIGTERM.
+// to a running copy, a lock left by a crashed copy, SIGTERM, and a login at
+// start that does not succeed.
+//
+// Started with ORFA_TEST_LOGIN_ANSWER set, this executable is the program
+// itself (the run of orfa's main) with an operator who answers the login
+// dialog at start: "cancel" clicks Stormo, "wrong" types a wrong password and
+// clicks OK. The offscreen platform takes no input from outside the process.
+#include "app/OrfaApplication.h"
+#include "app/Program.h"
+#include "panel/LoginForm.h"
+#include "panel/OrfaForm.h"
 #include "sim/AmpSimulator.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 
@@ -18,9 +32,14 @@ private Q_SLOTS:
     void secondCopyHandsOverAndEnds();
     void terminationEndsLikeKonec();
     void lockOfACrashedCopyIsTakenOver();
+    void loginThatFailsEndsTheProgram_data();
+    void loginThatFailsEndsTheProgram();
 
 private:
-    std::unique_ptr<QProcess> startPanel();
+    // loginAnswer: empty for orfa itself, else this executable as the program
+    // with that answer to the login dialog.
+    std::unique_ptr<QProcess> startPanel(const QByteArray& loginAnswer = {});
+    QByteArray settingsText() const;
     bool waitForPanelConnected(int connections);
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -51,16 +70,24 @@ void TestProcess::cleanup() {
     dir_.reset();
 }
 
-std::unique_ptr<QProcess> TestProcess::startPanel() {
+std::unique_ptr<QProcess> TestProcess::startPanel(const QByteArray& loginAnswer) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ORFA_CONFIG_DIR"), dir_->path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("orfa.*.info=true"));
+    if (!loginAnswer.isEmpty())
+        env.insert(QStringLiteral("ORFA_TEST_LOGIN_ANSWER"), QString::fromLatin1(loginAnswer));
     process->setProcessEnvironment(env);
-    process->setProgram(QStringLiteral(ORFA_BINARY));
+    process->setProgram(loginAnswer.isEmpty() ? QStringLiteral(ORFA_BINARY)
+                                              : QCoreApplication::applicationFilePath());
     process->start();
     return process;
+}
+
+QByteArray TestProcess::settingsText() const {
+    QFile ini(dir_->filePath(QStringLiteral("Orfa.ini")));
+    return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
 }
 
 bool TestProcess::waitForPanelConnected(int connections) {
@@ -92,9 +119,7 @@ void TestProcess::terminationEndsLikeKonec() {
     QVERIFY(panel.waitForFinished(20000));
     QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(panel.exitCode(), 0);
-    QFile ini(dir_->filePath(QStringLiteral("Orfa.ini")));
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QVERIFY(ini.readAll().contains("ActivePageOrfaForm=0"));
+    QVERIFY(settingsText().contains("ActivePageOrfaForm=0"));
 }
 
 void TestProcess::lockOfACrashedCopyIsTakenOver() {
@@ -110,5 +135,68 @@ void TestProcess::lockOfACrashedCopyIsTakenOver() {
     QCOMPARE(next.state(), QProcess::Running);
 }
 
-QTEST_GUILESS_MAIN(TestProcess)
+void TestProcess::loginThatFailsEndsTheProgram_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("cancelled") << QByteArray("cancel");
+    QTest::newRow("wrong password") << QByteArray("wrong");
+}
+
+// Also where closing the window would only hide it, the program ends: closed the
+// ordinary way, exit code 0, nothing left running.
+void TestProcess::loginThatFailsEndsTheProgram() {
+    QFETCH(QByteArray, answer);
+    {
+        QFile ini(dir_->filePath(QStringLiteral("Orfa.ini")));
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("LoginChb=1\nMinimizeChb=1\nSysTrayChb=1\nMaxIDUziv=1\nUziv_1_Jmeno=Petr\n");
+    }
+    processes_.push_back(startPanel(answer));
+    QProcess& panel = *processes_.back();
+    QVERIFY(panel.waitForFinished(20000));
+    QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(panel.exitCode(), 0);
+    const QByteArray log = panel.readAllStandardError();
+    QVERIFY2(log.contains("login answered"), log.constData());
+    QVERIFY(settingsText().contains("ActivePageOrfaForm=0"));
+}
+
+namespace {
+
+// The operator of the program run below, on a desktop with a system tray:
+// answers the login dialog at start.
+void answerLoginAtStart(const QByteArray& answer, QTimer& poll) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, answer] {
+        auto* login = qobject_cast<orfa::panel::LoginForm*>(QApplication::activeModalWidget());
+        if (!login)
+            return;
+        poll.stop();
+        if (auto* window = qobject_cast<orfa::panel::OrfaForm*>(login->parentWidget()))
+            window->setTrayAvailableCheck([] { return true; });
+        qInfo("login answered: %s", answer.constData());
+        if (answer == "wrong") {
+            login->JmenoE()->setText(QStringLiteral("Petr"));
+            login->HesloE()->setText(QStringLiteral("spatne"));
+            login->OkButt()->click();
+        } else {
+            login->StormoButt()->click();
+        }
+    });
+    poll.start(20);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QByteArray loginAnswer = qgetenv("ORFA_TEST_LOGIN_ANSWER");
+    if (!loginAnswer.isEmpty()) {
+        orfa::app::OrfaApplication app(argc, argv);
+        QTimer poll;
+        answerLoginAtStart(loginAnswer, poll);
+        return orfa::app::runProgram(app);
+    }
+    QCoreApplication app(argc, argv);
+    TestProcess test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_process.moc"

@@ -1,11 +1,14 @@
 // Answers from the amplifier land in the right controls and send nothing
 // back; the controls are enabled by the power state, the settings and the rights.
+#include "config/SettingsKeys.h"
+#include "link/AmpLink.h"
 #include "link/ValueCodec.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
 #include "panel/PowerStatusBar.h"
 #include "panel/support/PanelRig.h"
+#include "panel/support/StalledListener.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,6 +38,7 @@ private Q_SLOTS:
     void controlsStayDisabledUntilTheAmplifierIsOn();
     void enablingFollowsFlagsAndRights();
     void presetMenusFollowTheirRights();
+    void connectionPanelShowsTheAttempt();
 };
 
 void TestDisplay::outputPageShowsLevelsAndSources() {
@@ -76,6 +80,8 @@ void TestDisplay::inputsPageShowsGainsBandsAndFrequency() {
     QVERIFY(rig.waitForIdleQueue());
     panel::PanelModel& model = rig.form().model();
     QTRY_COMPARE(rig.form().radioMhzCaption()->text(), QStringLiteral("87.05 MHz"));
+    QCOMPARE(accessibleName(rig.form().radioMhzCaption()),
+             QStringLiteral("Naladěná frekvence rádia: 87.05 MHz"));
     QCOMPARE(model.Vstup(3).TrackBar[0]->value(), 9);
     QCOMPARE(model.Vstup(3).TrackBar[3]->value(), 20);
     QCOMPARE(model.Vstup(5).TrackBar[0]->value(), 0);  // negative: the top end
@@ -90,6 +96,8 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Vypnuto"));
+    QWidget* powerPanel = rig.form().statusBar1()->panel(panel::PowerStatusBar::kPowerPanel);
+    QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Vypnuto"));
     panel::PanelModel& model = rig.form().model();
     QVERIFY(!rig.form().zapnutyZesilovacAction()->isChecked());
     QVERIFY(!rig.data().ZapnutyZesilovac);
@@ -110,6 +118,7 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     rig.sim().state().power = true;
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Zapnuto"));
+    QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Zapnuto"));
     QVERIFY(rig.form().zapnutyZesilovacAction()->isChecked());
     QVERIFY(model.Vystup(16).TrackBar->isEnabled());
     QVERIFY(rig.form().volTrackBar()->isEnabled());
@@ -190,6 +199,29 @@ void TestDisplay::presetMenusFollowTheirRights() {
     form.PovolOvladaciPrvkyPodleNastaveni();
     QVERIFY(!form.predvolbyMenu()->menuAction()->isVisible());
     QVERIFY(!form.predvolbyMenu()->isEnabled());
+}
+
+// An amplifier whose connection takes a while: "Připojuji..." until it is made.
+void TestDisplay::connectionPanelShowsTheAttempt() {
+    StalledListener amplifier;
+    PanelRig rig;
+    rig.data().Reg().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
+    rig.create();
+    panel::PowerStatusBar* bar = rig.form().statusBar1();
+    const int panel = link::AmpLink::kConnectionPanel;
+    QCOMPARE(bar->panelText(panel), QStringLiteral("Odpojeno"));
+    QVERIFY(rig.start());
+    QTRY_COMPARE(bar->panelText(panel), QStringLiteral("Připojuji..."));
+    QCOMPARE(accessibleName(bar->panel(panel)),
+             QStringLiteral("Spojení se zesilovačem: Připojuji..."));
+    QTest::qWait(300);
+    QCOMPARE(bar->panelText(panel), QStringLiteral("Připojuji..."));
+
+    amplifier.resume();
+    const QString connected = QStringLiteral("Připojeno 127.0.0.1:%1").arg(amplifier.port());
+    QTRY_COMPARE_WITH_TIMEOUT(bar->panelText(panel), connected, 10000);
+    QCOMPARE(accessibleName(bar->panel(panel)),
+             QStringLiteral("Spojení se zesilovačem: ") + connected);
 }
 
 QTEST_MAIN(TestDisplay)

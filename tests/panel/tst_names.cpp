@@ -10,6 +10,7 @@
 #include "settings/NstForm.h"
 #include "settings/SkupinyEdit.h"
 #include "settings/support/WhenShown.h"
+#include "spinel/Spinel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -146,6 +147,9 @@ void TestNames::freshFileGivesDefaultsAndNothingEnabled() {
         QCOMPARE(boxEnabled(model, k), std::optional<bool>(false));
     for (int r = 1; r <= 9; ++r)
         QCOMPARE(model.RadioTlac(r)->text(), QString::number(r));
+    // The default names are no configured names: a screen reader hears the numbers.
+    QCOMPARE(accessibleName(model.Vystup(16).Tlacitko[10]), QStringLiteral("Zdroj 10 výstupu 16"));
+    QCOMPARE(accessibleName(model.Vstup(5).TrackBar[0]), QStringLiteral("Zisk vstupů 9 a 10"));
 }
 
 void TestNames::captionsAndEnabling_data() {
@@ -208,6 +212,31 @@ void TestNames::captionsAndEnabling() {
     QVERIFY(!six.CheckBox->isEnabled());
     QCOMPARE(model.RadioTlac(2)->text(), QStringLiteral("Vltava"));
     QCOMPARE(model.RadioTlac(3)->text(), QStringLiteral("3"));
+
+    // A screen reader hears the names the captions show, numbers where none is configured.
+    QCOMPARE(accessibleName(five.Tlacitko[9]), QStringLiteral("Zdroj Rádio L výstupu Hala"));
+    QCOMPARE(accessibleName(five.Tlacitko[1]), QStringLiteral("Zdroj 1 výstupu Hala"));
+    QCOMPARE(accessibleName(model.Vystup(3).Tlacitko[10]),
+             QStringLiteral("Zdroj Rádio R & mono výstupu 3"));
+    QCOMPARE(accessibleName(five.RadioGroup->sourceGroup()), QStringLiteral("Zdroj výstupu Hala"));
+    QCOMPARE(accessibleName(five.TrackBar), QStringLiteral("Hlasitost výstupu Hala"));
+    QCOMPARE(accessibleName(five.CheckBox), QStringLiteral("Ztlumit výstup Hala"));
+    QCOMPARE(accessibleName(model.Vstup(5).TrackBar[2]),
+             QStringLiteral("Pásmo 250Hz vstupů Rádio L a Rádio R & mono"));
+    QCOMPARE(accessibleName(model.RadioTlac(2)), QStringLiteral("Paměť rádia Vltava"));
+    QCOMPARE(accessibleName(model.RadioTlac(3)), QStringLiteral("Paměť rádia 3"));
+
+    // Renamed in the store: the next "on" report reloads the names, for the screen reader too.
+    if (fromDatabase) {
+        direct_->DBSQL(QStringLiteral("UPDATE NST SET HODNTXT = ? WHERE NAZEV = ?"),
+                       {QStringLiteral("Aula"), QStringLiteral("Vystup5En")});
+        direct_->DBSQL(QStringLiteral("commit"));
+    } else {
+        rig->data().Reg().writeText(QStringLiteral("Vystup5Nzv"), QStringLiteral("Aula"));
+    }
+    rig->form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
+    QCOMPARE(accessibleName(five.Tlacitko[9]), QStringLiteral("Zdroj Rádio L výstupu Aula"));
+    QCOMPARE(accessibleName(five.TrackBar), QStringLiteral("Hlasitost výstupu Aula"));
 }
 
 void TestNames::databaseWithoutRowsKeepsWhatIsShown() {

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void nothingIsRequestedBeforeStartUpEnds();
     void sixteenOutputsShowTheThirdTab();
     void activePageIsRestored();
-    void closeHidesToTrayOnlyWhenAsked();
+    void closeAndMinimiseHideOnlyToATray_data();
+    void closeAndMinimiseHideOnlyToATray();
     void unreachableDatabaseGrantsNothing();
 };
 
@@ -115,24 +116,50 @@ void TestStartup::activePageIsRestored() {
     QCOMPARE(rig.form().pages()->currentIndex(), panel::OrfaForm::kOutputs9Page);
 }
 
-void TestStartup::closeHidesToTrayOnlyWhenAsked() {
-    PanelRig rig({QStringLiteral("MinimizeChb=1")});
+void TestStartup::closeAndMinimiseHideOnlyToATray_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("closeHides");
+    QTest::addColumn<bool>("minimiseHides");
+    QTest::newRow("close to the tray") << QStringLiteral("MinimizeChb=1") << true << true << false;
+    QTest::newRow("close, no tray") << QStringLiteral("MinimizeChb=1") << false << false << false;
+    QTest::newRow("minimise to the tray")
+        << QStringLiteral("SysTrayChb=1") << true << false << true;
+    QTest::newRow("minimise, no tray") << QStringLiteral("SysTrayChb=1") << false << false << false;
+    QTest::newRow("neither") << QString() << true << false << false;
+}
+
+// Hidden only where a tray icon can bring the window back; otherwise closing
+// ends the program and minimising minimises.
+void TestStartup::closeAndMinimiseHideOnlyToATray() {
+    QFETCH(QString, option);
+    QFETCH(bool, tray);
+    QFETCH(bool, closeHides);
+    QFETCH(bool, minimiseHides);
+    PanelRig rig({option});
+    rig.form().setTrayAvailableCheck([tray] { return tray; });
     QVERIFY(rig.start());
-    rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
-    QVERIFY(!rig.form().close()); // refused: hidden to the tray
-    QVERIFY(rig.form().isHidden());
+    panel::OrfaForm& form = rig.form();
+
+    form.showMinimized();
+    QTest::qWait(0); // the hiding is queued
+    QCOMPARE(form.isHidden(), minimiseHides);
+    QVERIFY(form.isMinimized() || form.isHidden());
+    form.Tray1Click();
+    QVERIFY(form.isVisible() && !form.isMinimized());
+
+    form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
+    QCOMPARE(form.close(), !closeHides); // refused when hidden to the tray
+    QVERIFY(form.isHidden());
     QVERIFY(rig.settingsText().contains(QStringLiteral("ActivePageOrfaForm=1")));
-
-    rig.form().Tray1Click();
-    QVERIFY(rig.form().isVisible());
-    rig.form().pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
-    rig.form().Konec1Click(); // "&Konec" always ends
-    QVERIFY(rig.form().isHidden());
+    if (!closeHides)
+        return;
+    form.Tray1Click();
+    QVERIFY(form.isVisible());
+    form.pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
+    form.Konec1Click(); // "&Konec" always ends
+    QVERIFY(form.isHidden());
     QVERIFY(rig.settingsText().contains(QStringLiteral("ActivePageOrfaForm=0")));
-
-    PanelRig plain;
-    QVERIFY(plain.start());
-    QVERIFY(plain.form().close());
 }
 
 void TestStartup::unreachableDatabaseGrantsNothing() {

@@ -4,8 +4,14 @@
 
 #include "panel/PowerStatusBar.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTest>
+
+QString accessibleName(QObject* control) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    return spoken ? spoken->text(QAccessible::Name) : QString();
+}
 
 PanelRig::PanelRig(const QStringList& settingsLines) {
     sim_.listen();

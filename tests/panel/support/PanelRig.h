@@ -10,6 +10,9 @@
 #include <memory>
 #include <vector>
 
+// What assistive technology reads as a control's name.
+QString accessibleName(QObject* control);
+
 // A panel against the simulator on loopback: a settings directory of its
 // own, the data module and the main window, as the program creates them.
 class PanelRig {

@@ -1,0 +1,49 @@
+#include "app/Program.h"
+
+#include "app/OrfaApplication.h"
+#include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
+#include "config/SettingsFile.h"
+#include "config/SettingsLocation.h"
+#include "data/DataModule.h"
+#include "panel/OrfaForm.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace orfa::app {
+
+int runProgram(OrfaApplication& app) {
+    QLocale::setDefault(QLocale::c()); // '.' as the decimal separator everywhere
+
+    const QString configDir = config::SettingsLocation::directory();
+    SingleInstance instance(configDir);
+    if (!instance.isPrimary()) {
+        instance.activatePrimary();
+        return 0;
+    }
+
+    // The file refuses every write in this case; say so before anything is read from it.
+    if (const config::SettingsFile reg(configDir); !reg.encodingSupported())
+        QMessageBox::critical(
+            nullptr, QStringLiteral("Orfa"),
+            QStringLiteral("Soubor nastavení %1 je v kódování Windows-1250, které tento systém "
+                           "neumí převést. Názvy s diakritikou se nezobrazí správně a program "
+                           "do souboru nic nezapíše.")
+                .arg(reg.filePath()));
+
+    data::DataModule data(configDir);
+    panel::OrfaForm form(data, QCoreApplication::arguments().mid(1));
+    QObject::connect(&instance, &SingleInstance::activationRequested, &form,
+                     &panel::OrfaForm::activateFromSecondInstance);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+                     &panel::OrfaForm::Konec1Click);
+    // Shown from the event loop: the start-up sequence (the login dialog among it) then
+    // runs inside exec(), so SIGTERM or SIGINT during it ends the program too.
+    QTimer::singleShot(0, &form, [&form] { form.show(); });
+    return app.exec();
+}
+
+} // namespace orfa::app
