@@ -89,7 +89,7 @@ QStringList databaseLines(const config::DatabaseLogin& login) {
 class TestLogin : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dialogLooksAsSpecified();
+    void dialogMasksThePasswordAndOffersTheLastName();
     void automaticLogin_data();
     void automaticLogin();
     void okChecksTheTypedNameAndPassword_data();
@@ -102,7 +102,7 @@ private Q_SLOTS:
     void unreachableDatabaseMeansNoRightsAndNoLogin();
 };
 
-void TestLogin::dialogLooksAsSpecified() {
+void TestLogin::dialogMasksThePasswordAndOffersTheLastName() {
     Rig rig(fileUsers());
     panel::LoginForm form(rig.data());
     QCOMPARE(form.windowTitle(), QStringLiteral("Orfa"));
