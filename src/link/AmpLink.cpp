@@ -121,6 +121,7 @@ void AmpLink::SendTimerTimer() {
             SendTcpPacket(result.paket);
         } else if (result.action == SendQueue::TickAction::Drop) {
             qCDebug(lcLink) << "drop, no answer" << hex(result.paket);
+            Q_EMIT commandDropped(result.paket);
         }
     }
     if (!isConnected() && !isConnecting())
@@ -195,9 +196,14 @@ void AmpLink::CliSocketDataAvailable() {
 void AmpLink::handleAnswer(const Bytes& frame) {
     const std::uint8_t signature = frame[spinel::kFrame97SignatureOffset];
     const std::uint8_t ack = frame[spinel::kFrame97InstructionOffset];
-    const std::size_t removed = queue_.removeBySignature(signature);
-    qCDebug(lcLink) << "answer" << hex(frame) << "ack" << ack << "removed" << removed;
-    if (frame.size() <= spinel::kFrame97Overhead || ack != 0)
+    const std::vector<Bytes> removed = queue_.takeBySignature(signature);
+    qCDebug(lcLink) << "answer" << hex(frame) << "ack" << ack << "removed" << removed.size();
+    if (ack != 0) {
+        for (const Bytes& refused : removed)
+            Q_EMIT commandRefused(refused, ack);
+        return;
+    }
+    if (frame.size() <= spinel::kFrame97Overhead)
         return;
     // A copy: the handler may replace or clear its own registration.
     const DisplayHandler handler = handlers_[signature];

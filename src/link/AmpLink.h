@@ -106,6 +106,14 @@ Q_SIGNALS:
     // Emitted only when a panel's text actually changes.
     void statusTextChanged(int panel, const QString& text);
 
+    // A queued frame was answered with a non-zero acknowledge code (the
+    // amplifier did not carry it out) and has left the queue; once per frame
+    // the answer removed. Its instruction byte tells what it was. Receivers
+    // may queue frames, as display handlers may.
+    void commandRefused(const orfa::link::Bytes& frame, int ackCode);
+    // A queued frame was dropped after kSends sends without an answer.
+    void commandDropped(const orfa::link::Bytes& frame);
+
 private:
     qint64 now() const { return clock_.elapsed(); }
     bool isConnecting() const;

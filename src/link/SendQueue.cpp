@@ -41,11 +41,21 @@ SendQueue::TickResult SendQueue::tick(qint64 now, qint64 delay) {
 }
 
 std::size_t SendQueue::removeBySignature(std::uint8_t signature) {
+    return takeBySignature(signature).size();
+}
+
+std::vector<Bytes> SendQueue::takeBySignature(std::uint8_t signature) {
     const auto answered = [signature](const TSendPaket& slot) {
         return slot.Paket.size() > spinel::kFrame97SignatureOffset &&
                slot.Paket[spinel::kFrame97SignatureOffset] == signature;
     };
-    return static_cast<std::size_t>(std::erase_if(slots_, answered));
+    std::vector<Bytes> taken;
+    for (const TSendPaket& slot : slots_) {
+        if (answered(slot))
+            taken.push_back(slot.Paket);
+    }
+    std::erase_if(slots_, answered);
+    return taken;
 }
 
 } // namespace orfa::link

@@ -189,6 +189,7 @@ void TestAmpLink::headIsSentWhileOtherCommandsKeepComing() {
 void TestAmpLink::fiveSendsThenDrop() {
     sim_->faults().silent = true;
     QSignalSpy status(link_.get(), &AmpLink::statusTextChanged);
+    QSignalSpy dropped(link_.get(), &AmpLink::commandDropped);
     const qint64 start = sim_->elapsedMs();
     link_->AddSendPaket(frame(5, 64, {1}), 64, true);
     link_->AddSendPaket(frame(6, 66, {1, 2}), 66, false);
@@ -200,6 +201,8 @@ void TestAmpLink::fiveSendsThenDrop() {
         QCOMPARE(received[i].frame, qbytes(i < 5 ? frame(5, 64, {1}) : frame(6, 66, {1, 2})));
     QVERIFY(received.front().atMs >= start + kDelayMs);
     QVERIFY(received[4].atMs - received[0].atMs >= 300); // one per tick of 100 ms
+    QCOMPARE(dropped.size(), 2);
+    QCOMPARE(dropped[1][0].value<Bytes>(), frame(6, 66, {1, 2}));
 
     QVERIFY(status.contains(QVariantList{AmpLink::kSendingPanel, u"Odesílám data"_s}));
     QVERIFY(
@@ -315,11 +318,15 @@ void TestAmpLink::answersInOneWrite() {
     link_->AddSendPaket(frame(0x21, 66, {1, 1}), 66, false);
     QVERIFY(QTest::qWaitFor([&] { return !sim_->receivedFrames().empty(); }, 3000));
 
-    // A refusal removes its frame as well; it only is not shown.
+    // A refusal removes its frame as well; it only is not shown, but reported.
+    QSignalSpy refused(link_.get(), &AmpLink::commandRefused);
     QVERIFY(pushPieces({answer(0x20, {}) + qbytes(frame(0x21, 4, {1})) + answer(81, {1, 5}) +
                         answer(82, {1, 2}) + inputAnswer()}));
     QVERIFY(link_->queue().isEmpty());
     QCOMPARE(shown_, (QList{81, 82, 83}));
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused[0][0].value<Bytes>(), frame(0x21, 66, {1, 1}));
+    QCOMPARE(refused[0][1].toInt(), 4);
 }
 
 void TestAmpLink::floodIsReadToTheEnd() {

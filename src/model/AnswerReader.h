@@ -1,0 +1,40 @@
+#pragma once
+
+#include "spinel/SpinelCore.h"
+
+namespace orfa::link {
+class AmpLink;
+}
+
+namespace orfa::model {
+
+class AmplifierModel;
+
+// Puts the amplifier's answers into the model: registers the display handlers
+// of the requests 80-83 and 170-173 on the link for its lifetime. A value read
+// from an answer confirms its item. An answer that carries nothing readable
+// (a power byte other than 0x00 and 0xFF, short radio or schedule data)
+// changes nothing.
+class AnswerReader {
+public:
+    // Both must outlive this object.
+    AnswerReader(AmplifierModel& model, link::AmpLink& link);
+    ~AnswerReader();
+    AnswerReader(const AnswerReader&) = delete;
+    AnswerReader& operator=(const AnswerReader&) = delete;
+
+    void readMasterVolume(const spinel::Bytes& frame);
+    void readOutputLevels(const spinel::Bytes& frame);
+    void readOutputSources(const spinel::Bytes& frame);
+    void readInputParameters(const spinel::Bytes& frame);
+    void readPower(const spinel::Bytes& frame);
+    void readTunedFrequency(const spinel::Bytes& frame);
+    void readRadioMemories(const spinel::Bytes& frame);
+    void readSchedule(const spinel::Bytes& frame);
+
+private:
+    AmplifierModel& model_;
+    link::AmpLink& link_;
+};
+
+} // namespace orfa::model

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "link/AmpLink.h"
+#include "model/AmpControl.h"
+#include "model/AmplifierModel.h"
+#include "sim/AmpSimulator.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+// The amplifier model against the simulator on loopback: a link with a short
+// send delay, the model and its control, as a program without a window has them.
+class ModelRig {
+public:
+    ModelRig();
+
+    orfa::sim::AmpSimulator& sim() { return sim_; }
+    orfa::link::AmpLink& link() { return link_; }
+    orfa::model::AmplifierModel& model() { return model_; }
+    orfa::model::AmpControl& control() { return control_; }
+
+    // Waits until the link's queue is empty: everything sent was answered or dropped.
+    bool waitForIdleQueue(int timeoutMs = 5000);
+    // Waits for an idle queue, then forgets what the simulator received so far.
+    bool settle();
+
+    std::vector<int> receivedInstructions() const;
+    std::vector<QByteArray> receivedData(int instruction) const;
+
+private:
+    orfa::sim::AmpSimulator sim_;
+    orfa::link::AmpLink link_;
+    orfa::model::AmplifierModel model_;
+    orfa::model::AmpControl control_;
+};
