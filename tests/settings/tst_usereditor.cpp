@@ -409,6 +409,21 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     QCOMPARE(rig.messages().messages[0].icon, settings::MessageIcon::Error);
     QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Editace uživatelů"));
 
+    // A damaged counter gives no ID the readers look at: the new user is refused.
+    rig.data().Reg().writeText(QStringLiteral("MaxIDUziv"), QStringLiteral("-3"));
+    const QByteArray damaged = rig.settingsBytes();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
+    WhenShown refused(QStringLiteral("NstEditUziv"), [](QDialog& dialog) {
+        auto& editor = static_cast<NstEditUziv&>(dialog);
+        typeText(editor.JmenoE(), QStringLiteral("Host"));
+        pressOk(editor);
+    });
+    click(rig, form.usersPage().newButton());
+    QVERIFY(refused.leftOpen());
+    QCOMPARE(rig.settingsBytes(), damaged);
+    QVERIFY(rig.messages().messages[1].text.contains(QStringLiteral("MaxIDUziv")));
+    rig.messages().messages.pop_back();
+
     // A directory where the file should be: every write is refused, and said so.
     QVERIFY(QFile::remove(rig.settingsPath()));
     QVERIFY(QDir().mkdir(rig.settingsPath()));
