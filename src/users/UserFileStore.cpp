@@ -73,4 +73,8 @@ void UserFileStore::remove(int id) {
     file_.writeText(keys::userName(id), QString());
 }
 
+UserTextLimits UserFileStore::textLimits() const {
+    return UserTextLimits{config::SettingsFile::maxTextLength, config::SettingsFile::maxTextLength};
+}
+
 } // namespace orfa::users

@@ -28,6 +28,8 @@ public:
     int save(int id, const UserRecord& record, bool asNew) override;
     // Empties "Uziv_<id>_Jmeno" and leaves the other keys and "MaxIDUziv".
     void remove(int id) override;
+    // The file reads back config::SettingsFile::maxTextLength characters of a value.
+    UserTextLimits textLimits() const override;
 
 private:
     config::SettingsFile& file_;

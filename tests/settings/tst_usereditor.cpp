@@ -33,6 +33,7 @@ private Q_SLOTS:
     void editorShowsTheDialogsNamesAndFlags();
     void newUserIsWrittenToTheFile();
     void editStoresPaddedAndNewAfterItIsBlank();
+    void editKeepsLongStoredTexts();
     void copyAndDeleteNeverReuseAnId();
     void selectAllLeavesDisabledBoxes();
     void emptyListOffersNothingToEdit();
@@ -249,6 +250,29 @@ void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
                              QTest::keyClick(&editor, Qt::Key_Escape);
                          }));
     QCOMPARE(rig.settingsBytes(), before);
+}
+
+// Older records of the file may hold more than the database columns do; an edit that does
+// not touch them must store them as they were, or the user could no longer log in.
+void TestUserEditor::editKeepsLongStoredTexts() {
+    const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, ranní směna B");
+    const QString password = QStringLiteral("velmi dlouhé heslo ").repeated(8);
+    SettingsRig rig(allEnabled() << QStringLiteral("MaxIDUziv=1")
+                                 << QStringLiteral("Uziv_1_Jmeno=") + name
+                                 << QStringLiteral("Uziv_1_Heslo=") + stored(password));
+    NstForm& form = openAsAdministrator(rig);
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), name);
+                             QCOMPARE(editor.HesloE()->text(), password);
+                             clickIndicator(editor.rightBoxes()[3]);
+                             pressOk(editor);
+                         }));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Radio")), QStringLiteral("1"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Jmeno")), name);
+    const auto found = users::UserDirectory::findInFile(rig.data().Reg(), name);
+    QVERIFY(found);
+    QCOMPARE(found->Heslo, password);
 }
 
 void TestUserEditor::copyAndDeleteNeverReuseAnId() {
