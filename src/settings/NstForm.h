@@ -104,8 +104,9 @@ public:
 
     // The commands of the page "Uživatelé". New, Edit and Copy first offer to save changed
     // enable flags (the save prompt), then open the user editor; Edit and Copy act on the
-    // selected row and do nothing on the empty row of an empty list. Delete removes the
-    // selected user without asking. The list is refilled after every stored change.
+    // selected row and, after the prompt, do nothing on the empty row of an empty list.
+    // Delete removes the selected user without asking. The list is refilled after every
+    // stored change.
     void NewUzivButtClick();
     void EditUzivButtClick();
     void CopyUzivButtClick();

@@ -185,9 +185,12 @@ void TestGroupEditor::emptyListOffersNothingToEdit() {
     SettingsRig rig(outputsEnabled());
     NstForm& form = rig.open();
     const QByteArray before = rig.settingsBytes();
+    clickIndicator(form.outputsPage().row(1).checkBox()); // not even the save prompt
+    QVERIFY(form.ZmenaPovolenychPrvku());
     for (QToolButton* button : {form.groupsPage().editButton(), form.groupsPage().deleteButton()})
         QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](SkupinyEdit&) {}));
     QCOMPARE(rig.settingsBytes(), before);
+    QVERIFY(rig.messages().questions.empty());
 }
 
 void TestGroupEditor::savePromptBeforeTheEditor() {
