@@ -26,6 +26,7 @@ private Q_SLOTS:
     void groupWithoutMembersStaysListed();
     void editAndDeleteKeepKeysAndCounter();
     void emptyListOffersNothingToEdit();
+    void deleteTakesTheSelectedRow();
     void savePromptBeforeTheEditor();
     void newIdsStayWhereReadersLook_data();
     void newIdsStayWhereReadersLook();
@@ -191,6 +192,18 @@ void TestGroupEditor::emptyListOffersNothingToEdit() {
         QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](SkupinyEdit&) {}));
     QCOMPARE(rig.settingsBytes(), before);
     QVERIFY(rig.messages().questions.empty());
+}
+
+// Group 1, the first row, has the focus; an accessibility client selects group 3.
+void TestGroupEditor::deleteTakesTheSelectedRow() {
+    SettingsRig rig(threeGroups());
+    NstForm& form = rig.open();
+    QCOMPARE(groupsGrid(rig)->currentRow(), 0);
+    QVERIFY(selectRowAccessibly(groupsGrid(rig), 1));
+    QCOMPARE(groupsGrid(rig)->currentRow(), 1);
+    clickGroupsButton(rig, form.groupsPage().deleteButton());
+    QCOMPARE(rig.valueInFile(QStringLiteral("Skup_3_SkupinaPocet")), QStringLiteral("-1"));
+    QCOMPARE(listRows(groupsGrid(rig)), QStringList{QStringLiteral("1|1  5  9  ")});
 }
 
 void TestGroupEditor::savePromptBeforeTheEditor() {

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void selectAllLeavesDisabledBoxes();
     void emptyListOffersNothingToEdit();
     void menuAndDoubleClickRunTheCommands();
+    void commandsTakeTheSelectedRow_data();
+    void commandsTakeTheSelectedRow();
     void savePrompt_data();
     void savePrompt();
     void refusedSavesKeepTheEditorOpen();
@@ -371,6 +373,48 @@ void TestUserEditor::menuAndDoubleClickRunTheCommands() {
     QCOMPARE(opened([&] { menuItem("Nov1")->trigger(); }), QStringLiteral("100 "));
     menuItem("Smazat1")->trigger();
     QCOMPARE(listRows(grid(rig)), QStringList{QStringLiteral("3|Eva")});
+}
+
+void TestUserEditor::commandsTakeTheSelectedRow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("edit"); // else delete
+    QTest::newRow("selected by an accessibility client, Smazat")
+        << QStringLiteral("accessibility") << false;
+    QTest::newRow("selected alone, Upravit") << QStringLiteral("selection") << true;
+    QTest::newRow("made current alone, Smazat") << QStringLiteral("current") << false;
+}
+
+// Karel, the first row, has the focus; Eva is chosen without moving it along. The command
+// must act on Eva, and the focus follow her.
+void TestUserEditor::commandsTakeTheSelectedRow() {
+    QFETCH(QString, how);
+    QFETCH(bool, edit);
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    QTableWidget* list = grid(rig);
+    QCOMPARE(list->currentRow(), 0);
+    const QModelIndex eva = list->model()->index(1, 0);
+    if (how == QLatin1String("accessibility"))
+        QVERIFY(selectRowAccessibly(list, 1));
+    else if (how == QLatin1String("selection"))
+        list->selectionModel()->select(eva, QItemSelectionModel::ClearAndSelect);
+    else
+        list->selectionModel()->setCurrentIndex(eva, QItemSelectionModel::NoUpdate);
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QVERIFY(list->selectionModel()->isRowSelected(1));
+    if (edit) {
+        QString opened;
+        QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
+                             [&](NstEditUziv& editor) {
+                                 opened = editor.JmenoE()->text();
+                                 editor.reject();
+                             }));
+        QCOMPARE(opened, QStringLiteral("Eva"));
+    } else {
+        click(rig, form.usersPage().deleteButton());
+        QCOMPARE(listRows(list), QStringList{QStringLiteral("1|Karel")});
+    }
 }
 
 void TestUserEditor::savePrompt_data() {
