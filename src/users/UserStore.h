@@ -6,8 +6,8 @@
 
 namespace orfa::users {
 
-// The longest texts a store of user records keeps whole, in characters (each one byte in
-// Windows-1250, the only characters a store takes).
+// The longest texts a store of user records keeps whole, in characters (the database takes
+// only characters of Windows-1250, one byte each).
 struct UserTextLimits {
     qsizetype name = 0;
     qsizetype storedPassword = 0; // the stored form, Encrypt(), not the password itself
