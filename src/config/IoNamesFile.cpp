@@ -8,9 +8,8 @@
 namespace orfa::config {
 namespace {
 
-// A damaged file must not keep the panel reading keys for minutes: no site
-// creates this many groups, and the editor stores at most 16 members.
-constexpr int kGroupIdLimit = 10000;
+// A damaged count must not keep the panel reading keys for minutes: the editor
+// stores at most 16 members.
 constexpr int kMemberLimit = 64;
 
 } // namespace
@@ -31,7 +30,7 @@ IoNames readIoNames(const SettingsFile& file) {
         names.radioNames.at(static_cast<std::size_t>(r - 1)) =
             file.readText(keys::radioName(r), keys::defaultRadioName(r));
     }
-    const int maxGroup = std::min(file.readInteger(keys::maxGroupId(), 0), kGroupIdLimit);
+    const int maxGroup = std::min(file.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
     for (int g = 1; g <= maxGroup; ++g) {
         const int count = std::min(file.readInteger(keys::groupCount(g), 0), kMemberLimit);
         for (int m = 1; m <= count; ++m) {

@@ -12,6 +12,10 @@ class Database;
 
 namespace orfa::config::nst {
 
+// HODNTXT holds this many characters of a text (db/orfa-schema.sql); a longer text makes the
+// save fail.
+inline constexpr qsizetype kTextLength = 100;
+
 struct AmplifierAddress {
     QString IPZesilovace;
     QString PortZesilovace;

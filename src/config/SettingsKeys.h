@@ -42,6 +42,10 @@ QString radioName(int memory);     // "RadioJmeno<k>", text
 inline QLatin1String maxUserId() {
     return QLatin1String("MaxIDUziv");
 }
+// Readers look at user records up to this ID at most, so that a damaged counter cannot keep
+// them reading keys for minutes (no site creates this many users); no new record gets a
+// higher ID.
+inline constexpr int kHighestUserId = 100000;
 QString userName(int user);             // "Uziv_<n>_Jmeno"; empty: record deleted
 QString userPassword(int user);         // "Uziv_<n>_Heslo", stored form
 QString userInputs(int user);           // "Uziv_<n>_Vstupy", flag string
@@ -58,6 +62,8 @@ QString userPresetStoring(int user);    // "Uziv_<n>_UlozeniPredvoleb"
 inline QLatin1String maxGroupId() {
     return QLatin1String("MaxIDSkupiny");
 }
+// The same for groups.
+inline constexpr int kHighestGroupId = 10000;
 QString groupCount(int group);              // "Skup_<g>_SkupinaPocet"; -1: deleted
 QString groupMember(int group, int member); // "Skup_<g>_IDVstupu<m>": no '_' before m
 

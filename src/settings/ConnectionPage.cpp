@@ -1,5 +1,7 @@
 #include "settings/ConnectionPage.h"
 
+#include "config/SettingsFile.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -54,6 +56,9 @@ QWidget* ConnectionPage::buildDatabaseGroup() {
     dbHesloE_ = addField(group, form, QStringLiteral("DBHesloE"), QStringLiteral("Heslo"),
                          QStringLiteral("Heslo do databáze"));
     dbHesloE_->setEchoMode(QLineEdit::Password);
+    // Kept in the settings file, which reads back this much of a value.
+    for (QLineEdit* field : {dbIPE_, dbPortE_, dbCestaE_, dbLoginE_, dbHesloE_})
+        field->setMaxLength(static_cast<int>(config::SettingsFile::maxTextLength));
     return group;
 }
 
@@ -152,6 +157,10 @@ bool ConnectionPage::detailsComplete() const {
 void ConnectionPage::setDatabaseFieldsEnabled(bool enabled) {
     for (QLineEdit* field : {dbIPE_, dbPortE_, dbCestaE_, dbLoginE_, dbHesloE_})
         field->setEnabled(enabled);
+}
+
+std::vector<QLineEdit*> ConnectionPage::sharedTextFields() const {
+    return {ipZesE_, portZesE_, hesloZesE_};
 }
 
 } // namespace orfa::settings

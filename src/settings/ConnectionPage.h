@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
@@ -40,6 +42,9 @@ public:
 
     // Enables or disables the five database detail fields.
     void setDatabaseFieldsEnabled(bool enabled);
+
+    // The text fields of the shared settings: IPZesE, PortZesE and HesloZesE.
+    std::vector<QLineEdit*> sharedTextFields() const;
 
     QCheckBox* DBChb() const { return dbChb_; }
 

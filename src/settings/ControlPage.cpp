@@ -1,5 +1,7 @@
 #include "settings/ControlPage.h"
 
+#include "config/SettingsFile.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -33,6 +35,8 @@ ControlPage::ControlPage(QWidget* parent)
     prodlevaE_ = new QLineEdit(QStringLiteral("800"), this);
     prodlevaE_->setObjectName(QStringLiteral("ProdlevaE"));
     prodlevaE_->setAccessibleName(QStringLiteral("Prodleva před odesláním příkazu v ms"));
+    // Kept in the settings file, which reads back this much of a value.
+    prodlevaE_->setMaxLength(static_cast<int>(config::SettingsFile::maxTextLength));
     delay->addRow(QStringLiteral("Prodleva před odesláním příkazu do zesilovače v ms:"),
                   prodlevaE_);
     layout->addLayout(delay);

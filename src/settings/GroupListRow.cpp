@@ -9,9 +9,8 @@
 namespace orfa::settings {
 namespace {
 
-// A damaged file must not keep the dialog reading keys for minutes: no site creates this
-// many groups, and the group editor stores at most 16 members.
-constexpr int kGroupIdLimit = 10000;
+// A damaged count must not keep the dialog reading keys for minutes: the group editor stores
+// at most 16 members.
 constexpr int kMemberLimit = 64;
 
 } // namespace
@@ -19,7 +18,7 @@ constexpr int kMemberLimit = 64;
 std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
     namespace keys = config::keys;
     std::vector<GroupListRow> rows;
-    const int maxId = std::min(reg.readInteger(keys::maxGroupId(), 0), kGroupIdLimit);
+    const int maxId = std::min(reg.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
     for (int g = 1; g <= maxId; ++g) {
         const int count = reg.readInteger(keys::groupCount(g), -1);
         if (count == -1)

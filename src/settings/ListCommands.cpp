@@ -19,8 +19,10 @@ QToolButton* newCommandButton(QWidget* parent, const QString& objectName, const 
 }
 
 int idInSelectedRow(const QTableWidget* grid) {
-    const int row = std::max(grid->currentRow(), 0);
-    const QTableWidgetItem* cell = grid->item(row, 0);
+    const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return 0;
+    const QTableWidgetItem* cell = grid->item(selected.first().row(), 0);
     if (!cell)
         return 0;
     bool ok = false;

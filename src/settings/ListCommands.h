@@ -13,8 +13,9 @@ namespace orfa::settings {
 // accessible name; it takes the keyboard focus with Tab like any button.
 QToolButton* newCommandButton(QWidget* parent, const QString& objectName, const QString& hint);
 
-// The ID in column 0 of the list's selected row (the first row when none is selected); 0
-// when that cell is empty or holds no number, as the empty row of an empty list does.
+// The ID in column 0 of the list's selected row, wherever the keyboard focus is; 0 when no
+// row is selected, or when that cell is empty or holds no number, as the empty row of an
+// empty list does.
 int idInSelectedRow(const QTableWidget* grid);
 
 // Selects row (kept within the list) after the list was refilled, so that the commands act

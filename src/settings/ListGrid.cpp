@@ -6,6 +6,28 @@
 #include <algorithm>
 
 namespace orfa::settings {
+namespace {
+
+// The commands act on the selected row and the keyboard goes on from the current one; they
+// must be the same row however it was chosen. A click or a key moves both, but an
+// accessibility client, or anything else that works on the selection model, can select a
+// row without making it current, or make a row current without selecting it.
+void keepSelectionAndCurrentTogether(QTableWidget* grid) {
+    QItemSelectionModel* selection = grid->selectionModel();
+    QObject::connect(selection, &QItemSelectionModel::selectionChanged, grid, [grid, selection] {
+        const QModelIndexList selected = selection->selectedIndexes();
+        if (!selected.isEmpty() && selected.first().row() != grid->currentRow())
+            selection->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+    });
+    QObject::connect(selection, &QItemSelectionModel::currentRowChanged, grid,
+                     [selection](const QModelIndex& current) {
+                         if (current.isValid() && !selection->isRowSelected(current.row()))
+                             selection->select(current, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+                     });
+}
+
+} // namespace
 
 QTableWidget* newListGrid(QWidget* parent, const QString& objectName, const QString& accessibleName,
                           const QStringList& header) {
@@ -19,6 +41,7 @@ QTableWidget* newListGrid(QWidget* parent, const QString& objectName, const QStr
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setTabKeyNavigation(false);
+    keepSelectionAndCurrentTogether(grid);
     return grid;
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 namespace orfa::settings {
 
 // A read-only list under a header row whose selection always covers a whole row, as the
-// pages "Skupiny" and "Uživatelé" show their records.
+// pages "Skupiny" and "Uživatelé" show their records. The selected row is always the
+// current one (the one the keyboard goes on from), however it was chosen.
 QTableWidget* newListGrid(QWidget* parent, const QString& objectName, const QString& accessibleName,
                           const QStringList& header);
 

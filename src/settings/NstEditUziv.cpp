@@ -6,6 +6,7 @@
 #include "settings/FlagBoxGroup.h"
 #include "settings/MessageSink.h"
 #include "settings/SettingsLog.h"
+#include "settings/TextLength.h"
 #include "users/PasswordCipher.h"
 #include "users/UserRecord.h"
 #include "users/UserStore.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace orfa::settings {
 namespace {
 
@@ -25,10 +28,16 @@ QString caption() {
     return QStringLiteral("Editace uživatelů");
 }
 
-// The columns of table UZIV: JMENO holds 40 characters, HESLO the stored form of a
-// password of up to 111.
-constexpr int kMaxNameLength = 40;
-constexpr int kMaxPasswordLength = 100;
+// How many characters of name and password a store holds.
+struct FieldLimits {
+    qsizetype name = 0;
+    qsizetype password = 0;
+};
+
+FieldLimits fieldLimits(const users::UserStore& store) {
+    const users::UserTextLimits limits = store.textLimits();
+    return FieldLimits{limits.name, users::longestPassword(limits.storedPassword)};
+}
 
 QString padded(const QString& flags) {
     return flags.size() >= NstEditUziv::kFlagLength
@@ -58,10 +67,8 @@ void NstEditUziv::buildFields(QVBoxLayout* layout) {
     auto* fields = new QGridLayout;
     jmenoE_ = new QLineEdit(this);
     jmenoE_->setObjectName(QStringLiteral("JmenoE"));
-    jmenoE_->setMaxLength(kMaxNameLength);
     hesloE_ = new QLineEdit(this);
     hesloE_->setObjectName(QStringLiteral("HesloE"));
-    hesloE_->setMaxLength(kMaxPasswordLength);
     auto* nameLabel = new QLabel(QStringLiteral("Uživatelské jméno"), this);
     nameLabel->setBuddy(jmenoE_);
     auto* passwordLabel = new QLabel(QStringLiteral("Heslo"), this);
@@ -164,6 +171,7 @@ int NstEditUziv::run(users::UserStore& store, Mode mode, int id) {
 bool NstEditUziv::FormShow() {
     if (mode_ == Mode::New) {
         clearEditor();
+        showTexts(QString(), QString());
         return true;
     }
     if (mode_ == Mode::Copy)
@@ -184,6 +192,7 @@ bool NstEditUziv::FormShow() {
         // Another panel deleted the row: the editor keeps what it showed last, without
         // rights, and OK stores it again under the same ID.
         showFlags(vstupy_, vystupy_, matice_);
+        showTexts(jmenoE_->text(), hesloE_->text());
         showRights(users::UserRecord{});
     }
     return true;
@@ -191,9 +200,15 @@ bool NstEditUziv::FormShow() {
 
 void NstEditUziv::showRecord(const users::UserRecord& record) {
     showFlags(record.Vstupy, record.Vystupy, record.Matice);
-    jmenoE_->setText(record.Jmeno);
-    hesloE_->setText(record.Heslo);
+    showTexts(record.Jmeno, record.Heslo);
     showRights(record);
+}
+
+// Whole, as stored: a field that cut them would have OK store the cut texts.
+void NstEditUziv::showTexts(const QString& name, const QString& password) {
+    const FieldLimits limits = fieldLimits(*store_);
+    showWhole(jmenoE_, name, limits.name);
+    showWhole(hesloE_, password, limits.password);
 }
 
 // The working strings become the given flag strings, filled up to kFlagLength, and every
@@ -222,8 +237,6 @@ void NstEditUziv::clearEditor() {
     vstupy_ = QString(kFlagLength, QLatin1Char('0'));
     vystupy_ = vstupy_;
     matice_ = vstupy_;
-    jmenoE_->clear();
-    hesloE_->clear();
 }
 
 void NstEditUziv::Button1Click(bool select) {
@@ -261,6 +274,8 @@ void NstEditUziv::OkButtClick() {
         hesloE_->setFocus();
         return;
     }
+    if (!textsFitTheStore())
+        return;
     try {
         id_ = store_->save(id_, recordFromControls(), mode_ != Mode::Edit);
     } catch (const config::DatabaseError& error) {
@@ -271,6 +286,28 @@ void NstEditUziv::OkButtClick() {
         return;
     }
     accept();
+}
+
+// Texts kept from the editor's previous use (when the record has no row any more) may come
+// from a store that holds more; they are refused rather than cut.
+bool NstEditUziv::textsFitTheStore() {
+    const FieldLimits limits = fieldLimits(*store_);
+    const std::array<std::tuple<QLineEdit*, QString, qsizetype>, 2> fields{{
+        {jmenoE_, QStringLiteral("Uživatelské jméno"), limits.name},
+        {hesloE_, QStringLiteral("Heslo"), limits.password},
+    }};
+    for (const auto& [field, label, limit] : fields) {
+        if (field->text().size() > limit) {
+            messages_.showMessage(MessageIcon::Error, caption(),
+                                  QStringLiteral("%1 má %2 znaků, uložit lze nejvýše %3.")
+                                      .arg(label)
+                                      .arg(field->text().size())
+                                      .arg(limit));
+            field->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void NstEditUziv::saveFailed(const QString& reason) {

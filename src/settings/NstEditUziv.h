@@ -50,14 +50,16 @@ public:
     void setOutput(int output, const QString& name, bool enabled);
 
     // Shows the editor modally for one record of store: a blank one for New, record id for
-    // Edit, a copy of record id for Copy (saved under a new ID). Returns QDialog::Accepted
-    // when OK stored the record. When the record cannot be read the operator is told and
-    // the editor is not shown (Rejected).
+    // Edit, a copy of record id for Copy (saved under a new ID). Name and password show as
+    // stored, never cut; typing adds to them only what store holds. Returns
+    // QDialog::Accepted when OK stored the record. When the record cannot be read the
+    // operator is told and the editor is not shown (Rejected).
     int run(users::UserStore& store, Mode mode, int id);
 
     // `OkButtClick`: stores the record in the store run() was given and closes with
-    // Accepted. A password with a character that cannot be stored, or a store that refuses
-    // the save, is reported and the editor stays open.
+    // Accepted. A password with a character that cannot be stored, a name or password
+    // longer than the store holds, or a store that refuses the save, is reported and the
+    // editor stays open.
     void OkButtClick();
     // `Button1Click`: "Vybrat vše" (select) ticks every enabled check box and unticks the
     // disabled ones; "Vymazat vše" unticks all.
@@ -94,7 +96,9 @@ private:
     void showRecord(const users::UserRecord& record);
     void showFlags(const QString& vstupy, const QString& vystupy, const QString& matice);
     void showRights(const users::UserRecord& record);
+    void showTexts(const QString& name, const QString& password);
     void clearEditor();
+    bool textsFitTheStore();
     users::UserRecord recordFromControls() const;
     void saveFailed(const QString& reason);
 

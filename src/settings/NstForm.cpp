@@ -151,6 +151,7 @@ void NstForm::FormShow() {
     pages_->setCurrentIndex(kConnectionPage);
     zmenaPovolenychPrvku_ = false;
     dbConnect_ = sharedFromDatabase;
+    limitSharedTexts();
 }
 
 // With the database in use but unreadable, the dialog still opens, with the values of the
@@ -195,6 +196,7 @@ void NstForm::DBChbClick(bool checked) {
             QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
                            "Nyní se uloží pouze použití a přístup k databázi.\r\n"
                            "Případné další nastavení je nutné provést po restartu programu."));
+    limitSharedTexts();
     PovolZakazPrvky();
 }
 

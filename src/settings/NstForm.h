@@ -7,7 +7,9 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -82,7 +84,8 @@ public:
     // `NstDBRead` / `NstDBWrite`: the same with table NST; a setting without its row keeps
     // what its control shows, and the editors get only the inputs and outputs that have a
     // row. The write clears ZmenaPovolenychPrvku(). Both throw config::DatabaseError; the
-    // controls are changed only after a complete read.
+    // controls are changed only after a complete read, and the write refuses a text longer
+    // than NST holds before anything is written, naming its field.
     void NstDBRead();
     void NstDBWrite();
     // Fill the users and the groups lists from the store in use; a database that cannot be
@@ -101,8 +104,9 @@ public:
 
     // The commands of the page "Uživatelé". New, Edit and Copy first offer to save changed
     // enable flags (the save prompt), then open the user editor; Edit and Copy act on the
-    // selected row and do nothing on the empty row of an empty list. Delete removes the
-    // selected user without asking. The list is refilled after every stored change.
+    // selected row and, after the prompt, do nothing on the empty row of an empty list.
+    // Delete removes the selected user without asking. The list is refilled after every
+    // stored change.
     void NewUzivButtClick();
     void EditUzivButtClick();
     void CopyUzivButtClick();
@@ -146,6 +150,9 @@ private:
     bool readSharedFromDatabase();
     config::NstValues sharedFromControls() const;
     void showShared(const config::NstValues& values);
+    std::vector<QLineEdit*> sharedTextFields() const;
+    void limitSharedTexts();
+    void refuseTextsNstCannotHold() const;
     void passOnToEditors(const config::NstValues& values, const std::array<bool, 10>& inputs,
                          const std::array<bool, 16>& outputs);
     void connectCommands();

@@ -112,20 +112,17 @@ void NstForm::NewUzivButtClick() {
     openUserEditor(NstEditUziv::Mode::New, 0);
 }
 
+// The save prompt comes first, as for New, even when the list has no user to edit.
 void NstForm::EditUzivButtClick() {
-    const int id = users_->selectedId();
-    if (id == 0)
-        return;
     offerToSaveBeforeEditor();
-    openUserEditor(NstEditUziv::Mode::Edit, id);
+    if (const int id = users_->selectedId(); id != 0)
+        openUserEditor(NstEditUziv::Mode::Edit, id);
 }
 
 void NstForm::CopyUzivButtClick() {
-    const int id = users_->selectedId();
-    if (id == 0)
-        return;
     offerToSaveBeforeEditor();
-    openUserEditor(NstEditUziv::Mode::Copy, id);
+    if (const int id = users_->selectedId(); id != 0)
+        openUserEditor(NstEditUziv::Mode::Copy, id);
 }
 
 void NstForm::DelUzivButtClick() {

@@ -81,6 +81,7 @@ void NstForm::NstDBRead() {
 }
 
 void NstForm::NstDBWrite() {
+    refuseTextsNstCannotHold();
     database_.write(sharedFromControls());
     zmenaPovolenychPrvku_ = false;
 }

@@ -33,6 +33,7 @@ public:
     // Memory k, 1..9.
     QLineEdit* frequencyField(int memory) const { return at(frequency_, memory); }
     QCheckBox* stereoBox(int memory) const { return at(stereo_, memory); }
+    QLineEdit* nameField(int memory) const { return at(name_, memory); }
 
 Q_SIGNALS:
     void loadClicked();  // "Načti paměti"

@@ -91,6 +91,11 @@ bool SkupinyEdit::FormShow() {
     } catch (const config::DatabaseError& error) {
         reportFailure(QStringLiteral("Skupinu se nepodařilo načíst"), error.message());
         return false;
+    } catch (const config::SettingsWriteError& error) {
+        // Only a new group's ID can be refused by the file.
+        reportFailure(QStringLiteral("Novou skupinu nelze založit"),
+                      error.path() + QStringLiteral(": ") + error.reason());
+        return false;
     }
     return true;
 }

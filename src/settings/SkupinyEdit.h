@@ -35,7 +35,8 @@ public:
     // Shows the editor modally for group id of store, or for a new group, which takes its
     // ID from the store now (in the database that uses up a generator value even when the
     // editor is cancelled). Returns QDialog::Accepted when OK stored the group. When the
-    // store cannot be asked the operator is told and the editor is not shown (Rejected).
+    // store cannot be asked, or has no ID for a new group, the operator is told and the
+    // editor is not shown (Rejected).
     int run(users::GroupStore& store, bool isNew, int id);
 
     // `OkButtClick`: stores the ticked outputs in increasing order as the group's members

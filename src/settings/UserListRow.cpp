@@ -8,18 +8,11 @@
 #include <algorithm>
 
 namespace orfa::settings {
-namespace {
-
-// A damaged "MaxIDUziv" must not keep the dialog reading keys for minutes; no site creates
-// this many users.
-constexpr int kUserIdLimit = 100000;
-
-} // namespace
 
 std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
     namespace keys = config::keys;
     std::vector<UserListRow> rows;
-    const int maxId = std::min(reg.readInteger(keys::maxUserId(), 0), kUserIdLimit);
+    const int maxId = std::min(reg.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
     for (int n = 1; n <= maxId; ++n) {
         const QString name = reg.readText(keys::userName(n));
         if (name.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
+#include "users/NewFileRecordId.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ GroupFileStore::GroupFileStore(config::SettingsFile& file)
     : file_(file) {}
 
 int GroupFileStore::newGroupId() {
-    return file_.readInteger(keys::maxGroupId(), 0) + 1;
+    return newFileRecordId(file_, keys::maxGroupId(), keys::kHighestGroupId);
 }
 
 std::vector<int> GroupFileStore::members(int id) {

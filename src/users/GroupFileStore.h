@@ -16,7 +16,8 @@ public:
     // file must outlive the store.
     explicit GroupFileStore(config::SettingsFile& file);
 
-    // "MaxIDSkupiny" + 1; nothing is written.
+    // "MaxIDSkupiny" + 1; nothing is written. Throws config::SettingsWriteError when the
+    // counter gives no ID the readers look at (newFileRecordId()).
     int newGroupId() override;
     // Members 1 up to the stored count.
     std::vector<int> members(int id) override;

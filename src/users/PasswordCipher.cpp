@@ -169,4 +169,10 @@ QString Decrypt(const QString& stored, const QString& key) {
     }
 }
 
+qsizetype longestPassword(qsizetype storedLimit) {
+    // Base64 turns every complete group of 3 bytes into 4 characters, twice.
+    const qsizetype onceEncoded = 3 * (storedLimit / 4);
+    return 3 * (onceEncoded / 4);
+}
+
 } // namespace orfa::users

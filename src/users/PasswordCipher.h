@@ -28,6 +28,11 @@ QString Encrypt(const QString& password, const QString& key);
 // empty text, as does an empty stored form.
 QString Decrypt(const QString& stored, const QString& key);
 
+// The longest password (in characters, each one byte in Windows-1250) whose stored form has
+// at most storedLimit characters: a store that holds storedLimit characters of stored form
+// holds every password up to this length and none longer.
+qsizetype longestPassword(qsizetype storedLimit);
+
 // Whether Encrypt() can store password: every character is in Windows-1250. An editor
 // checks this first, so that a password is never silently stored as empty.
 bool canEncrypt(const QString& password);

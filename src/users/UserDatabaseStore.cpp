@@ -13,6 +13,10 @@ QVariant flag(bool ticked) {
     return QVariant(ticked ? 1 : 0);
 }
 
+// The columns JMENO and HESLO of table UZIV hold this many characters.
+constexpr qsizetype kNameColumn = 40;
+constexpr qsizetype kPasswordColumn = 200;
+
 // Nothing reads the last column; the table needs it filled.
 QString reserve() {
     return QString(26, QLatin1Char('0'));
@@ -64,6 +68,10 @@ int UserDatabaseStore::save(int id, const UserRecord& record, bool asNew) {
 void UserDatabaseStore::remove(int id) {
     commitAsOneUnit(
         db_, [&] { db_.DBSQL(QStringLiteral("Delete From Uziv where id=?"), {QVariant(id)}); });
+}
+
+UserTextLimits UserDatabaseStore::textLimits() const {
+    return UserTextLimits{kNameColumn, kPasswordColumn};
 }
 
 } // namespace orfa::users

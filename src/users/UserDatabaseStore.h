@@ -26,6 +26,8 @@ public:
     int save(int id, const UserRecord& record, bool asNew) override;
     // Deletes the row and commits; rolled back when it fails.
     void remove(int id) override;
+    // The columns JMENO and HESLO (db/orfa-schema.sql).
+    UserTextLimits textLimits() const override;
 
 private:
     config::Database& db_;

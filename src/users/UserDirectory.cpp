@@ -10,13 +10,6 @@
 #include <algorithm>
 
 namespace orfa::users {
-namespace {
-
-// A damaged "MaxIDUziv" must not keep the login reading keys for minutes; no site
-// creates this many users.
-constexpr int kUserIdLimit = 100000;
-
-} // namespace
 
 UserDirectory::UserDirectory(const config::SettingsFile& file, config::Database& db)
     : file_(file)
@@ -29,7 +22,7 @@ std::optional<TUzivPrava> UserDirectory::find(const QString& name, bool useDB) c
 std::optional<TUzivPrava> UserDirectory::findInFile(const config::SettingsFile& file,
                                                     const QString& name) {
     namespace keys = config::keys;
-    const int maxId = std::min(file.readInteger(keys::maxUserId(), 0), kUserIdLimit);
+    const int maxId = std::min(file.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
     int found = 0;
     for (int n = 1; n <= maxId; ++n) {
         const QString stored = file.readText(keys::userName(n));

@@ -3,6 +3,7 @@
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "config/SettingsWriteError.h"
+#include "users/NewFileRecordId.h"
 #include "users/PasswordCipher.h"
 
 namespace orfa::users {
@@ -38,7 +39,7 @@ std::optional<UserRecord> UserFileStore::load(int id) {
 
 int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
     if (asNew) {
-        id = file_.readInteger(keys::maxUserId(), 0) + 1;
+        id = newFileRecordId(file_, keys::maxUserId(), keys::kHighestUserId);
         file_.writeInteger(keys::maxUserId(), id);
     }
     bool nameWritten = false;
@@ -70,6 +71,10 @@ int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
 
 void UserFileStore::remove(int id) {
     file_.writeText(keys::userName(id), QString());
+}
+
+UserTextLimits UserFileStore::textLimits() const {
+    return UserTextLimits{config::SettingsFile::maxTextLength, config::SettingsFile::maxTextLength};
 }
 
 } // namespace orfa::users

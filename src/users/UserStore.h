@@ -6,6 +6,13 @@
 
 namespace orfa::users {
 
+// The longest texts a store of user records keeps whole, in characters (the database takes
+// only characters of Windows-1250, one byte each).
+struct UserTextLimits {
+    qsizetype name = 0;
+    qsizetype storedPassword = 0; // the stored form, Encrypt(), not the password itself
+};
+
 // Where user records are kept: the "Uziv_..." keys of the settings file (UserFileStore)
 // or table UZIV of the central database (UserDatabaseStore). Every change reaches the
 // store at once.
@@ -24,6 +31,8 @@ public:
     virtual int save(int id, const UserRecord& record, bool asNew) = 0;
     // Deletes record id; its ID is never given out again.
     virtual void remove(int id) = 0;
+    // What the store holds of name and password: a longer text would be cut, or refused.
+    virtual UserTextLimits textLimits() const = 0;
 
 protected:
     UserStore() = default;

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void userCommandsChangeUziv();
     void failedUserSave_data();
     void failedUserSave();
+    void textsAsLongAsUzivHoldsComeBackWhole();
+    void textsLongerThanUzivHoldsAreRefused();
     void groupCommandsChangeSkupiny();
     void failedGroupSaveAndDeleteKeepTheRows();
     void savePromptWritesNst();
@@ -288,6 +290,58 @@ void TestEditorsDatabase::failedUserSave() {
     QVERIFY(closedAfterRetry);
     QCOMPARE(userRow(5).at(1), QStringLiteral("Eva 2"));
     QCOMPARE(userRow(5).at(2), before.at(2));
+}
+
+void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
+    const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, směna B-12");
+    const QString password = QStringLiteral("dlouhé heslo ").repeated(9).left(111);
+    QCOMPARE(name.size(), 40);                                            // JMENO
+    QCOMPARE(users::Encrypt(password, users::passwordKey()).size(), 200); // HESLO
+    putUser(7, name, password, 0);
+    commit();
+    auto rig = openRig();
+    NstForm& form = rig->form();
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), name);
+                             QCOMPARE(editor.HesloE()->text(), password);
+                             editor.JmenoE()->end(false);
+                             typeText(editor.JmenoE(), QStringLiteral("x")); // no room left
+                             clickIndicator(editor.rightBoxes()[0]);
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                         }));
+    const QStringList row = userRow(7);
+    QCOMPARE(row.mid(1, 2), (QStringList{name, users::Encrypt(password, users::passwordKey())}));
+    QCOMPARE(row.at(6), QStringLiteral("1"));
+}
+
+// A name kept from the file's record when the database has no row of that ID (the database
+// was switched on in the dialog meanwhile) is longer than JMENO holds: OK says so and stores
+// nothing.
+void TestEditorsDatabase::textsLongerThanUzivHoldsAreRefused() {
+    const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, ranní směna B");
+    SettingsRig rig(testDb_.settingsLines(false)
+                    << QStringLiteral("MaxIDUziv=1") << QStringLiteral("Uziv_1_Jmeno=") + name);
+    rig.data().NastavVseUzivPrava();
+    NstForm& form = rig.open();
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                         [](NstEditUziv& editor) { editor.reject(); }));
+    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    QVERIFY(rig.data().databaseConnected());
+    bool keptOpen = false;
+    QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), name);
+                             QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+                             keptOpen = editor.isVisible();
+                             editor.reject();
+                         }));
+    QVERIFY(keptOpen);
+    QVERIFY(userRow(1).isEmpty());
+    QCOMPARE(rig.messages().messages.size(), std::size_t{2}); // the restart note, then this
+    QCOMPARE(
+        rig.messages().messages[1].text,
+        QStringLiteral("Uživatelské jméno má %1 znaků, uložit lze nejvýše 40.").arg(name.size()));
 }
 
 void TestEditorsDatabase::groupCommandsChangeSkupiny() {

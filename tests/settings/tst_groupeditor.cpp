@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -25,7 +26,10 @@ private Q_SLOTS:
     void groupWithoutMembersStaysListed();
     void editAndDeleteKeepKeysAndCounter();
     void emptyListOffersNothingToEdit();
+    void deleteTakesTheSelectedRow();
     void savePromptBeforeTheEditor();
+    void newIdsStayWhereReadersLook_data();
+    void newIdsStayWhereReadersLook();
 };
 
 namespace {
@@ -182,9 +186,24 @@ void TestGroupEditor::emptyListOffersNothingToEdit() {
     SettingsRig rig(outputsEnabled());
     NstForm& form = rig.open();
     const QByteArray before = rig.settingsBytes();
+    clickIndicator(form.outputsPage().row(1).checkBox()); // not even the save prompt
+    QVERIFY(form.ZmenaPovolenychPrvku());
     for (QToolButton* button : {form.groupsPage().editButton(), form.groupsPage().deleteButton()})
         QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](SkupinyEdit&) {}));
     QCOMPARE(rig.settingsBytes(), before);
+    QVERIFY(rig.messages().questions.empty());
+}
+
+// Group 1, the first row, has the focus; an accessibility client selects group 3.
+void TestGroupEditor::deleteTakesTheSelectedRow() {
+    SettingsRig rig(threeGroups());
+    NstForm& form = rig.open();
+    QCOMPARE(groupsGrid(rig)->currentRow(), 0);
+    QVERIFY(selectRowAccessibly(groupsGrid(rig), 1));
+    QCOMPARE(groupsGrid(rig)->currentRow(), 1);
+    clickGroupsButton(rig, form.groupsPage().deleteButton());
+    QCOMPARE(rig.valueInFile(QStringLiteral("Skup_3_SkupinaPocet")), QStringLiteral("-1"));
+    QCOMPARE(listRows(groupsGrid(rig)), QStringList{QStringLiteral("1|1  5  9  ")});
 }
 
 void TestGroupEditor::savePromptBeforeTheEditor() {
@@ -205,6 +224,37 @@ void TestGroupEditor::savePromptBeforeTheEditor() {
                           [](SkupinyEdit& editor) { editor.reject(); }));
     QCOMPARE(rig.messages().questions.size(), std::size_t{1});
     QVERIFY(!rig.settingsBytes().contains("MaxIDSkupiny"));
+}
+
+void TestGroupEditor::newIdsStayWhereReadersLook_data() {
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("the last ID read") << QStringLiteral("9999") << false;
+    QTest::newRow("beyond the last ID read") << QStringLiteral("10000") << true;
+    QTest::newRow("no next number") << QStringLiteral("2147483647") << true;
+    QTest::newRow("negative") << QStringLiteral("-3") << true;
+    QTest::newRow("no number") << QStringLiteral("12x") << true;
+}
+
+// A new group must be one the list and the panel read back; a counter that cannot give such
+// an ID refuses the group and leaves the file alone.
+void TestGroupEditor::newIdsStayWhereReadersLook() {
+    QFETCH(QString, counter);
+    QFETCH(bool, refused);
+    SettingsRig rig(outputsEnabled() << QStringLiteral("MaxIDSkupiny=") + counter);
+    NstForm& form = rig.open();
+    const QByteArray before = rig.settingsBytes();
+    if (refused)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("založit")));
+    QCOMPARE(toggleAndSave(rig, form.groupsPage().newButton(), {2}), !refused);
+    if (refused) {
+        QCOMPARE(rig.settingsBytes(), before);
+        QCOMPARE(rig.messages().messages.size(), std::size_t{1});
+        QVERIFY(rig.messages().messages[0].text.startsWith(
+            QStringLiteral("Novou skupinu nelze založit:\r\n") + rig.settingsPath()));
+    } else {
+        QCOMPARE(listRows(groupsGrid(rig)), QStringList{QStringLiteral("10000|2  ")});
+    }
 }
 
 QTEST_MAIN(TestGroupEditor)

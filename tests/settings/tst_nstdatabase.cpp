@@ -55,6 +55,7 @@ private Q_SLOTS:
     void switchingOnSavesOnlyTheLocalKeys();
     void unreadDatabaseIsNeverWritten();
     void failedSaveIsReported();
+    void textsLongerThanNstHoldsAreRefused();
     void listsComeFromTheDatabase();
     void readsLeaveNoTransactionOpen();
 
@@ -274,6 +275,31 @@ void TestNstDatabase::failedSaveIsReported() {
     QVERIFY(message.text.startsWith(
         QStringLiteral("Sdílená nastavení se nepodařilo uložit do centrální databáze")));
     QVERIFY(message.text.endsWith(QStringLiteral("Nastavení v databázi zůstalo beze změny.")));
+}
+
+// One text longer than HODNTXT holds would make every save fail: the fields take no more while
+// the dialog saves to NST, and a longer text typed while the file was the store is refused
+// by name.
+void TestNstDatabase::textsLongerThanNstHoldsAreRefused() {
+    auto rig = rigWithAddressInNst(true);
+    const QMap<QString, NstRow> before = nstRows();
+    rig->open();
+    const QString longName = QStringLiteral("Český rozhlas Dvojka ").repeated(6);
+    QLineEdit* radioName = rig->lineEdit(QStringLiteral("RadioJmeno3E"));
+    radioName->setText(longName);
+    QCOMPARE(radioName->text(), longName.left(100));
+    clickIndicator(rig->checkBox(QStringLiteral("DBChb"))); // off: the file holds more
+    radioName->setText(longName);
+    QCOMPARE(radioName->text(), longName);
+    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    QCOMPARE(radioName->text(), longName);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("not saved to the central database")));
+    QVERIFY(rig->pressOk());
+    QCOMPARE(nstRows(), before);
+    QVERIFY(rig->messages().messages.back().text.contains(
+        QStringLiteral("Pole „Jméno paměti 3“ má %1 znaků, databáze pojme nejvýše 100.")
+            .arg(longName.size())));
 }
 
 void TestNstDatabase::listsComeFromTheDatabase() {

@@ -33,10 +33,13 @@ private Q_SLOTS:
     void editorShowsTheDialogsNamesAndFlags();
     void newUserIsWrittenToTheFile();
     void editStoresPaddedAndNewAfterItIsBlank();
+    void editKeepsLongStoredTexts();
     void copyAndDeleteNeverReuseAnId();
     void selectAllLeavesDisabledBoxes();
     void emptyListOffersNothingToEdit();
     void menuAndDoubleClickRunTheCommands();
+    void commandsTakeTheSelectedRow_data();
+    void commandsTakeTheSelectedRow();
     void savePrompt_data();
     void savePrompt();
     void refusedSavesKeepTheEditorOpen();
@@ -251,6 +254,29 @@ void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
     QCOMPARE(rig.settingsBytes(), before);
 }
 
+// Older records of the file may hold more than the database columns do; an edit that does
+// not touch them must store them as they were, or the user could no longer log in.
+void TestUserEditor::editKeepsLongStoredTexts() {
+    const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, ranní směna B");
+    const QString password = QStringLiteral("velmi dlouhé heslo ").repeated(8);
+    SettingsRig rig(allEnabled() << QStringLiteral("MaxIDUziv=1")
+                                 << QStringLiteral("Uziv_1_Jmeno=") + name
+                                 << QStringLiteral("Uziv_1_Heslo=") + stored(password));
+    NstForm& form = openAsAdministrator(rig);
+    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
+                         [&](NstEditUziv& editor) {
+                             QCOMPARE(editor.JmenoE()->text(), name);
+                             QCOMPARE(editor.HesloE()->text(), password);
+                             clickIndicator(editor.rightBoxes()[3]);
+                             pressOk(editor);
+                         }));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Radio")), QStringLiteral("1"));
+    QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Jmeno")), name);
+    const auto found = users::UserDirectory::findInFile(rig.data().Reg(), name);
+    QVERIFY(found);
+    QCOMPARE(found->Heslo, password);
+}
+
 void TestUserEditor::copyAndDeleteNeverReuseAnId() {
     SettingsRig rig(twoUsers());
     NstForm& form = openAsAdministrator(rig);
@@ -349,6 +375,48 @@ void TestUserEditor::menuAndDoubleClickRunTheCommands() {
     QCOMPARE(listRows(grid(rig)), QStringList{QStringLiteral("3|Eva")});
 }
 
+void TestUserEditor::commandsTakeTheSelectedRow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("edit"); // else delete
+    QTest::newRow("selected by an accessibility client, Smazat")
+        << QStringLiteral("accessibility") << false;
+    QTest::newRow("selected alone, Upravit") << QStringLiteral("selection") << true;
+    QTest::newRow("made current alone, Smazat") << QStringLiteral("current") << false;
+}
+
+// Karel, the first row, has the focus; Eva is chosen without moving it along. The command
+// must act on Eva, and the focus follow her.
+void TestUserEditor::commandsTakeTheSelectedRow() {
+    QFETCH(QString, how);
+    QFETCH(bool, edit);
+    SettingsRig rig(twoUsers());
+    NstForm& form = openAsAdministrator(rig);
+    QTableWidget* list = grid(rig);
+    QCOMPARE(list->currentRow(), 0);
+    const QModelIndex eva = list->model()->index(1, 0);
+    if (how == QLatin1String("accessibility"))
+        QVERIFY(selectRowAccessibly(list, 1));
+    else if (how == QLatin1String("selection"))
+        list->selectionModel()->select(eva, QItemSelectionModel::ClearAndSelect);
+    else
+        list->selectionModel()->setCurrentIndex(eva, QItemSelectionModel::NoUpdate);
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QVERIFY(list->selectionModel()->isRowSelected(1));
+    if (edit) {
+        QString opened;
+        QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
+                             [&](NstEditUziv& editor) {
+                                 opened = editor.JmenoE()->text();
+                                 editor.reject();
+                             }));
+        QCOMPARE(opened, QStringLiteral("Eva"));
+    } else {
+        click(rig, form.usersPage().deleteButton());
+        QCOMPARE(listRows(list), QStringList{QStringLiteral("1|Karel")});
+    }
+}
+
 void TestUserEditor::savePrompt_data() {
     QTest::addColumn<bool>("yes");
     QTest::newRow("Yes saves and passes the flags on") << true;
@@ -385,9 +453,11 @@ void TestUserEditor::savePrompt() {
     QCOMPARE(form.userEditor().VstupyChB().box(1)->text(),
              yes ? QStringLiteral("Jiné") : QStringLiteral("Vstup 1"));
     QCOMPARE(form.ZmenaPovolenychPrvku(), !yes);
-    // Edit on the empty row asks nothing: there is nothing to edit.
-    click(rig, form.usersPage().editButton());
-    QCOMPARE(rig.messages().questions.size(), std::size_t{1});
+    // Edit and Copy on the empty row ask as New does while the flags are unsaved, and then
+    // open nothing.
+    for (QToolButton* button : {form.usersPage().editButton(), form.usersPage().copyButton()})
+        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](NstEditUziv&) {}));
+    QCOMPARE(rig.messages().questions.size(), std::size_t{yes ? 1U : 3U});
 }
 
 void TestUserEditor::refusedSavesKeepTheEditorOpen() {
@@ -408,6 +478,21 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     QCOMPARE(rig.messages().messages[0].icon, settings::MessageIcon::Error);
     QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Editace uživatelů"));
+
+    // A damaged counter gives no ID the readers look at: the new user is refused.
+    rig.data().Reg().writeText(QStringLiteral("MaxIDUziv"), QStringLiteral("-3"));
+    const QByteArray damaged = rig.settingsBytes();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
+    WhenShown refused(QStringLiteral("NstEditUziv"), [](QDialog& dialog) {
+        auto& editor = static_cast<NstEditUziv&>(dialog);
+        typeText(editor.JmenoE(), QStringLiteral("Host"));
+        pressOk(editor);
+    });
+    click(rig, form.usersPage().newButton());
+    QVERIFY(refused.leftOpen());
+    QCOMPARE(rig.settingsBytes(), damaged);
+    QVERIFY(rig.messages().messages[1].text.contains(QStringLiteral("MaxIDUziv")));
+    rig.messages().messages.pop_back();
 
     // A directory where the file should be: every write is refused, and said so.
     QVERIFY(QFile::remove(rig.settingsPath()));

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void malformedStoredFormsGiveEmptyText_data();
     void malformedStoredFormsGiveEmptyText();
     void trailingCharactersAfterTheLastGroupAreIgnored();
+    void longestPasswordFitsItsStore();
 };
 
 void TestPasswordCipher::blockCipherAndDigestFollowTheirStandards() {
@@ -152,6 +153,18 @@ void TestPasswordCipher::trailingCharactersAfterTheLastGroupAreIgnored() {
              QStringLiteral("heslo123"));
     QCOMPARE(users::Decrypt(stored + QStringLiteral("!?#"), users::passwordKey()),
              QStringLiteral("heslo123"));
+}
+
+// UZIV.HESLO holds 200 characters of stored form, the settings file reads back 2047.
+void TestPasswordCipher::longestPasswordFitsItsStore() {
+    for (const qsizetype limit : {qsizetype{3}, qsizetype{200}, qsizetype{2047}}) {
+        const qsizetype longest = users::longestPassword(limit);
+        QVERIFY(users::Encrypt(QString(longest, QChar(u'ž')), users::passwordKey()).size() <=
+                limit);
+        QVERIFY(users::Encrypt(QString(longest + 1, QChar(u'ž')), users::passwordKey()).size() >
+                limit);
+    }
+    QCOMPARE(users::longestPassword(200), qsizetype{111});
 }
 
 QTEST_GUILESS_MAIN(TestPasswordCipher)

@@ -3,6 +3,7 @@
 #include "settings/support/WhenShown.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -74,6 +75,12 @@ void doubleClickRow(QTableWidget* grid, int row) {
     // As the platform delivers it: the first click, then the second one as a double click.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+}
+
+bool selectRowAccessibly(QTableWidget* grid, int row) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    return table && table->selectRow(row);
 }
 
 QString cellText(const QTableWidget* grid, int row, int column) {

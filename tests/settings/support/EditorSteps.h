@@ -44,6 +44,9 @@ void retype(QWidget* field, const QString& text);
 void clickRow(QTableWidget* grid, int row);
 // Double-clicks row of a list.
 void doubleClickRow(QTableWidget* grid, int row);
+// Selects row of a list as an accessibility client does, through the list's table interface,
+// which leaves the current row alone. False when the list offers no such interface.
+bool selectRowAccessibly(QTableWidget* grid, int row);
 
 // The text of a list cell, empty when the cell has none.
 QString cellText(const QTableWidget* grid, int row, int column);
