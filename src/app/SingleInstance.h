@@ -26,7 +26,6 @@ public:
     bool activatePrimary(int timeoutMs = 2000) const;
 
     // The name of the local socket (also the stem of the lock file).
-    QString serverName() const { return name_; }
 
 Q_SIGNALS:
     void activationRequested();

@@ -45,7 +45,6 @@ public:
     PanelModel& model() { return model_; }
     AmpRequests& requests() { return requests_; }
     bool InitPrgOk() const { return initPrgOk_; }
-    bool UkoncitProgram() const { return ukoncitProgram_; }
 
     QTabWidget* pages() const { return pages_; }
     PanelSlider* volTrackBar() const { return volTrackBar_; }

@@ -70,7 +70,6 @@ public:
     bool Kopirovat() const { return mode_ == Mode::Copy; }
     // The record being edited; after a save, the ID it was saved under.
     int Id() const { return id_; }
-    int CopyID() const { return copyId_; }
     // The working flag strings.
     const QString& Vstupy() const { return vstupy_; }
     const QString& Vystupy() const { return vystupy_; }

@@ -125,12 +125,10 @@ public:
 
     QTabWidget* pages() const { return pages_; }
     ConnectionPage& connectionPage() const { return *connection_; }
-    ControlPage& controlPage() const { return *control_; }
     InputsNamesPage& inputsPage() const { return *inputs_; }
     OutputsNamesPage& outputsPage() const { return *outputs_; }
     GroupsPage& groupsPage() const { return *groups_; }
     UsersPage& usersPage() const { return *users_; }
-    RadioPage& radioPage() const { return *radio_; }
     SchedulePage& schedulePage() const { return *schedule_; }
     NstEditUziv& userEditor() const { return *nstEditUziv_; }
     SkupinyEdit& groupEditor() const { return *skupinyEdit_; }

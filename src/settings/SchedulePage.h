@@ -35,7 +35,6 @@ public:
     bool inOperation() const;
 
     QTableWidget* grid() const { return grid_; }
-    QCheckBox* inOperationBox() const { return planovacChb_; }
 
 Q_SIGNALS:
     void loadClicked();  // "Načti plánovač"
