@@ -139,6 +139,7 @@ void TestProcess::loginThatFailsEndsTheProgram_data() {
     QTest::addColumn<QByteArray>("answer");
     QTest::newRow("cancelled") << QByteArray("cancel");
     QTest::newRow("wrong password") << QByteArray("wrong");
+    QTest::newRow("SIGTERM while it is open") << QByteArray("terminate");
 }
 
 // Also where closing the window would only hide it, the program ends: closed the
@@ -173,7 +174,9 @@ void answerLoginAtStart(const QByteArray& answer, QTimer& poll) {
         if (auto* window = qobject_cast<orfa::panel::OrfaForm*>(login->parentWidget()))
             window->setTrayAvailableCheck([] { return true; });
         qInfo("login answered: %s", answer.constData());
-        if (answer == "wrong") {
+        if (answer == "terminate") {
+            ::raise(SIGTERM);
+        } else if (answer == "wrong") {
             login->JmenoE()->setText(QStringLiteral("Petr"));
             login->HesloE()->setText(QStringLiteral("spatne"));
             login->OkButt()->click();
