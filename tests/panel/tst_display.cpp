@@ -208,7 +208,7 @@ void TestDisplay::connectionPanelShowsTheAttempt() {
     rig.data().Reg().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
     rig.create();
     panel::PowerStatusBar* bar = rig.form().statusBar1();
-    const int panel = link::AmpLink::kConnectionPanel;
+    const int panel = orfa::panel::PowerStatusBar::kConnectionPanel;
     QCOMPARE(bar->panelText(panel), QStringLiteral("Odpojeno"));
     QVERIFY(rig.start());
     QTRY_COMPARE(bar->panelText(panel), QStringLiteral("Připojuji..."));
