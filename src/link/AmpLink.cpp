@@ -46,7 +46,6 @@ AmpLink::AmpLink(QObject* parent)
     sendTimer_.setInterval(kSendIntervalMs);
     disconnTimer_.setInterval(kDisconnectCheckMs);
     clock_.start();
-    status_[kConnectionPanel] = QStringLiteral("Odpojeno");
 
     connect(&sendTimer_, &QTimer::timeout, this, &AmpLink::SendTimerTimer);
     connect(&disconnTimer_, &QTimer::timeout, this, &AmpLink::DisconnTimerTimer);
@@ -57,7 +56,7 @@ AmpLink::AmpLink(QObject* parent)
     // The amplifier or the network may end the connection too; the panel must
     // not go on saying it is connected.
     connect(&socket_, &QAbstractSocket::disconnected, this,
-            [this] { setStatusText(kConnectionPanel, QStringLiteral("Odpojeno")); });
+            [this] { setConnectionState(ConnectionState::Disconnected); });
 }
 
 AmpLink::~AmpLink() {
@@ -127,12 +126,11 @@ void AmpLink::SendTimerTimer() {
     if (!isConnected() && !isConnecting())
         Pripoj();
     updateSendTimer();
-    setStatusText(kSendingPanel,
-                  isConnected() && !queue_.isEmpty() ? QStringLiteral("Odesílám data") : QString());
+    setSending(isConnected() && !queue_.isEmpty());
     if (isConnecting())
-        setStatusText(kConnectionPanel, QStringLiteral("Připojuji..."));
+        setConnectionState(ConnectionState::Connecting);
     if (isConnected())
-        setStatusText(kConnectionPanel, connectedText());
+        setConnectionState(ConnectionState::Connected);
 }
 
 void AmpLink::SendTcpPacket(const Bytes& paket) {
@@ -149,7 +147,7 @@ void AmpLink::DisconnTimerTimer() {
     if (isConnected() && now() > odpojZpozdeni_) {
         qCDebug(lcLink) << "idle, disconnecting";
         socket_.disconnectFromHost();
-        setStatusText(kConnectionPanel, QStringLiteral("Odpojeno"));
+        setConnectionState(ConnectionState::Disconnected);
     }
 }
 
@@ -224,12 +222,6 @@ void AmpLink::onSocketError(QAbstractSocket::SocketError error) {
         CliSocketSocksError();
 }
 
-QString AmpLink::statusText(int panel) const {
-    if (panel == kConnectionPanel || panel == kSendingPanel)
-        return status_[static_cast<std::size_t>(panel)];
-    return {};
-}
-
 bool AmpLink::isConnected() const {
     return socket_.state() == QAbstractSocket::ConnectedState;
 }
@@ -239,16 +231,18 @@ bool AmpLink::isConnecting() const {
     return state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
 }
 
-QString AmpLink::connectedText() const {
-    return QStringLiteral("Připojeno ") + ip_ + u':' + port_;
+void AmpLink::setConnectionState(ConnectionState state) {
+    if (connectionState_ == state)
+        return;
+    connectionState_ = state;
+    Q_EMIT connectionStateChanged(state);
 }
 
-void AmpLink::setStatusText(int panel, const QString& text) {
-    QString& current = status_[static_cast<std::size_t>(panel)];
-    if (current == text)
+void AmpLink::setSending(bool sending) {
+    if (sending_ == sending)
         return;
-    current = text;
-    Q_EMIT statusTextChanged(panel, text);
+    sending_ = sending;
+    Q_EMIT sendingChanged(sending);
 }
 
 void AmpLink::updateSendTimer() {

@@ -22,17 +22,20 @@ namespace orfa::link {
 // The one TCP connection to the amplifier and everything that travels over
 // it: the send queue with its 100 ms send timer, the idle disconnect, the
 // receiver that removes answered frames and hands answers on by signature
-// byte, the error latch, and the texts of the connection and sending status.
+// byte, the error latch, and the state of the connection and of sending.
 //
 // Nothing waits for the amplifier. Link errors are swallowed; the amplifier
-// being unreachable only shows in the status texts and in frames that stay
-// queued. Everything runs on the thread of the Qt event loop.
+// being unreachable only shows in the connection state and in frames that
+// stay queued. Everything runs on the thread of the Qt event loop.
 class AmpLink : public QObject {
     Q_OBJECT
 public:
-    // Status panels the link writes.
-    static constexpr int kConnectionPanel = 0;
-    static constexpr int kSendingPanel = 1;
+    // Send ticks move the state to Connecting while an attempt is under way
+    // (it stays there when the attempt fails and is retried) and to Connected
+    // once it succeeded; the idle close and the amplifier or the network
+    // ending the connection move it back to Disconnected.
+    enum class ConnectionState { Disconnected, Connecting, Connected };
+    Q_ENUM(ConnectionState)
 
     static constexpr int kSendIntervalMs = 100;
     static constexpr int kDisconnectCheckMs = 1000;
@@ -91,9 +94,9 @@ public:
     void CliSocketSocksError();
     bool ChybaTcp() const { return chybaTcp_; }
 
-    // Panel 0: "Odpojeno", "Připojuji..." or "Připojeno <ip>:<port>";
-    // panel 1: "Odesílám data" or empty. Other panels: empty.
-    QString statusText(int panel) const;
+    ConnectionState connectionState() const { return connectionState_; }
+    // Connected with frames waiting for answers; updated on each send tick.
+    bool isSending() const { return sending_; }
 
     bool isConnected() const;
     const SendQueue& queue() const { return queue_; }
@@ -103,8 +106,9 @@ public:
     qint64 connectionAttempts() const { return attempts_; }
 
 Q_SIGNALS:
-    // Emitted only when a panel's text actually changes.
-    void statusTextChanged(int panel, const QString& text);
+    // Each emitted only on a real change.
+    void connectionStateChanged(orfa::link::AmpLink::ConnectionState state);
+    void sendingChanged(bool sending);
 
     // A queued frame was answered with a non-zero acknowledge code (the
     // amplifier did not carry it out) and has left the queue; once per frame
@@ -117,8 +121,8 @@ Q_SIGNALS:
 private:
     qint64 now() const { return clock_.elapsed(); }
     bool isConnecting() const;
-    QString connectedText() const;
-    void setStatusText(int panel, const QString& text);
+    void setConnectionState(ConnectionState state);
+    void setSending(bool sending);
     void updateSendTimer();
 
     void Pripoj();
@@ -143,7 +147,8 @@ private:
     quint16 delayMs_ = kDefaultSendDelayMs;
     bool chybaTcp_ = false;
     qint64 odpojZpozdeni_ = std::numeric_limits<qint64>::min(); // no send yet: long past
-    std::array<QString, 2> status_;
+    ConnectionState connectionState_ = ConnectionState::Disconnected;
+    bool sending_ = false;
     ReceiverStats stats_;
     qint64 attempts_ = 0;
     bool continuationQueued_ = false;

@@ -89,10 +89,15 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     registerDisplayHandlers();
 
     link::AmpLink& link = data_.link();
-    for (int panel : {link::AmpLink::kConnectionPanel, link::AmpLink::kSendingPanel})
-        statusBar_->setPanelText(panel, link.statusText(panel));
-    connect(&link, &link::AmpLink::statusTextChanged, this,
-            [this](int panel, const QString& text) { statusBar_->setPanelText(panel, text); });
+    const auto showConnection = [this] {
+        const link::AmpLink& shown = data_.link();
+        statusBar_->showConnection(shown.connectionState(), shown.IPZesilovace(),
+                                   shown.PortZesilovace());
+    };
+    showConnection();
+    statusBar_->showSending(link.isSending());
+    connect(&link, &link::AmpLink::connectionStateChanged, this, showConnection);
+    connect(&link, &link::AmpLink::sendingChanged, statusBar_, &PowerStatusBar::showSending);
     connect(pages_, &QTabWidget::currentChanged, this, &OrfaForm::pageChanged);
     connect(statusBar_, &PowerStatusBar::doubleClicked, this, &OrfaForm::StatusBar1DblClick);
 

@@ -44,7 +44,7 @@ PowerStatusBar::PowerStatusBar(QWidget* parent)
         panels_.at(index) = panel;
         addWidget(panel, i == kPanels - 1 ? 1 : 0);
     }
-    panels_[0]->setShownText(QStringLiteral("Odpojeno"));
+    showConnection(link::AmpLink::ConnectionState::Disconnected, {}, {});
     panels_[kPowerPanel]->setShownText(QStringLiteral("Zapnuto"));
     setToolTip(QStringLiteral("Dvojklikem zapnete nebo vypnete zesilovač"));
 }
@@ -55,6 +55,21 @@ QString PowerStatusBar::panelText(int panel) const {
 
 void PowerStatusBar::setPanelText(int panel, const QString& text) {
     panels_.at(static_cast<std::size_t>(panel))->setShownText(text);
+}
+
+void PowerStatusBar::showConnection(link::AmpLink::ConnectionState state, const QString& ip,
+                                    const QString& port) {
+    using State = link::AmpLink::ConnectionState;
+    QString text = QStringLiteral("Odpojeno");
+    if (state == State::Connecting)
+        text = QStringLiteral("Připojuji...");
+    else if (state == State::Connected)
+        text = QStringLiteral("Připojeno ") + ip + u':' + port;
+    setPanelText(kConnectionPanel, text);
+}
+
+void PowerStatusBar::showSending(bool sending) {
+    setPanelText(kSendingPanel, sending ? QStringLiteral("Odesílám data") : QString());
 }
 
 void PowerStatusBar::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/AmpLink.h"
+
 #include <QStatusBar>
 
 #include <array>
@@ -16,6 +18,8 @@ class PowerStatusBar : public QStatusBar {
     Q_OBJECT
 public:
     static constexpr int kPanels = 4;
+    static constexpr int kConnectionPanel = 0;
+    static constexpr int kSendingPanel = 1;
     static constexpr int kPowerPanel = 2;
 
     explicit PowerStatusBar(QWidget* parent = nullptr);
@@ -23,6 +27,11 @@ public:
     QString panelText(int panel) const;
     CaptionedLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     void setPanelText(int panel, const QString& text);
+    // "Odpojeno", "Připojuji..." or "Připojeno <ip>:<port>".
+    void showConnection(link::AmpLink::ConnectionState state, const QString& ip,
+                        const QString& port);
+    // "Odesílám data" or empty.
+    void showSending(bool sending);
 
 Q_SIGNALS:
     void doubleClicked();

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void enablingFollowsFlagsAndRights();
     void presetMenusFollowTheirRights();
     void connectionPanelShowsTheAttempt();
+    void linkPanelsSayTheState();
 };
 
 void TestDisplay::outputPageShowsLevelsAndSources() {
@@ -208,7 +209,7 @@ void TestDisplay::connectionPanelShowsTheAttempt() {
     rig.data().Reg().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
     rig.create();
     panel::PowerStatusBar* bar = rig.form().statusBar1();
-    const int panel = link::AmpLink::kConnectionPanel;
+    const int panel = orfa::panel::PowerStatusBar::kConnectionPanel;
     QCOMPARE(bar->panelText(panel), QStringLiteral("Odpojeno"));
     QVERIFY(rig.start());
     QTRY_COMPARE(bar->panelText(panel), QStringLiteral("Připojuji..."));
@@ -222,6 +223,23 @@ void TestDisplay::connectionPanelShowsTheAttempt() {
     QTRY_COMPARE_WITH_TIMEOUT(bar->panelText(panel), connected, 10000);
     QCOMPARE(accessibleName(bar->panel(panel)),
              QStringLiteral("Spojení se zesilovačem: ") + connected);
+}
+
+// The words of the two link panels; a screen reader hears them too.
+void TestDisplay::linkPanelsSayTheState() {
+    using State = link::AmpLink::ConnectionState;
+    using Bar = panel::PowerStatusBar;
+    Bar bar;
+    bar.showConnection(State::Connected, QStringLiteral("192.168.1.20"), QStringLiteral("7777"));
+    bar.showSending(true);
+    QCOMPARE(bar.panelText(Bar::kConnectionPanel), QStringLiteral("Připojeno 192.168.1.20:7777"));
+    QCOMPARE(accessibleName(bar.panel(Bar::kSendingPanel)),
+             QStringLiteral("Odesílání: Odesílám data"));
+
+    bar.showConnection(State::Disconnected, QStringLiteral("192.168.1.20"), QStringLiteral("7777"));
+    bar.showSending(false);
+    QCOMPARE(bar.panelText(Bar::kConnectionPanel), QStringLiteral("Odpojeno"));
+    QCOMPARE(bar.panelText(Bar::kSendingPanel), QString());
 }
 
 QTEST_MAIN(TestDisplay)
