@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DORFA_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DORFA_BUILD_TESTS=OFF -DORFA_BUILD_BENCH=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" \
     --target bench_receiver bench_startup bench_idle bench_dbsave >/dev/null
 echo "== receiver"

@@ -18,6 +18,6 @@ export ORFA_TEST_DB_ENV="$PWD/build-test/firebird-test.env"
 trap 'scripts/firebird-test-server.sh stop "$ORFA_TEST_DB_ENV"' EXIT
 scripts/firebird-test-server.sh start "$ORFA_TEST_DB_ENV"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DORFA_WERROR=ON
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DORFA_WERROR=ON -DORFA_BUILD_BENCH=ON
 cmake --build build-release -j"$(nproc)"
 scripts/fuzz.sh --smoke

@@ -10,7 +10,7 @@ command -v run-clang-tidy >/dev/null || command -v run-clang-tidy-14 >/dev/null 
     exit 1
 }
 runner=$(command -v run-clang-tidy || command -v run-clang-tidy-14)
-cmake -S . -B build-tidy -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+cmake -S . -B build-tidy -DCMAKE_BUILD_TYPE=Release -DORFA_BUILD_BENCH=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 # Generated sources (moc) must exist before they are analysed.
 cmake --build build-tidy -j"$(nproc)" >/dev/null
 "$runner" -p build-tidy -quiet -j "$(nproc)" '/(src/[^/]+|sim|soak|bench)/[^/]+\.cpp$'
