@@ -87,7 +87,7 @@ void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
 void removeAnswered(SendQueue& queue, const Bytes& frame) {
     const std::uint8_t signature = frame[kFrame97SignatureOffset];
     const std::size_t before = queue.PaketyPosition();
-    const std::size_t removed = queue.removeBySignature(signature);
+    const std::size_t removed = queue.takeBySignature(signature).size();
     require(queue.PaketyPosition() == before - removed, "removal counts what it removed");
     require(std::none_of(queue.slots().begin(), queue.slots().end(),
                          [signature](const TSendPaket& slot) {

@@ -19,14 +19,14 @@ bool OrfaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        JvAppEvents1Exception(error.what());
+        logUncaughtError(error.what());
     } catch (...) {
-        JvAppEvents1Exception("unknown error");
+        logUncaughtError("unknown error");
     }
     return false;
 }
 
-void OrfaApplication::JvAppEvents1Exception(const char* what) {
+void OrfaApplication::logUncaughtError(const char* what) {
     qCWarning(lcApp, "error ignored: %s", what);
 }
 

@@ -5,7 +5,7 @@
 namespace orfa::app {
 
 // The application object. An error that no handler caught ends the step in
-// which it arose and goes to JvAppEvents1Exception; the program runs on.
+// which it arose and is logged by logUncaughtError; the program runs on.
 class OrfaApplication : public QApplication {
     Q_OBJECT
 public:
@@ -14,7 +14,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Writes the error as a warning of the orfa.app category, once.
-    static void JvAppEvents1Exception(const char* what);
+    static void logUncaughtError(const char* what);
 };
 
 } // namespace orfa::app

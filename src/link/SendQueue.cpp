@@ -40,10 +40,6 @@ SendQueue::TickResult SendQueue::tick(qint64 now, qint64 delay) {
     return {TickAction::Send, head.Paket};
 }
 
-std::size_t SendQueue::removeBySignature(std::uint8_t signature) {
-    return takeBySignature(signature).size();
-}
-
 std::vector<Bytes> SendQueue::takeBySignature(std::uint8_t signature) {
     const auto answered = [signature](const TSendPaket& slot) {
         return slot.Paket.size() > spinel::kFrame97SignatureOffset &&

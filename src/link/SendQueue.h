@@ -41,9 +41,8 @@ public:
     TickResult tick(qint64 now, qint64 delay);
 
     // Removes every queued frame whose signature byte (offset 5) equals the
-    // given one; the others keep their order. Returns how many were removed.
-    std::size_t removeBySignature(std::uint8_t signature);
-    // The same, returning the removed frames, head first.
+    // given one; the others keep their order. Returns the removed frames, head
+    // first.
     std::vector<Bytes> takeBySignature(std::uint8_t signature);
 
     // Number of queued frames, 0 to 20.

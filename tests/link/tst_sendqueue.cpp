@@ -155,12 +155,12 @@ void TestSendQueue::removalBySignature() {
     queue.AddSendPaket(Bytes{0x2A, 0x61, 0x00, 0x05, 0x01}, 1, false, {}, 0); // no signature byte
     queue.AddSendPaket(frame(9, 161), 161, false, {}, 0);
 
-    QCOMPARE(queue.removeBySignature(7), std::size_t{2});
+    QCOMPARE(queue.takeBySignature(7).size(), std::size_t{2});
     QCOMPARE(queue.PaketyPosition(), 3);
     QCOMPARE(queue.slots()[0].Paket, frame(8, 66));
     QCOMPARE(queue.slots()[2].Paket, frame(9, 161));
-    QCOMPARE(queue.removeBySignature(7), std::size_t{0});
-    QCOMPARE(queue.removeBySignature(9), std::size_t{1});
+    QCOMPARE(queue.takeBySignature(7).size(), std::size_t{0});
+    QCOMPARE(queue.takeBySignature(9).size(), std::size_t{1});
     QCOMPARE(queue.PaketyPosition(), 2);
 }
 
