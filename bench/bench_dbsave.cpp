@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     orfa::config::Database db;
-    if (!db.DBInit(test.login())) {
+    if (!db.open(test.login())) {
         std::fprintf(stderr, "cannot connect: %s\n", qPrintable(db.lastError()));
         return 1;
     }
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     for (std::size_t n = 0; n < values.outputs.size(); ++n)
         values.outputs.at(n) = {QStringLiteral("Výstup „%1“").arg(n + 1), true};
     const std::vector<double> ms =
-        timesInMs(saves, [&] { orfa::config::nst::NstDBWrite(db, values); });
+        timesInMs(saves, [&] { orfa::config::nst::writeNst(db, values); });
     std::printf("settings save to the central database (DELETE + 40 INSERTs + commit, "
                 "loopback):\n  median %.1f ms, fastest %.1f ms, slowest %.1f ms over %d saves\n",
                 ms[ms.size() / 2], ms.front(), ms.back(), saves);

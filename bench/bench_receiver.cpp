@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     heartbeat.start(50);
 
     // Connect with a power request and wait for its answer.
-    link.AddSendPaket(orfa::spinel::SpinelMake('a', 1, 171, 171, {}), 171, true);
+    link.enqueue(orfa::spinel::SpinelMake('a', 1, 171, 171, {}), 171, true);
     if (!runUntil([&] { return link.queue().isEmpty() && dispatched == 1; }, 5000)) {
         std::fprintf(stderr, "the simulator did not answer\n");
         return 1;

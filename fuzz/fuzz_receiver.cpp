@@ -48,37 +48,37 @@ void queueCommand(SendQueue& queue, FuzzedDataProvider& input, qint64 now) {
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 8));
     const Bytes frame = orfa::spinel::SpinelMake('a', 1, signature, instruction, payload);
 
-    const std::size_t before = queue.PaketyPosition();
-    const bool added = queue.AddSendPaket(frame, instruction, coalesce, mergeKey, now);
-    const std::size_t after = queue.PaketyPosition();
+    const std::size_t before = queue.queuedCount();
+    const bool added = queue.enqueue(frame, instruction, coalesce, mergeKey, now);
+    const std::size_t after = queue.queuedCount();
     require(after == before + (added ? 1 : 0), "a new slot is taken exactly when reported");
-    require(!added || queue.slots().back().Paket == frame, "a new frame joins at the end");
+    require(!added || queue.slots().back().frame == frame, "a new frame joins at the end");
     const bool replaced =
-        std::any_of(queue.slots().begin(), queue.slots().end(), [&](const TSendPaket& slot) {
-            return slot.Paket == frame && slot.Prikaz == instruction && slot.Ticks == now &&
-                   slot.PocetOpakovani == 0 && slot.mergeKey == mergeKey;
+        std::any_of(queue.slots().begin(), queue.slots().end(), [&](const QueuedFrame& slot) {
+            return slot.frame == frame && slot.instruction == instruction &&
+                   slot.filledAtMs == now && slot.sendCount == 0 && slot.mergeKey == mergeKey;
         });
     require(added || replaced || before == SendQueue::kSlots,
             "a frame is refused only by a full queue");
 }
 
 void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
-    const std::size_t before = queue.PaketyPosition();
-    const Bytes head = queue.isEmpty() ? Bytes() : queue.slots().front().Paket;
-    const std::uint8_t sends = queue.isEmpty() ? 0 : queue.slots().front().PocetOpakovani;
+    const std::size_t before = queue.queuedCount();
+    const Bytes head = queue.isEmpty() ? Bytes() : queue.slots().front().frame;
+    const std::uint8_t sends = queue.isEmpty() ? 0 : queue.slots().front().sendCount;
     const SendQueue::TickResult result = queue.tick(now, delay);
     switch (result.action) {
     case SendQueue::TickAction::None:
-        require(queue.PaketyPosition() == before, "an idle tick keeps the queue");
+        require(queue.queuedCount() == before, "an idle tick keeps the queue");
         break;
     case SendQueue::TickAction::Send:
-        require(result.paket == head && queue.slots().front().PocetOpakovani == sends + 1 &&
-                    queue.slots().front().PocetOpakovani <= SendQueue::kSends,
+        require(result.paket == head && queue.slots().front().sendCount == sends + 1 &&
+                    queue.slots().front().sendCount <= SendQueue::kSends,
                 "a tick sends the head and counts the send");
         break;
     case SendQueue::TickAction::Drop:
         require(result.paket == head && sends == SendQueue::kSends &&
-                    queue.PaketyPosition() == before - 1,
+                    queue.queuedCount() == before - 1,
                 "a tick drops the head only after all its sends");
         break;
     }
@@ -86,12 +86,12 @@ void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
 
 void removeAnswered(SendQueue& queue, const Bytes& frame) {
     const std::uint8_t signature = frame[kFrame97SignatureOffset];
-    const std::size_t before = queue.PaketyPosition();
+    const std::size_t before = queue.queuedCount();
     const std::size_t removed = queue.takeBySignature(signature).size();
-    require(queue.PaketyPosition() == before - removed, "removal counts what it removed");
+    require(queue.queuedCount() == before - removed, "removal counts what it removed");
     require(std::none_of(queue.slots().begin(), queue.slots().end(),
-                         [signature](const TSendPaket& slot) {
-                             return slot.Paket[kFrame97SignatureOffset] == signature;
+                         [signature](const QueuedFrame& slot) {
+                             return slot.frame[kFrame97SignatureOffset] == signature;
                          }),
             "an answer removes every queued frame of its signature");
 }
@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             queueCommand(queue, input, now);
         now += input.ConsumeIntegralInRange<qint64>(0, 1000);
         tickQueue(queue, now, input.ConsumeIntegralInRange<qint64>(0, 1000));
-        require(queue.PaketyPosition() <= SendQueue::kSlots, "at most 20 queued frames");
+        require(queue.queuedCount() <= SendQueue::kSlots, "at most 20 queued frames");
     }
 
     // Whatever came before, an emptied buffer takes the next whole frame.

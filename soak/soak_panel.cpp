@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     form.show();
     if (!QTest::qWaitFor([&] { return form.InitPrgOk(); }, 10000))
         return 1;
-    if (!QTest::qWaitFor([&] { return data.ZapnutyZesilovac; }, 10000))
+    if (!QTest::qWaitFor([&] { return data.amplifierOn(); }, 10000))
         std::fprintf(stderr, "the amplifier did not report that it is on\n");
 
     const double startMiB = residentMiB();
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     QTimer monitor;
     monitor.setInterval(50);
     QObject::connect(&monitor, &QTimer::timeout, [&] {
-        maxQueue = std::max<std::size_t>(maxQueue, data.link().queue().PaketyPosition());
+        maxQueue = std::max<std::size_t>(maxQueue, data.link().queue().queuedCount());
         maxBuffer = std::max(maxBuffer, data.link().receiveBufferSize());
         peakMiB = std::max(peakMiB, residentMiB());
     });
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
 
     // Faults over: let the queue drain, then show the pages afresh.
     auto drained = [&] {
-        return QTest::qWaitFor([&] { return data.link().queue().PaketyPosition() == 0; }, 20000);
+        return QTest::qWaitFor([&] { return data.link().queue().queuedCount() == 0; }, 20000);
     };
     bool settled = drained();
     // Answers the amplifier held back while it was slow must land first.

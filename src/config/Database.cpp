@@ -33,15 +33,15 @@ Database::Database()
     : master_(Firebird::fb_get_master_interface()) {}
 
 Database::~Database() {
-    DBClose();
+    close();
 }
 
-bool Database::DBInit(const SettingsFile& reg) {
-    return DBInit(DatabaseLogin::fromSettings(reg));
+bool Database::open(const SettingsFile& reg) {
+    return open(DatabaseLogin::fromSettings(reg));
 }
 
-bool Database::DBInit(const DatabaseLogin& login) {
-    DBClose();
+bool Database::open(const DatabaseLogin& login) {
+    close();
     lastError_.clear();
     try {
         if (login.host.trimmed().isEmpty() || login.path.trimmed().isEmpty())
@@ -80,7 +80,7 @@ bool Database::DBInit(const DatabaseLogin& login) {
     return false;
 }
 
-void Database::DBClose() {
+void Database::close() {
     rows_.clear();
     rollback();
     if (!attachment_)
@@ -127,7 +127,7 @@ void Database::commit() {
     transaction_.forget(); // commit() gave it back
 }
 
-void Database::DBSQL(const QString& sql, const QVariantList& params) {
+void Database::execute(const QString& sql, const QVariantList& params) {
     rows_.clear();
     if (!attachment_)
         throw DatabaseError(QStringLiteral("not connected to the central database"));

@@ -20,7 +20,7 @@ class SettingsFile;
 
 // The data module's connection to the central Firebird database: one connection, one
 // transaction, one statement at a time. Every access of the program goes through
-// DBSQL(). Calls block until the server answers; they are short.
+// execute(). Calls block until the server answers; they are short.
 //
 // The connection's parameters are fixed: the user name in capitals, the password in
 // small letters, the SQL role "3" and the character set WIN1250. Transactions read the
@@ -32,7 +32,7 @@ class SettingsFile;
 // of them. A SELECT that runs while no transaction is open has a read-only transaction
 // of its own, committed as soon as its rows are fetched. Any other statement that runs
 // while none is open starts the read-write transaction, which lasts until a "commit"
-// statement, rollback() or DBClose(): the statements of a save are one unit, and a
+// statement, rollback() or close(): the statements of a save are one unit, and a
 // SELECT among them is part of it and sees its rows. (A SELECT ... WITH LOCK therefore
 // belongs after a statement that writes: alone, its read-only transaction cannot lock.)
 class Database {
@@ -48,17 +48,17 @@ public:
     // where it gave any, is lastError(), and the database stays disconnected. A login
     // without a host or a path is refused without asking anyone, since the client library
     // would otherwise open a local file without the server's checks.
-    bool DBInit(const DatabaseLogin& login);
-    // DBInit() with the details from the settings file (DBIPE, DBPortE, DBCestaE,
+    bool open(const DatabaseLogin& login);
+    // open() with the details from the settings file (DBIPE, DBPortE, DBCestaE,
     // DBLoginE, DBHesloE).
-    bool DBInit(const SettingsFile& reg);
+    bool open(const SettingsFile& reg);
     // Ends the result, rolls an open transaction back, disconnects. Never throws.
-    void DBClose();
+    void close();
 
     bool connected() const { return static_cast<bool>(attachment_); }
-    // Whether the read-write transaction is open (between DBSQL() calls no other is).
+    // Whether the read-write transaction is open (between execute() calls no other is).
     bool inTransaction() const { return static_cast<bool>(transaction_); }
-    // Why the last DBInit() failed; empty after a successful one.
+    // Why the last open() failed; empty after a successful one.
     const QString& lastError() const { return lastError_; }
 
     // Runs one statement. Its '?' placeholders take params in order (QString, an integer,
@@ -69,7 +69,7 @@ public:
     // SQL error, lost connection, lock conflict, a character the connection's code page
     // cannot carry); a transaction that the statement started is then rolled back, one
     // that was open before stays open for rollback().
-    void DBSQL(const QString& sql, const QVariantList& params = {});
+    void execute(const QString& sql, const QVariantList& params = {});
 
     // Rolls the open transaction back, so a save that failed part-way leaves the rows as
     // they were. Never throws.
@@ -86,7 +86,7 @@ private:
     enum class Access { ReadOnly, ReadWrite };
 
     // Prepares and runs the statement in the open transaction. ownTransaction: the
-    // read-only transaction that DBSQL() started for it, committed after a SELECT and
+    // read-only transaction that execute() started for it, committed after a SELECT and
     // traded for the read-write one before any other statement.
     void run(const QByteArray& sql, const QVariantList& params, bool ownTransaction);
     void startTransaction(Access access);

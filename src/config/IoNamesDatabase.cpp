@@ -37,7 +37,7 @@ IoNames readIoNames(Database& db) {
     for (int r = 1; r <= 9; ++r)
         names.radioNames.at(static_cast<std::size_t>(r - 1)) = keys::defaultRadioName(r);
 
-    db.DBSQL(QStringLiteral("Select * FROM nst order by Nazev"));
+    db.execute(QStringLiteral("Select * FROM nst order by Nazev"));
     for (; !db.eof(); db.next()) {
         const auto target = rowTargets().constFind(db.text(QStringLiteral("NAZEV")));
         if (target == rowTargets().cend())
@@ -58,7 +58,7 @@ IoNames readIoNames(Database& db) {
         }
     }
 
-    db.DBSQL(QStringLiteral("Select * FROM Skupiny"));
+    db.execute(QStringLiteral("Select * FROM Skupiny"));
     for (; !db.eof(); db.next()) {
         const int output = db.integer(QStringLiteral("IDVSTUPU"));
         if (output >= 1 && output <= 16)

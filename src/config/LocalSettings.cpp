@@ -14,15 +14,15 @@ bool LocalSettings::useDB() const {
     return reg_.readFlag(keys::DBChb, false);
 }
 
-LocalSettings::AmplifierAddress LocalSettings::amplifierAddress() const {
+AmplifierAddress LocalSettings::amplifierAddress() const {
     return {reg_.readText(keys::IPZesE), reg_.readText(keys::PortZesE)};
 }
 
-bool LocalSettings::loginPoSpusteni() const {
+bool LocalSettings::loginAtStart() const {
     return reg_.readFlag(keys::LoginChb, false);
 }
 
-quint16 LocalSettings::prodlevaPredOdeslanimPaketu() const {
+quint16 LocalSettings::sendDelay() const {
     return sendDelayFromText(reg_.readText(keys::ProdlevaE));
 }
 

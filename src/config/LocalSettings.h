@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/AmplifierAddress.h"
+
 #include <QString>
 
 namespace orfa::config {
@@ -7,30 +9,25 @@ namespace orfa::config {
 class SettingsFile;
 
 // The values the data module takes from the settings file when it starts, in the order it
-// takes them: whether the central database is in use (`UseDB`), then the amplifier's
+// takes them: whether the central database is in use, then the amplifier's
 // address, the login-at-start flag and the send delay. While the central database is in
 // use the address and the login flag come from the database instead; the data module
-// asks it there and calls only useDB() and prodlevaPredOdeslanimPaketu() here.
+// asks it there and calls only useDB() and sendDelay() here.
 class LocalSettings {
 public:
-    struct AmplifierAddress {
-        QString IPZesilovace;
-        QString PortZesilovace;
-    };
-
     static constexpr quint16 defaultSendDelayMs = 800;
 
     // Reads reg, which must outlive this object.
     explicit LocalSettings(const SettingsFile& reg);
 
-    // `UseDB`: flag DBChb, off when missing.
+    // Flag DBChb, off when missing.
     bool useDB() const;
-    // `IPZesilovace` and `PortZesilovace` from IPZesE and PortZesE, empty when missing.
+    // IPZesE and PortZesE, empty when missing.
     AmplifierAddress amplifierAddress() const;
-    // `LoginPoSpusteni`: flag LoginChb, off when missing.
-    bool loginPoSpusteni() const;
-    // `ProdlevaPredOdeslanimPaketu`: the text ProdlevaE through sendDelayFromText().
-    quint16 prodlevaPredOdeslanimPaketu() const;
+    // Flag LoginChb, off when missing.
+    bool loginAtStart() const;
+    // The text ProdlevaE through sendDelayFromText().
+    quint16 sendDelay() const;
 
     // The send delay for a stored text: a decimal 32-bit integer (blanks around it are
     // ignored), 800 when the text is empty or not such a number; the low 16 bits of it

@@ -49,14 +49,14 @@ QString deleteStatement() {
 // The row's text goes in as a parameter, so any character of a name or password is
 // stored as typed; the row name and the number are the program's own.
 void insertRow(Database& db, const QString& name, const QString& text, int number) {
-    db.DBSQL(QStringLiteral("Insert Into Nst Values ( GEN_ID(Nst, 1) , '%1' , ? , %2 ) ")
-                 .arg(name)
-                 .arg(number),
-             {QVariant(text)});
+    db.execute(QStringLiteral("Insert Into Nst Values ( GEN_ID(Nst, 1) , '%1' , ? , %2 ) ")
+                   .arg(name)
+                   .arg(number),
+               {QVariant(text)});
 }
 
 void writeRows(Database& db, const NstValues& values) {
-    db.DBSQL(deleteStatement());
+    db.execute(deleteStatement());
     for (int i = 1; i <= 10; ++i) {
         const IoEntry& input = values.inputs.at(static_cast<std::size_t>(i - 1));
         insertRow(db, keys::inputEnabled(i), input.name, input.enabled ? 1 : 0);
@@ -72,27 +72,27 @@ void writeRows(Database& db, const NstValues& values) {
     insertRow(db, keys::VstupyRG, QString(), values.VstupyRG);
     insertRow(db, keys::HesloZesE, values.HesloZesE, 0);
     insertRow(db, keys::LoginChb, QString(), values.LoginChb ? 1 : 0);
-    db.DBSQL(QStringLiteral("commit"));
+    db.execute(QStringLiteral("commit"));
 }
 
 } // namespace
 
 AmplifierAddress readAmplifierAddress(Database& db) {
     AmplifierAddress address;
-    db.DBSQL(
+    db.execute(
         QStringLiteral("Select * FROM nst where nazev like 'IPZesE' or nazev like 'PortZesE' "));
     for (; !db.eof(); db.next()) {
         const QString name = db.text(kNazev);
         if (name == keys::IPZesE)
-            address.IPZesilovace = db.text(kHodnTxt);
+            address.host = db.text(kHodnTxt);
         else if (name == keys::PortZesE)
-            address.PortZesilovace = db.text(kHodnTxt);
+            address.port = db.text(kHodnTxt);
     }
     return address;
 }
 
 bool readLoginFlag(Database& db) {
-    db.DBSQL(QStringLiteral("Select * FROM nst where nazev like 'LoginChb'  "));
+    db.execute(QStringLiteral("Select * FROM nst where nazev like 'LoginChb'  "));
     for (; !db.eof(); db.next()) {
         if (db.text(kNazev) == keys::LoginChb)
             return db.integer(kHodnInt) == 1;
@@ -101,12 +101,12 @@ bool readLoginFlag(Database& db) {
 }
 
 bool readSixteenOutputs(Database& db) {
-    db.DBSQL(QStringLiteral("Select * FROM nst where Nazev='VstupyRG'"));
+    db.execute(QStringLiteral("Select * FROM nst where Nazev='VstupyRG'"));
     return !db.eof() && db.integer(kHodnInt) == 1;
 }
 
-void NstDBRead(Database& db, NstValues& values) {
-    db.DBSQL(QStringLiteral("Select * FROM nst"));
+void readNst(Database& db, NstValues& values) {
+    db.execute(QStringLiteral("Select * FROM nst"));
     for (; !db.eof(); db.next()) {
         const QString name = db.text(kNazev);
         const QString text = db.text(kHodnTxt);
@@ -132,7 +132,7 @@ void NstDBRead(Database& db, NstValues& values) {
     }
 }
 
-void NstDBWrite(Database& db, const NstValues& values) {
+void writeNst(Database& db, const NstValues& values) {
     try {
         writeRows(db, values);
     } catch (const DatabaseError&) {

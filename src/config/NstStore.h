@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/AmplifierAddress.h"
 #include "config/NstValues.h"
 
 #include <QString>
@@ -16,11 +17,6 @@ namespace orfa::config::nst {
 // save fail.
 inline constexpr qsizetype kTextLength = 100;
 
-struct AmplifierAddress {
-    QString IPZesilovace;
-    QString PortZesilovace;
-};
-
 // The rows "IPZesE" and "PortZesE" (names exact); a missing row leaves its field empty.
 AmplifierAddress readAmplifierAddress(Database& db);
 
@@ -34,12 +30,12 @@ bool readSixteenOutputs(Database& db);
 // Reads every row of NST into values: a row that is missing leaves its value as it was,
 // a flag is on only for HODNINT 1, names compare exactly and a later row of the same name
 // wins. Rows with other names are ignored.
-void NstDBRead(Database& db, NstValues& values);
+void readNst(Database& db, NstValues& values);
 
 // Replaces the 40 rows of the shared settings by values: one DELETE of exactly those
 // rows, 40 INSERTs each with a fresh key from generator Nst, one commit. Rows with other
 // names stay. When any statement fails the transaction is rolled back, so NST keeps the
 // rows it had, and the error is thrown on.
-void NstDBWrite(Database& db, const NstValues& values);
+void writeNst(Database& db, const NstValues& values);
 
 } // namespace orfa::config::nst

@@ -52,7 +52,7 @@ QString userInputs(int user);           // "Uziv_<n>_Vstupy", flag string
 QString userOutputs(int user);          // "Uziv_<n>_Vystupy", flag string
 QString userMatrix(int user);           // "Uziv_<n>_Matice", flag string
 QString userAdministration(int user);   // "Uziv_<n>_Administrace"
-QString userVolume(int user);           // "Uziv_<n>Hlasitost": no '_' before Hlasitost
+QString userVolume(int user);           // "Uziv_<n>masterVolume": no '_' before Hlasitost
 QString userProfile(int user);          // "Uziv_<n>_Profil"
 QString userRadio(int user);            // "Uziv_<n>_Radio"
 QString userPresetActivation(int user); // "Uziv_<n>_AktivacePredvoleb"
@@ -78,7 +78,7 @@ inline QString defaultDatum() {
     return QStringLiteral("14.10.2013");
 }
 // What the settings dialog shows for a missing send delay.
-inline QString defaultProdlevaText() {
+inline QString defaultSendDelayText() {
     return QStringLiteral("800");
 }
 

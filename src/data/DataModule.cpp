@@ -10,27 +10,52 @@
 #include "users/UserDirectory.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 namespace orfa::data {
 
 DataModule::DataModule(const QString& configDir, QObject* parent)
     : QObject(parent)
-    , Path(QDir(configDir).absolutePath() + QLatin1Char('/'))
     , reg_(std::make_unique<config::SettingsFile>(configDir)) {
-    UseDB = config::LocalSettings(*reg_).useDB();
-    if (UseDB && !db_.DBInit(*reg_))
+    usesDatabase_ = config::LocalSettings(*reg_).useDB();
+    if (usesDatabase_ && !db_.open(*reg_))
         databaseFailed(QStringLiteral("connecting"), db_.lastError());
-    NactiAdresuZesilovace();
-    NactiLoginPoSpusteni();
+    readAmplifierAddress();
+    readLoginAtStart();
     // An updater leaves the previous program beside the new one.
     QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/OrfaOld.exe"));
-    NactiProdlevu();
+    readSendDelay();
 }
 
 DataModule::~DataModule() {
-    link_.DisconnTimerTimer();
+    link_.closeIfIdle();
+}
+
+void DataModule::setUsesDatabase(bool uses) {
+    if (uses == usesDatabase_)
+        return;
+    usesDatabase_ = uses;
+    Q_EMIT usesDatabaseChanged(uses);
+}
+
+void DataModule::setAmplifierOn(bool on) {
+    if (on == amplifierOn_)
+        return;
+    amplifierOn_ = on;
+    Q_EMIT amplifierOnChanged(on);
+}
+
+void DataModule::setRights(const users::UserRights& rights) {
+    if (rights == rights_)
+        return;
+    rights_ = rights;
+    Q_EMIT rightsChanged(rights_);
+}
+
+void DataModule::grantAllRights() {
+    users::UserRights all = rights_;
+    users::grantAllRights(all);
+    setRights(all);
 }
 
 void DataModule::databaseFailed(const QString& where, const QString& reason) {
@@ -39,46 +64,47 @@ void DataModule::databaseFailed(const QString& where, const QString& reason) {
         databaseError_ = reason;
 }
 
-void DataModule::NactiAdresuZesilovace() {
-    if (!UseDB) {
+void DataModule::readAmplifierAddress() {
+    if (!usesDatabase_) {
         const auto address = config::LocalSettings(*reg_).amplifierAddress();
-        link_.setAddress(address.IPZesilovace, address.PortZesilovace);
+        link_.setAddress(address.host, address.port);
         return;
     }
     if (!databaseError_.isEmpty())
         return;
     try {
         const auto address = config::nst::readAmplifierAddress(db_);
-        link_.setAddress(address.IPZesilovace, address.PortZesilovace);
+        link_.setAddress(address.host, address.port);
     } catch (const config::DatabaseError& error) {
         databaseFailed(QStringLiteral("reading the amplifier's address"), error.message());
     }
 }
 
-void DataModule::NactiLoginPoSpusteni() {
-    if (!UseDB) {
-        LoginPoSpusteni = config::LocalSettings(*reg_).loginPoSpusteni();
+void DataModule::readLoginAtStart() {
+    if (!usesDatabase_) {
+        loginAtStart_ = config::LocalSettings(*reg_).loginAtStart();
         return;
     }
     if (!databaseError_.isEmpty())
         return;
     try {
-        LoginPoSpusteni = config::nst::readLoginFlag(db_);
+        loginAtStart_ = config::nst::readLoginFlag(db_);
     } catch (const config::DatabaseError& error) {
         databaseFailed(QStringLiteral("reading the login flag"), error.message());
     }
 }
 
-void DataModule::NactiProdlevu() {
-    link_.setSendDelay(config::LocalSettings(*reg_).prodlevaPredOdeslanimPaketu());
+void DataModule::readSendDelay() {
+    link_.setSendDelay(config::LocalSettings(*reg_).sendDelay());
 }
 
-bool DataModule::NactiUzivPrava(const QString& name) {
+bool DataModule::loadUserRights(const QString& name) {
     try {
-        std::optional<users::TUzivPrava> found = users::UserDirectory(*reg_, db_).find(name, UseDB);
+        std::optional<users::UserRights> found =
+            users::UserDirectory(*reg_, db_).find(name, usesDatabase_);
         if (!found)
             return false;
-        UzivPrava = std::move(*found);
+        setRights(*found);
         return true;
     } catch (const config::DatabaseError& error) {
         qCWarning(lcData) << "looking a user up:" << error.message();
@@ -87,7 +113,7 @@ bool DataModule::NactiUzivPrava(const QString& name) {
 }
 
 std::optional<config::IoNames> DataModule::readIoNames() {
-    if (!UseDB)
+    if (!usesDatabase_)
         return config::readIoNames(*reg_);
     try {
         return config::readIoNames(db_);
@@ -98,7 +124,7 @@ std::optional<config::IoNames> DataModule::readIoNames() {
 }
 
 bool DataModule::readSixteenOutputs() {
-    if (!UseDB)
+    if (!usesDatabase_)
         return reg_->readInteger(config::keys::VstupyRG, 0) == 1;
     try {
         return config::nst::readSixteenOutputs(db_);

@@ -29,20 +29,28 @@ public:
     // the settings file.
     ~DataModule() override;
 
-    config::SettingsFile& Reg() { return *reg_; }
+    config::SettingsFile& settings() { return *reg_; }
     link::AmpLink& link() { return link_; }
     config::Database& database() { return db_; }
 
-    QString Path; // the settings directory, with a trailing separator
-    bool UseDB = false;
-    bool LoginPoSpusteni = false;
-    bool ZapnutyZesilovac = false;
-    users::TUzivPrava UzivPrava = users::TUzivPrava::noRights();
+    // Whether the shared settings live in the central database ("DBChb" as
+    // the program started, or as the settings dialog last saved or chose).
+    bool usesDatabase() const { return usesDatabase_; }
+    void setUsesDatabase(bool uses);
+    // Whether the operator must log in when the program starts ("LoginChb").
+    bool loginAtStart() const { return loginAtStart_; }
+    // Whether the amplifier is switched on, as the panel last learnt it.
+    bool amplifierOn() const { return amplifierOn_; }
+    void setAmplifierOn(bool on);
 
-    void NastavVseUzivPrava() { users::NastavVseUzivPrava(UzivPrava); }
+    // The rights of the operator logged in; none until someone logs in or
+    // grantAllRights() is called.
+    const users::UserRights& rights() const { return rights_; }
+    void setRights(const users::UserRights& rights);
+    void grantAllRights();
 
     // Reads "ProdlevaE" into the link's send delay (800 when not a number).
-    void NactiProdlevu();
+    void readSendDelay();
 
     // Whether the central database is connected now.
     bool databaseConnected() const { return db_.connected(); }
@@ -55,9 +63,9 @@ public:
     const QString& databaseError() const { return databaseError_; }
 
     // Looks name up in the store in use and, when a record is found, loads it
-    // into UzivPrava. Returns whether one was found; when none was, or the
-    // database failed, UzivPrava stays exactly as it was.
-    bool NactiUzivPrava(const QString& name);
+    // into rights(). Returns whether one was found; when none was, or the
+    // database failed, rights() stays exactly as it was.
+    bool loadUserRights(const QString& name);
 
     // Names, enable flags and groups from the store in use; nothing when the
     // database fails (the panel then keeps what it shows).
@@ -66,15 +74,24 @@ public:
     // store in use. False when the database fails.
     bool readSixteenOutputs();
 
+Q_SIGNALS:
+    void usesDatabaseChanged(bool uses);
+    void amplifierOnChanged(bool on);
+    void rightsChanged(const orfa::users::UserRights& rights);
+
 private:
-    void NactiAdresuZesilovace();
-    void NactiLoginPoSpusteni();
+    void readAmplifierAddress();
+    void readLoginAtStart();
     void databaseFailed(const QString& where, const QString& reason);
 
     std::unique_ptr<config::SettingsFile> reg_;
     config::Database db_;
     link::AmpLink link_;
     QString databaseError_;
+    bool usesDatabase_ = false;
+    bool loginAtStart_ = false;
+    bool amplifierOn_ = false;
+    users::UserRights rights_ = users::UserRights::noRights();
 };
 
 } // namespace orfa::data

@@ -47,9 +47,9 @@ AmpLink::AmpLink(QObject* parent)
     disconnTimer_.setInterval(kDisconnectCheckMs);
     clock_.start();
 
-    connect(&sendTimer_, &QTimer::timeout, this, &AmpLink::SendTimerTimer);
-    connect(&disconnTimer_, &QTimer::timeout, this, &AmpLink::DisconnTimerTimer);
-    connect(&socket_, &QTcpSocket::readyRead, this, &AmpLink::CliSocketDataAvailable);
+    connect(&sendTimer_, &QTimer::timeout, this, &AmpLink::sendTick);
+    connect(&disconnTimer_, &QTimer::timeout, this, &AmpLink::closeIfIdle);
+    connect(&socket_, &QTcpSocket::readyRead, this, &AmpLink::readAvailable);
     connect(&socket_, &QAbstractSocket::errorOccurred, this, &AmpLink::onSocketError);
     // Bytes left over from an earlier connection can never complete a frame.
     connect(&socket_, &QAbstractSocket::connected, this, [this] { receive_.clear(); });
@@ -71,20 +71,21 @@ void AmpLink::setAddress(const QString& ip, const QString& port) {
     port_ = port;
 }
 
-bool AmpLink::AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
-                           const Bytes& mergeKey) {
-    if (chybaTcp_)
+bool AmpLink::enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
+                      const Bytes& mergeKey) {
+    if (errorLatched_)
         return false;
-    Pripoj();
-    const bool appended = queue_.AddSendPaket(paket, prikaz, prepsatStarsi, mergeKey, now());
-    qCDebug(lcLink) << "queued" << prikaz << (appended ? "in a new slot" : "replacing or refused")
-                    << "now" << queue_.PaketyPosition() << "frames";
+    connectToAmplifier();
+    const bool appended = queue_.enqueue(paket, instruction, replaceOlder, mergeKey, now());
+    qCDebug(lcLink) << "queued" << instruction
+                    << (appended ? "in a new slot" : "replacing or refused") << "now"
+                    << queue_.queuedCount() << "frames";
     updateSendTimer();
     return appended;
 }
 
 bool AmpLink::send(const Command& command) {
-    return AddSendPaket(command.frame, command.prikaz, command.prepsatStarsi, command.mergeKey);
+    return enqueue(command.frame, command.instruction, command.replaceOlder, command.mergeKey);
 }
 
 void AmpLink::setDisplayHandler(std::uint8_t signature, DisplayHandler handler) {
@@ -95,8 +96,8 @@ void AmpLink::clearDisplayHandler(std::uint8_t signature) {
     handlers_[signature] = nullptr;
 }
 
-void AmpLink::Pripoj() {
-    if (!isConnected() && !chybaTcp_) {
+void AmpLink::connectToAmplifier() {
+    if (!isConnected() && !errorLatched_) {
         // An attempt under way (or a close not yet finished) refuses a new
         // one, and so does a port that is no number: the step ends here.
         if (socket_.state() != QAbstractSocket::UnconnectedState)
@@ -112,19 +113,19 @@ void AmpLink::Pripoj() {
         disconnTimer_.start();
 }
 
-void AmpLink::SendTimerTimer() {
+void AmpLink::sendTick() {
     if (!queue_.isEmpty() && isConnected()) {
         const SendQueue::TickResult result = queue_.tick(now(), delayMs_);
         if (result.action == SendQueue::TickAction::Send) {
             qCDebug(lcLink) << "send" << hex(result.paket);
-            SendTcpPacket(result.paket);
+            writeFrame(result.paket);
         } else if (result.action == SendQueue::TickAction::Drop) {
             qCDebug(lcLink) << "drop, no answer" << hex(result.paket);
             Q_EMIT commandDropped(result.paket);
         }
     }
     if (!isConnected() && !isConnecting())
-        Pripoj();
+        connectToAmplifier();
     updateSendTimer();
     setSending(isConnected() && !queue_.isEmpty());
     if (isConnecting())
@@ -133,26 +134,26 @@ void AmpLink::SendTimerTimer() {
         setConnectionState(ConnectionState::Connected);
 }
 
-void AmpLink::SendTcpPacket(const Bytes& paket) {
+void AmpLink::writeFrame(const Bytes& paket) {
     if (!isConnected())
         return;
     const qint64 written = socket_.write(reinterpret_cast<const char*>(paket.data()),
                                          static_cast<qint64>(paket.size()));
     if (written < 0)
         return; // the idle deadline keeps its value
-    odpojZpozdeni_ = now() + kIdleMs;
+    lastSendMs_ = now() + kIdleMs;
 }
 
-void AmpLink::DisconnTimerTimer() {
-    if (isConnected() && now() > odpojZpozdeni_) {
+void AmpLink::closeIfIdle() {
+    if (isConnected() && now() > lastSendMs_) {
         qCDebug(lcLink) << "idle, disconnecting";
         socket_.disconnectFromHost();
         setConnectionState(ConnectionState::Disconnected);
     }
 }
 
-void AmpLink::CliSocketSocksError() {
-    chybaTcp_ = true;
+void AmpLink::latchError() {
+    errorLatched_ = true;
 }
 
 // Qt does not emit readyRead again while this runs, also not from a nested
@@ -164,7 +165,7 @@ void AmpLink::CliSocketSocksError() {
 // event loop from the timers and the window for long; the rest is read by a
 // queued continuation, as readyRead is not emitted again for bytes that are
 // already waiting.
-void AmpLink::CliSocketDataAvailable() {
+void AmpLink::readAvailable() {
     QElapsedTimer duration;
     duration.start();
     ++stats_.dataEvents;
@@ -184,7 +185,7 @@ void AmpLink::CliSocketDataAvailable() {
     }
     if (socket_.bytesAvailable() > 0 && !continuationQueued_) {
         continuationQueued_ = true;
-        QMetaObject::invokeMethod(this, &AmpLink::CliSocketDataAvailable, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &AmpLink::readAvailable, Qt::QueuedConnection);
     }
     const qint64 busy = duration.nsecsElapsed();
     stats_.busyNs += busy;
@@ -219,7 +220,7 @@ void AmpLink::handleAnswer(const Bytes& frame) {
 void AmpLink::onSocketError(QAbstractSocket::SocketError error) {
     qCDebug(lcLink) << "socket error" << error << socket_.errorString();
     if (isProxyError(error))
-        CliSocketSocksError();
+        latchError();
 }
 
 bool AmpLink::isConnected() const {

@@ -58,19 +58,19 @@ public:
 
     // Where the amplifier is; used by the next connection attempt.
     void setAddress(const QString& ip, const QString& port);
-    QString IPZesilovace() const { return ip_; }
-    QString PortZesilovace() const { return port_; }
+    QString host() const { return ip_; }
+    QString port() const { return port_; }
 
     // How long a queued frame must rest unchanged before it is sent.
     void setSendDelay(quint16 ms) { delayMs_ = ms; }
     quint16 sendDelay() const { return delayMs_; }
 
-    // Queues a frame (see SendQueue::AddSendPaket) and opens the connection
+    // Queues a frame (see SendQueue::enqueue) and opens the connection
     // when it is closed. False when no new slot was taken: the frame replaced
     // queued ones, the queue is full, or the error latch is set (the frame is
     // then refused and nothing else happens).
-    bool AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
-                      const Bytes& mergeKey = {});
+    bool enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
+                 const Bytes& mergeKey = {});
     bool send(const Command& command);
 
     // The signature counter every command builder shares.
@@ -87,12 +87,12 @@ public:
     // Closes the connection when it has been idle for kIdleMs since the last
     // send, or has carried no send yet. Runs every second once a connection
     // was asked for; the owner calls it once more when it ends.
-    void DisconnTimerTimer();
+    void closeIfIdle();
 
     // Sets the error latch: from now on every frame is refused and no
     // connection is attempted. Bound to the socket's proxy errors.
-    void CliSocketSocksError();
-    bool ChybaTcp() const { return chybaTcp_; }
+    void latchError();
+    bool errorLatched() const { return errorLatched_; }
 
     ConnectionState connectionState() const { return connectionState_; }
     // Connected with frames waiting for answers; updated on each send tick.
@@ -125,10 +125,10 @@ private:
     void setSending(bool sending);
     void updateSendTimer();
 
-    void Pripoj();
-    void SendTimerTimer();
-    void SendTcpPacket(const Bytes& paket);
-    void CliSocketDataAvailable();
+    void connectToAmplifier();
+    void sendTick();
+    void writeFrame(const Bytes& paket);
+    void readAvailable();
     void onSocketError(QAbstractSocket::SocketError error);
     void handleAnswer(const Bytes& frame);
 
@@ -145,8 +145,8 @@ private:
     QString ip_;
     QString port_;
     quint16 delayMs_ = kDefaultSendDelayMs;
-    bool chybaTcp_ = false;
-    qint64 odpojZpozdeni_ = std::numeric_limits<qint64>::min(); // no send yet: long past
+    bool errorLatched_ = false;
+    qint64 lastSendMs_ = std::numeric_limits<qint64>::min(); // no send yet: long past
     ConnectionState connectionState_ = ConnectionState::Disconnected;
     bool sending_ = false;
     ReceiverStats stats_;

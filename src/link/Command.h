@@ -16,8 +16,8 @@ using spinel::Bytes;
 // command has an empty merge key and coalesces by instruction code alone.
 struct Command {
     Bytes frame;
-    std::uint8_t prikaz = 0;
-    bool prepsatStarsi = false;
+    std::uint8_t instruction = 0;
+    bool replaceOlder = false;
     Bytes mergeKey;
 };
 

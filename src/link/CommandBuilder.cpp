@@ -15,14 +15,14 @@ std::uint8_t numberByte(int value) {
 }
 
 Command makeCommand(std::uint8_t signature, Instruction instruction, const Bytes& data,
-                    bool prepsatStarsi = true, Bytes mergeKey = {}) {
+                    bool replaceOlder = true, Bytes mergeKey = {}) {
     return {spinel::SpinelMake('a', kAmplifierAddress, signature, instruction, data), instruction,
-            prepsatStarsi, std::move(mergeKey)};
+            replaceOlder, std::move(mergeKey)};
 }
 
 Command setting(SignatureCounter& signature, Instruction instruction, const Bytes& data,
-                bool prepsatStarsi = true, Bytes mergeKey = {}) {
-    return makeCommand(signature.next(), instruction, data, prepsatStarsi, std::move(mergeKey));
+                bool replaceOlder = true, Bytes mergeKey = {}) {
+    return makeCommand(signature.next(), instruction, data, replaceOlder, std::move(mergeKey));
 }
 
 Command request(SignatureCounter& signature, Instruction instruction, const Bytes& data = {}) {

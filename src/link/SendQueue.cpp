@@ -6,49 +6,49 @@
 
 namespace orfa::link {
 
-bool SendQueue::AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
-                             const Bytes& mergeKey, qint64 now) {
+bool SendQueue::enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
+                        const Bytes& mergeKey, qint64 now) {
     bool overwritten = false;
-    if (prepsatStarsi) {
-        for (TSendPaket& slot : slots_) {
-            if (slot.Prikaz != prikaz || slot.mergeKey != mergeKey)
+    if (replaceOlder) {
+        for (QueuedFrame& slot : slots_) {
+            if (slot.instruction != instruction || slot.mergeKey != mergeKey)
                 continue;
-            slot.Paket = paket;
-            slot.Ticks = now;
-            slot.PocetOpakovani = 0;
+            slot.frame = paket;
+            slot.filledAtMs = now;
+            slot.sendCount = 0;
             overwritten = true;
         }
     }
     if (overwritten || slots_.size() >= kSlots)
         return false;
-    slots_.push_back(TSendPaket{paket, now, prikaz, 0, mergeKey});
+    slots_.push_back(QueuedFrame{paket, now, instruction, 0, mergeKey});
     return true;
 }
 
 SendQueue::TickResult SendQueue::tick(qint64 now, qint64 delay) {
     if (slots_.empty())
         return {};
-    TSendPaket& head = slots_.front();
-    if (now <= head.Ticks + delay)
+    QueuedFrame& head = slots_.front();
+    if (now <= head.filledAtMs + delay)
         return {};
-    if (head.PocetOpakovani >= kSends) {
-        TickResult dropped{TickAction::Drop, std::move(head.Paket)};
+    if (head.sendCount >= kSends) {
+        TickResult dropped{TickAction::Drop, std::move(head.frame)};
         slots_.erase(slots_.begin());
         return dropped;
     }
-    ++head.PocetOpakovani;
-    return {TickAction::Send, head.Paket};
+    ++head.sendCount;
+    return {TickAction::Send, head.frame};
 }
 
 std::vector<Bytes> SendQueue::takeBySignature(std::uint8_t signature) {
-    const auto answered = [signature](const TSendPaket& slot) {
-        return slot.Paket.size() > spinel::kFrame97SignatureOffset &&
-               slot.Paket[spinel::kFrame97SignatureOffset] == signature;
+    const auto answered = [signature](const QueuedFrame& slot) {
+        return slot.frame.size() > spinel::kFrame97SignatureOffset &&
+               slot.frame[spinel::kFrame97SignatureOffset] == signature;
     };
     std::vector<Bytes> taken;
-    for (const TSendPaket& slot : slots_) {
+    for (const QueuedFrame& slot : slots_) {
         if (answered(slot))
-            taken.push_back(slot.Paket);
+            taken.push_back(slot.frame);
     }
     std::erase_if(slots_, answered);
     return taken;

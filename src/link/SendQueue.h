@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TSendPaket.h"
+#include "link/QueuedFrame.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,14 +24,14 @@ public:
         Bytes paket; // the frame sent or dropped
     };
 
-    // Queues a frame under the key prikaz. With prepsatStarsi every queued
+    // Queues a frame under the key instruction. With replaceOlder every queued
     // frame with the same key and the same merge key is replaced by the new
     // one, which restarts its delay and its send count. Otherwise, or when
     // nothing matched, the frame takes a new slot if one of the 20 is free.
     // True exactly when a new slot was taken; false when the frame replaced
     // queued ones or was discarded because the queue is full.
-    bool AddSendPaket(const Bytes& paket, std::uint8_t prikaz, bool prepsatStarsi,
-                      const Bytes& mergeKey, qint64 now);
+    bool enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
+                 const Bytes& mergeKey, qint64 now);
 
     // One step of the send timer, to be called only while the amplifier is
     // connected. The head is due once now > Ticks + delay; a due head is sent
@@ -46,16 +46,16 @@ public:
     std::vector<Bytes> takeBySignature(std::uint8_t signature);
 
     // Number of queued frames, 0 to 20.
-    std::uint16_t PaketyPosition() const { return static_cast<std::uint16_t>(slots_.size()); }
+    std::uint16_t queuedCount() const { return static_cast<std::uint16_t>(slots_.size()); }
     bool isEmpty() const { return slots_.empty(); }
 
     // The queued frames, head first.
-    const std::vector<TSendPaket>& slots() const { return slots_; }
+    const std::vector<QueuedFrame>& slots() const { return slots_; }
 
     void clear() { slots_.clear(); }
 
 private:
-    std::vector<TSendPaket> slots_;
+    std::vector<QueuedFrame> slots_;
 };
 
 } // namespace orfa::link

@@ -150,8 +150,8 @@ void AmpControl::queue(const link::Command& command) {
     // it is lost only when it is not in the queue now (the queue was full, or
     // the link's error latch is set).
     const auto& slots = link_.queue().slots();
-    const bool queued = std::any_of(slots.begin(), slots.end(), [&](const link::TSendPaket& slot) {
-        return slot.Paket == command.frame;
+    const bool queued = std::any_of(slots.begin(), slots.end(), [&](const link::QueuedFrame& slot) {
+        return slot.frame == command.frame;
     });
     if (!queued)
         commandFailed(command.frame, QStringLiteral("not queued"));

@@ -58,15 +58,16 @@ void LoginForm::showEvent(QShowEvent* event) {
 }
 
 bool LoginForm::matches(const QString& name, const QString& password) const {
-    const users::TUzivPrava& record = data_.UzivPrava;
-    return name.toUpper() == record.Jmeno.toUpper() && password.toUpper() == record.Heslo.toUpper();
+    const users::UserRights& record = data_.rights();
+    return name.toUpper() == record.name.toUpper() &&
+           password.toUpper() == record.password.toUpper();
 }
 
 void LoginForm::FormShow() {
     SpatneHeslo = true;
-    jmenoE_->setText(data_.Reg().readText(config::keys::LastLogin));
+    jmenoE_->setText(data_.settings().readText(config::keys::LastLogin));
     if (!Param1.isEmpty())
-        data_.NactiUzivPrava(Param1);
+        data_.loadUserRights(Param1);
     if (!Param1.isEmpty() && !Param2.isEmpty() && matches(Param1, Param2)) {
         SpatneHeslo = false;
         // Closed from the event loop once showing has finished.
@@ -77,7 +78,7 @@ void LoginForm::FormShow() {
 }
 
 void LoginForm::OkButtClick() {
-    data_.NactiUzivPrava(jmenoE_->text());
+    data_.loadUserRights(jmenoE_->text());
     if (matches(jmenoE_->text(), hesloE_->text()))
         SpatneHeslo = false;
     accept();
@@ -95,7 +96,7 @@ void LoginForm::ZavriOkno() {
 
 void LoginForm::done(int result) {
     try {
-        data_.Reg().writeText(config::keys::LastLogin, jmenoE_->text());
+        data_.settings().writeText(config::keys::LastLogin, jmenoE_->text());
     } catch (const config::SettingsWriteError& error) {
         // Remembering the name is a convenience; the login itself must go on.
         qCWarning(lcPanel) << "cannot store the last login:" << error.what();

@@ -91,8 +91,7 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     link::AmpLink& link = data_.link();
     const auto showConnection = [this] {
         const link::AmpLink& shown = data_.link();
-        statusBar_->showConnection(shown.connectionState(), shown.IPZesilovace(),
-                                   shown.PortZesilovace());
+        statusBar_->showConnection(shown.connectionState(), shown.host(), shown.port());
     };
     showConnection();
     statusBar_->showSending(link.isSending());
@@ -201,17 +200,17 @@ void OrfaForm::FormShow() {
     if (!data_.databaseError().isEmpty()) {
         // Never all rights because the login flag could not be read: the
         // operator gets none and is told why.
-        DatabaseUnreachableMessage::show(this, data_.databaseError(), data_.Reg().filePath());
-    } else if (data_.LoginPoSpusteni) {
+        DatabaseUnreachableMessage::show(this, data_.databaseError(), data_.settings().filePath());
+    } else if (data_.loginAtStart()) {
         ukoncitProgram_ = runLoginAtStart(data_, arguments_, this);
     } else {
-        data_.NastavVseUzivPrava();
+        data_.grantAllRights();
     }
 
     NactiNazvyVstupuAVystupu();
     pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
 
-    int page = data_.Reg().readInteger(config::keys::ActivePageOrfaForm, 0);
+    int page = data_.settings().readInteger(config::keys::ActivePageOrfaForm, 0);
     if (page != kInputsPage && (page != kOutputs9Page || !pages_->isTabVisible(kOutputs9Page)))
         page = kOutputs1Page;
     {
@@ -221,12 +220,12 @@ void OrfaForm::FormShow() {
     }
 
     ZakazVsechnyOvladaciPrvky();
-    optionsAction_->setEnabled(users::TUzivPrava::granted(data_.UzivPrava.Administrace));
+    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
     requests_.NactiZapnutoVypnuto();
     if (ukoncitProgram_)
         ZavriOkno();
     readTrayOption();
-    data_.NactiProdlevu();
+    data_.readSendDelay();
     initPrgOk_ = true;
     if (pages_->currentIndex() == kInputsPage)
         VstupyShow();
@@ -236,7 +235,7 @@ void OrfaForm::FormShow() {
 }
 
 void OrfaForm::readTrayOption() {
-    minimiseToTray_ = data_.Reg().readFlag(config::keys::SysTrayChb, false);
+    minimiseToTray_ = data_.settings().readFlag(config::keys::SysTrayChb, false);
 }
 
 void OrfaForm::pageChanged(int index) {
@@ -272,33 +271,34 @@ void OrfaForm::ZakazVsechnyOvladaciPrvky() {
 
 void OrfaForm::NactiNazvyVstupuAVystupu() {
     if (const auto names = data_.readIoNames()) {
-        applyIoNames(model_, *names, data_.UzivPrava,
-                     data_.UseDB ? LevelRule::FlagAndVolume : LevelRule::FlagMatrixAndVolume);
+        applyIoNames(model_, *names, data_.rights(),
+                     data_.usesDatabase() ? LevelRule::FlagAndVolume
+                                          : LevelRule::FlagMatrixAndVolume);
     }
 }
 
 void OrfaForm::PovolOvladaciPrvkyPodleNastaveni() {
-    if (!data_.ZapnutyZesilovac)
+    if (!data_.amplifierOn())
         return;
     NactiNazvyVstupuAVystupu();
-    const users::TUzivPrava& rights = data_.UzivPrava;
-    volTrackBar_->setEnabled(users::TUzivPrava::granted(rights.Hlasitost));
-    const bool radio = users::TUzivPrava::granted(rights.Radio);
+    const users::UserRights& rights = data_.rights();
+    volTrackBar_->setEnabled(users::UserRights::granted(rights.masterVolume));
+    const bool radio = users::UserRights::granted(rights.radio);
     for (int r = 1; r <= PanelModel::kMemories; ++r) {
         if (QPushButton* button = model_.RadioTlac(r))
             button->setEnabled(radio);
     }
     radioMhzCaption()->setEnabled(radio);
-    const bool activate = users::TUzivPrava::granted(rights.AktivacePredvoleb);
+    const bool activate = users::UserRights::granted(rights.activatePresets);
     presetsMenu_->setEnabled(activate);
     presetsMenu_->menuAction()->setVisible(activate);
-    const bool store = users::TUzivPrava::granted(rights.UlozeniPredvoleb);
+    const bool store = users::UserRights::granted(rights.storePresets);
     storeMenu_->setEnabled(store);
     storeMenu_->menuAction()->setVisible(store);
 }
 
 void OrfaForm::ZobrazZapnutoVypnuto(const spinel::Bytes& frame) {
-    data_.ZapnutyZesilovac = false;
+    data_.setAmplifierOn(false);
     switch (link::decodePowerState(frame)) {
     case link::PowerState::Off:
         statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QStringLiteral("Vypnuto"));
@@ -307,7 +307,7 @@ void OrfaForm::ZobrazZapnutoVypnuto(const spinel::Bytes& frame) {
     case link::PowerState::On:
         statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QStringLiteral("Zapnuto"));
         powerAction_->setChecked(true);
-        data_.ZapnutyZesilovac = true;
+        data_.setAmplifierOn(true);
         PovolOvladaciPrvkyPodleNastaveni();
         break;
     case link::PowerState::Unknown:
@@ -323,7 +323,7 @@ void OrfaForm::StatusBar1DblClick() {
     statusBar_->setPanelText(PowerStatusBar::kPowerPanel,
                              switchOff ? QStringLiteral("Vypnuto") : QStringLiteral("Zapnuto"));
     powerAction_->setChecked(!switchOff);
-    data_.ZapnutyZesilovac = !switchOff;
+    data_.setAmplifierOn(!switchOff);
     ZakazVsechnyOvladaciPrvky();
     PovolOvladaciPrvkyPodleNastaveni();
 }
@@ -334,21 +334,21 @@ void OrfaForm::Konec1Click() {
 }
 
 void OrfaForm::Oprogramu1Click() {
-    AboutBox about(data_.Reg(), this);
+    AboutBox about(data_.settings(), this);
     about.exec();
 }
 
 void OrfaForm::Monosti1Click() {
-    if (!users::TUzivPrava::granted(data_.UzivPrava.Administrace))
+    if (!users::UserRights::granted(data_.rights().administration))
         return;
     settings::runSettingsDialog(data_, this);
     NactiNazvyVstupuAVystupu();
-    data_.NactiUzivPrava(data_.UzivPrava.Jmeno);
+    data_.loadUserRights(data_.rights().name);
     PovolOvladaciPrvkyPodleNastaveni();
-    optionsAction_->setEnabled(users::TUzivPrava::granted(data_.UzivPrava.Administrace));
+    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
     requests_.NactiZapnutoVypnuto();
     readTrayOption();
-    data_.NactiProdlevu();
+    data_.readSendDelay();
 }
 
 void OrfaForm::Tray1Click() {
@@ -381,12 +381,12 @@ void OrfaForm::customEvent(QEvent* event) {
 
 void OrfaForm::closeEvent(QCloseEvent* event) {
     try {
-        data_.Reg().writeInteger(config::keys::ActivePageOrfaForm, pages_->currentIndex());
+        data_.settings().writeInteger(config::keys::ActivePageOrfaForm, pages_->currentIndex());
     } catch (const std::exception& error) {
         // The page is only a convenience; closing must not fail for it.
         qCWarning(lcPanel) << "cannot store the active page:" << error.what();
     }
-    const bool toTray = data_.Reg().readFlag(config::keys::MinimizeChb, false);
+    const bool toTray = data_.settings().readFlag(config::keys::MinimizeChb, false);
     if (toTray && !ukoncitProgram_ && showTrayIcon()) {
         event->ignore();
         hide();

@@ -84,7 +84,7 @@ void setBoxControlsEnabled(TVstup& box, bool on, bool onlyEnable) {
 // when either of them is on. A source without an entry changes nothing, so
 // the caption never accumulates names over repeated runs.
 void applyBox(PanelModel& model, int k, const config::IoNames& names,
-              const users::TUzivPrava& rights) {
+              const users::UserRights& rights) {
     const auto& first = names.sources.at(static_cast<std::size_t>(2 * k - 2));
     const auto& second = names.sources.at(static_cast<std::size_t>(2 * k - 1));
     TVstup& box = model.Vstup(k);
@@ -94,12 +94,12 @@ void applyBox(PanelModel& model, int k, const config::IoNames& names,
     QStringList caption;
     if (first) {
         caption << first->name;
-        setBoxControlsEnabled(box, first->enabled && allows(rights.Vstupy, 2 * k - 1), false);
+        setBoxControlsEnabled(box, first->enabled && allows(rights.inputs, 2 * k - 1), false);
         frame->setSourceLabel(2 * k - 1, sourceLabel(2 * k - 1, first->name));
     }
     if (second) {
         caption << second->name;
-        setBoxControlsEnabled(box, second->enabled && allows(rights.Vstupy, 2 * k), true);
+        setBoxControlsEnabled(box, second->enabled && allows(rights.inputs, 2 * k), true);
         frame->setSourceLabel(2 * k, sourceLabel(2 * k, second->name));
     }
     box.GroupBox->setTitle(captionText(caption.join(QStringLiteral(", "))));
@@ -116,18 +116,18 @@ void applySourceCaptions(PanelModel& model, int i, const QString& name) {
     }
 }
 
-void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users::TUzivPrava& rights,
+void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users::UserRights& rights,
                  LevelRule levelRule) {
     const bool flag = entry.enabled;
-    const bool matrix = allows(rights.Matice, n);
+    const bool matrix = allows(rights.sourceSwitching, n);
     const bool groupOn = flag && matrix;
     out.RadioGroup->sourceGroup()->setEnabled(groupOn);
     for (int i = 1; i <= OutputStrip::kSources; ++i) {
         out.Tlacitko.at(static_cast<std::size_t>(i))
-            ->setEnabled(flag && allows(rights.VstupyEN, i) && matrix);
+            ->setEnabled(flag && allows(rights.enabledInputs, i) && matrix);
     }
     const bool levelBase = levelRule == LevelRule::FlagMatrixAndVolume ? groupOn : flag;
-    out.TrackBar->setEnabled(levelBase && allows(rights.Vystupy, n));
+    out.TrackBar->setEnabled(levelBase && allows(rights.outputs, n));
     out.CheckBox->setEnabled(out.TrackBar->isEnabled());
     out.RadioGroup->sourceGroup()->setTitle(captionText(entry.name));
     out.RadioGroup->setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
@@ -135,7 +135,7 @@ void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users:
 
 } // namespace
 
-void applyIoNames(PanelModel& model, const config::IoNames& names, const users::TUzivPrava& rights,
+void applyIoNames(PanelModel& model, const config::IoNames& names, const users::UserRights& rights,
                   LevelRule levelRule) {
     for (int k = 1; k <= PanelModel::kBoxes; ++k)
         applyBox(model, k, names, rights);

@@ -25,7 +25,7 @@ void ZakazVsechnyOvladaciPrvky(PanelModel& model, QWidget* masterVolume, QWidget
 // controls as they are.
 // The groups replace those recorded before: an output in no group gets 0, one
 // listed in several groups the group listed last.
-void applyIoNames(PanelModel& model, const config::IoNames& names, const users::TUzivPrava& rights,
+void applyIoNames(PanelModel& model, const config::IoNames& names, const users::UserRights& rights,
                   LevelRule levelRule);
 
 } // namespace orfa::panel

@@ -34,7 +34,7 @@ std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
 
 std::vector<GroupListRow> readGroupList(config::Database& db) {
     std::vector<GroupListRow> rows;
-    db.DBSQL(QStringLiteral("Select * from skupiny order by idskupiny, IDVstupu"));
+    db.execute(QStringLiteral("Select * from skupiny order by idskupiny, IDVstupu"));
     for (; !db.eof(); db.next()) {
         const int group = db.integer(QStringLiteral("IDSKUPINY"));
         const QString output = db.text(QStringLiteral("IDVSTUPU"));

@@ -17,7 +17,7 @@ LocalKeys readLocalKeys(const config::SettingsFile& reg) {
     local.DBHesloE = reg.readText(keys::DBHesloE);
     local.SysTrayChb = reg.readFlag(keys::SysTrayChb);
     local.MinimizeChb = reg.readFlag(keys::MinimizeChb);
-    local.ProdlevaE = reg.readText(keys::ProdlevaE, keys::defaultProdlevaText());
+    local.ProdlevaE = reg.readText(keys::ProdlevaE, keys::defaultSendDelayText());
     return local;
 }
 

@@ -10,11 +10,11 @@ NstDatabaseStore::NstDatabaseStore(config::Database& db, const config::SettingsF
     , reg_(reg) {}
 
 bool NstDatabaseStore::connect() {
-    return db_.DBInit(reg_);
+    return db_.open(reg_);
 }
 
 void NstDatabaseStore::close() {
-    db_.DBClose();
+    db_.close();
 }
 
 bool NstDatabaseStore::isConnected() const {
@@ -26,11 +26,11 @@ QString NstDatabaseStore::lastError() const {
 }
 
 void NstDatabaseStore::read(config::NstValues& values) {
-    config::nst::NstDBRead(db_, values);
+    config::nst::readNst(db_, values);
 }
 
 void NstDatabaseStore::write(const config::NstValues& values) {
-    config::nst::NstDBWrite(db_, values);
+    config::nst::writeNst(db_, values);
 }
 
 std::vector<UserListRow> NstDatabaseStore::readUserList() {

@@ -199,8 +199,8 @@ bool NstEditUziv::FormShow() {
 }
 
 void NstEditUziv::showRecord(const users::UserRecord& record) {
-    showFlags(record.Vstupy, record.Vystupy, record.Matice);
-    showTexts(record.Jmeno, record.Heslo);
+    showFlags(record.inputs, record.outputs, record.sourceSwitching);
+    showTexts(record.name, record.password);
     showRights(record);
 }
 
@@ -225,9 +225,9 @@ void NstEditUziv::showFlags(const QString& vstupy, const QString& vystupy, const
 }
 
 void NstEditUziv::showRights(const users::UserRecord& record) {
-    const std::array<bool, 6> ticked{
-        record.Administrace, record.Hlasitost,         record.Profil,
-        record.Radio,        record.AktivacePredvoleb, record.UlozeniPredvoleb};
+    const std::array<bool, 6> ticked{record.administration,  record.masterVolume,
+                                     record.profile,         record.radio,
+                                     record.activatePresets, record.storePresets};
     for (std::size_t r = 0; r < rights_.size(); ++r)
         rights_.at(r)->setChecked(ticked.at(r));
 }
@@ -252,17 +252,17 @@ void NstEditUziv::Button1Click(bool select) {
 
 users::UserRecord NstEditUziv::recordFromControls() const {
     users::UserRecord record;
-    record.Jmeno = jmenoE_->text();
-    record.Heslo = hesloE_->text();
-    record.Vstupy = vstupy_;
-    record.Vystupy = vystupy_;
-    record.Matice = matice_;
-    record.Administrace = rights_[0]->isChecked();
-    record.Hlasitost = rights_[1]->isChecked();
-    record.Profil = rights_[2]->isChecked();
-    record.Radio = rights_[3]->isChecked();
-    record.AktivacePredvoleb = rights_[4]->isChecked();
-    record.UlozeniPredvoleb = rights_[5]->isChecked();
+    record.name = jmenoE_->text();
+    record.password = hesloE_->text();
+    record.inputs = vstupy_;
+    record.outputs = vystupy_;
+    record.sourceSwitching = matice_;
+    record.administration = rights_[0]->isChecked();
+    record.masterVolume = rights_[1]->isChecked();
+    record.profile = rights_[2]->isChecked();
+    record.radio = rights_[3]->isChecked();
+    record.activatePresets = rights_[4]->isChecked();
+    record.storePresets = rights_[5]->isChecked();
     return record;
 }
 

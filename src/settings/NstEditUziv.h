@@ -71,9 +71,9 @@ public:
     // The record being edited; after a save, the ID it was saved under.
     int Id() const { return id_; }
     // The working flag strings.
-    const QString& Vstupy() const { return vstupy_; }
-    const QString& Vystupy() const { return vystupy_; }
-    const QString& Matice() const { return matice_; }
+    const QString& inputs() const { return vstupy_; }
+    const QString& outputs() const { return vystupy_; }
+    const QString& sourceSwitching() const { return matice_; }
 
     QLineEdit* JmenoE() const { return jmenoE_; }
     QLineEdit* HesloE() const { return hesloE_; }

@@ -59,9 +59,9 @@ NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
     // `FormCreate`: the editors live as long as the dialog.
     nstEditUziv_ = new NstEditUziv(messages_, this);
     skupinyEdit_ = new SkupinyEdit(messages_, this);
-    userFile_ = std::make_unique<users::UserFileStore>(data_.Reg());
+    userFile_ = std::make_unique<users::UserFileStore>(data_.settings());
     userDatabase_ = std::make_unique<users::UserDatabaseStore>(data_.database());
-    groupFile_ = std::make_unique<users::GroupFileStore>(data_.Reg());
+    groupFile_ = std::make_unique<users::GroupFileStore>(data_.settings());
     groupDatabase_ = std::make_unique<users::GroupDatabaseStore>(data_.database());
     connectCommands();
     connect(connection_, &ConnectionPage::databaseClicked, this, &NstForm::DBChbClick);
@@ -139,7 +139,7 @@ void NstForm::done(int result) {
 void NstForm::FormShow() {
     exchange_->attach();
     NactiNastaveniIni();
-    const bool sharedFromDatabase = data_.UseDB && readSharedFromDatabase();
+    const bool sharedFromDatabase = data_.usesDatabase() && readSharedFromDatabase();
     if (!sharedFromDatabase)
         NstRegRead();
     PovolZakazPrvky();
@@ -147,7 +147,7 @@ void NstForm::FormShow() {
     NactiDataSkupinyGrid();
     exchange_->NactiPametRadioClick();
     exchange_->NactiPlanovacButtClick();
-    pages_->setTabVisible(kUsersPage, users::TUzivPrava::granted(data_.UzivPrava.Profil));
+    pages_->setTabVisible(kUsersPage, users::UserRights::granted(data_.rights().profile));
     pages_->setCurrentIndex(kConnectionPage);
     zmenaPovolenychPrvku_ = false;
     dbConnect_ = sharedFromDatabase;
@@ -159,7 +159,7 @@ void NstForm::FormShow() {
 // settings with values that were never read from there.
 bool NstForm::readSharedFromDatabase() {
     try {
-        NstDBRead();
+        readNst();
         return true;
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "shared settings not read from the central database:"
@@ -178,19 +178,19 @@ bool NstForm::readSharedFromDatabase() {
 }
 
 void NstForm::PovolZakazPrvky() {
-    connection_->setDatabaseFieldsEnabled(data_.UseDB);
+    connection_->setDatabaseFieldsEnabled(data_.usesDatabase());
     outputs_->applyEnabling(connection_->outputsChoice() == 1);
     inputs_->applyEnabling();
     zmenaPovolenychPrvku_ = true;
 }
 
 void NstForm::DBChbClick(bool checked) {
-    data_.UseDB = checked;
+    data_.setUsesDatabase(checked);
     if (checked && connection_->detailsComplete())
         database_.connect(); // a failure shows when OK tests the connection
-    if (!data_.UseDB && database_.isConnected())
+    if (!data_.usesDatabase() && database_.isConnected())
         database_.close();
-    if (data_.UseDB)
+    if (data_.usesDatabase())
         messages_.showMessage(
             MessageIcon::Warning, caption(),
             QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
@@ -201,27 +201,27 @@ void NstForm::DBChbClick(bool checked) {
 }
 
 void NstForm::Button1Click() {
-    if (data_.UseDB && connection_->detailsComplete()) {
+    if (data_.usesDatabase() && connection_->detailsComplete()) {
         // The test connects with the details stored so far, not with those typed now.
         if (!database_.isConnected() && !database_.connect()) {
             qCWarning(lcSettings) << "central database not reachable:" << database_.lastError();
-            data_.UseDB = false;
+            data_.setUsesDatabase(false);
             messages_.showMessage(
                 MessageIcon::Error, databaseCaption(),
                 QStringLiteral("Nepodařilo se připojit k databázi, ruším užívání databáze."));
         }
     } else {
-        if (data_.UseDB)
+        if (data_.usesDatabase())
             messages_.showMessage(MessageIcon::Error, databaseCaption(),
                                   QStringLiteral("Nejsou zadány údaje pro připojení k databázi, "
                                                  "ruším užívání databáze."));
-        data_.UseDB = false;
+        data_.setUsesDatabase(false);
     }
     try {
         UlozNastaveniIni();
-        if (data_.UseDB && database_.isConnected() && dbConnect_)
-            NstDBWrite();
-        if (!data_.UseDB)
+        if (data_.usesDatabase() && database_.isConnected() && dbConnect_)
+            writeNst();
+        if (!data_.usesDatabase())
             NstRegWrite();
     } catch (const config::SettingsWriteError& error) {
         qCWarning(lcSettings) << "settings not saved:" << error.path() << error.reason();

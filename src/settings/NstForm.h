@@ -81,13 +81,13 @@ public:
     // write clears ZmenaPovolenychPrvku() and throws SettingsWriteError.
     void NstRegRead();
     void NstRegWrite();
-    // `NstDBRead` / `NstDBWrite`: the same with table NST; a setting without its row keeps
+    // `readNst` / `writeNst`: the same with table NST; a setting without its row keeps
     // what its control shows, and the editors get only the inputs and outputs that have a
     // row. The write clears ZmenaPovolenychPrvku(). Both throw config::DatabaseError; the
     // controls are changed only after a complete read, and the write refuses a text longer
     // than NST holds before anything is written, naming its field.
-    void NstDBRead();
-    void NstDBWrite();
+    void readNst();
+    void writeNst();
     // Fill the users and the groups lists from the store in use; a database that cannot be
     // asked leaves the list empty.
     void NactiDataUzivGrid();

@@ -57,11 +57,11 @@ void NstForm::connectCommands() {
 }
 
 users::UserStore& NstForm::userStore() {
-    return data_.UseDB ? *userDatabase_ : *userFile_;
+    return data_.usesDatabase() ? *userDatabase_ : *userFile_;
 }
 
 users::GroupStore& NstForm::groupStore() {
-    return data_.UseDB ? *groupDatabase_ : *groupFile_;
+    return data_.usesDatabase() ? *groupDatabase_ : *groupFile_;
 }
 
 // The editors offer inputs and outputs by the enable flags last read from the store; flags
@@ -70,7 +70,7 @@ void NstForm::offerToSaveBeforeEditor() {
     if (!zmenaPovolenychPrvku_ ||
         !messages_.ask(caption(), QStringLiteral("Přejete si uložit změněná nastavení ?")))
         return;
-    if (data_.UseDB && !dbConnect_) {
+    if (data_.usesDatabase() && !dbConnect_) {
         // What the pages show did not come from the central database (it could not be read,
         // or it was switched on in this dialog); it must not replace the rows there.
         messages_.showMessage(MessageIcon::Warning, caption(),
@@ -81,8 +81,8 @@ void NstForm::offerToSaveBeforeEditor() {
     }
     const bool saved = changeOrReport(messages_, QStringLiteral("Nastavení se nepodařilo uložit"),
                                       unchangedDatabase(), [this] {
-                                          if (data_.UseDB)
-                                              NstDBWrite();
+                                          if (data_.usesDatabase())
+                                              writeNst();
                                           else
                                               NstRegWrite();
                                       });
@@ -90,8 +90,8 @@ void NstForm::offerToSaveBeforeEditor() {
         return;
     changeOrReport(messages_, QStringLiteral("Uložené nastavení se nepodařilo znovu načíst"),
                    QString(), [this] {
-                       if (data_.UseDB)
-                           NstDBRead();
+                       if (data_.usesDatabase())
+                           readNst();
                        else
                            NstRegRead();
                    });

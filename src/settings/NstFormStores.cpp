@@ -24,9 +24,9 @@
 namespace orfa::settings {
 
 void NstForm::NactiNastaveniIni() {
-    const LocalKeys keys = readLocalKeys(data_.Reg());
+    const LocalKeys keys = readLocalKeys(data_.settings());
     connection_->load(keys);
-    data_.UseDB = connection_->DBChb()->isChecked();
+    data_.setUsesDatabase(connection_->DBChb()->isChecked());
     control_->load(keys);
 }
 
@@ -34,11 +34,11 @@ void NstForm::UlozNastaveniIni() {
     LocalKeys keys;
     connection_->store(keys);
     control_->store(keys);
-    writeLocalKeys(data_.Reg(), keys);
+    writeLocalKeys(data_.settings(), keys);
 }
 
 void NstForm::NstRegRead() {
-    const config::NstValues values = readSharedSettings(data_.Reg());
+    const config::NstValues values = readSharedSettings(data_.settings());
     showShared(values);
     std::array<bool, 10> inputs{};
     std::array<bool, 16> outputs{};
@@ -48,14 +48,14 @@ void NstForm::NstRegRead() {
 }
 
 void NstForm::NstRegWrite() {
-    writeSharedSettings(data_.Reg(), sharedFromControls());
+    writeSharedSettings(data_.settings(), sharedFromControls());
     zmenaPovolenychPrvku_ = false;
 }
 
 // NST may lack the row of an input or output; its entry then keeps what the control shows
 // and the editors keep what they show. A name that no row can give (U+FFFF never comes out
 // of the database's Windows-1250 texts) tells after the read which rows there were.
-void NstForm::NstDBRead() {
+void NstForm::readNst() {
     const QString noRow(1, QChar(0xFFFF));
     const config::NstValues shown = sharedFromControls();
     config::NstValues values = shown;
@@ -80,7 +80,7 @@ void NstForm::NstDBRead() {
     passOnToEditors(values, inputs, outputs);
 }
 
-void NstForm::NstDBWrite() {
+void NstForm::writeNst() {
     refuseTextsNstCannotHold();
     database_.write(sharedFromControls());
     zmenaPovolenychPrvku_ = false;
@@ -89,7 +89,7 @@ void NstForm::NstDBWrite() {
 void NstForm::NactiDataUzivGrid() {
     std::vector<UserListRow> rows;
     try {
-        rows = data_.UseDB ? database_.readUserList() : readUserList(data_.Reg());
+        rows = data_.usesDatabase() ? database_.readUserList() : readUserList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "users not read from the central database:" << error.message();
     }
@@ -99,7 +99,7 @@ void NstForm::NactiDataUzivGrid() {
 void NstForm::NactiDataSkupinyGrid() {
     std::vector<GroupListRow> rows;
     try {
-        rows = data_.UseDB ? database_.readGroupList() : readGroupList(data_.Reg());
+        rows = data_.usesDatabase() ? database_.readGroupList() : readGroupList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "groups not read from the central database:" << error.message();
     }

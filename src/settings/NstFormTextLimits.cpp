@@ -26,8 +26,9 @@ std::vector<QLineEdit*> NstForm::sharedTextFields() const {
 // them there, the settings file otherwise. A longer text, typed while the file was the
 // store, stays whole and is refused when saved.
 void NstForm::limitSharedTexts() {
-    const qsizetype limit =
-        data_.UseDB && dbConnect_ ? config::nst::kTextLength : config::SettingsFile::maxTextLength;
+    const qsizetype limit = data_.usesDatabase() && dbConnect_
+                                ? config::nst::kTextLength
+                                : config::SettingsFile::maxTextLength;
     for (QLineEdit* field : sharedTextFields())
         limitLength(field, limit);
 }

@@ -9,7 +9,7 @@ namespace orfa::settings {
 
 bool runSettingsDialog(data::DataModule& data, QWidget* parent) {
     BoxMessageSink messages(parent);
-    NstDatabaseStore database(data.database(), data.Reg());
+    NstDatabaseStore database(data.database(), data.settings());
     NstForm form(data, database, messages, parent);
     messages.setParent(&form);
     return form.exec() == QDialog::Accepted;

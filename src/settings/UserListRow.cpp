@@ -26,7 +26,7 @@ std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
 
 std::vector<UserListRow> readUserList(config::Database& db) {
     std::vector<UserListRow> rows;
-    db.DBSQL(QStringLiteral("Select * from uziv order by jmeno"));
+    db.execute(QStringLiteral("Select * from uziv order by jmeno"));
     for (; !db.eof(); db.next()) {
         rows.push_back(
             UserListRow{db.integer(QStringLiteral("ID")), db.text(QStringLiteral("JMENO")),

@@ -13,7 +13,7 @@ namespace orfa::users {
 template <typename Work> void commitAsOneUnit(config::Database& db, Work&& work) {
     try {
         work();
-        db.DBSQL(QStringLiteral("commit"));
+        db.execute(QStringLiteral("commit"));
     } catch (const config::DatabaseError&) {
         db.rollback();
         throw;

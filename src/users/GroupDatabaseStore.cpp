@@ -11,14 +11,14 @@ GroupDatabaseStore::GroupDatabaseStore(config::Database& db)
     : db_(db) {}
 
 int GroupDatabaseStore::newGroupId() {
-    db_.DBSQL(QStringLiteral("select Gen_ID(Skupiny,1) as MaxID from RDB$DATABASE"));
+    db_.execute(QStringLiteral("select Gen_ID(Skupiny,1) as MaxID from RDB$DATABASE"));
     return db_.integer(QStringLiteral("MAXID"));
 }
 
 std::vector<int> GroupDatabaseStore::members(int id) {
     std::vector<int> outputs;
-    db_.DBSQL(QStringLiteral("Select * from skupiny Where idskupiny=? order by IDVstupu"),
-              {QVariant(id)});
+    db_.execute(QStringLiteral("Select * from skupiny Where idskupiny=? order by IDVstupu"),
+                {QVariant(id)});
     for (; !db_.eof(); db_.next()) {
         const int output = db_.integer(QStringLiteral("IDVSTUPU"));
         if (output >= 1 && output <= 16 && (outputs.empty() || outputs.back() != output))
@@ -29,16 +29,16 @@ std::vector<int> GroupDatabaseStore::members(int id) {
 
 void GroupDatabaseStore::save(int id, const std::vector<int>& members, bool /*isNew*/) {
     commitAsOneUnit(db_, [&] {
-        db_.DBSQL(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
+        db_.execute(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
         for (const int output : members)
-            db_.DBSQL(QStringLiteral("INSERT INTO Skupiny VALUES ( ? , ? ) "),
-                      {QVariant(id), QVariant(output)});
+            db_.execute(QStringLiteral("INSERT INTO Skupiny VALUES ( ? , ? ) "),
+                        {QVariant(id), QVariant(output)});
     });
 }
 
 void GroupDatabaseStore::remove(int id) {
     commitAsOneUnit(db_, [&] {
-        db_.DBSQL(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
+        db_.execute(QStringLiteral("Delete From Skupiny where idskupiny=?"), {QVariant(id)});
     });
 }
 

@@ -28,46 +28,46 @@ UserDatabaseStore::UserDatabaseStore(config::Database& db)
     : db_(db) {}
 
 std::optional<UserRecord> UserDatabaseStore::load(int id) {
-    db_.DBSQL(QStringLiteral("Select * FROM Uziv where id=?"), {QVariant(id)});
+    db_.execute(QStringLiteral("Select * FROM Uziv where id=?"), {QVariant(id)});
     if (db_.eof())
         return std::nullopt;
     UserRecord record;
-    record.Vstupy = db_.text(QStringLiteral("VSTUPY"));
-    record.Vystupy = db_.text(QStringLiteral("VYSTUPY"));
-    record.Matice = db_.text(QStringLiteral("MATICE"));
-    record.Administrace = db_.integer(QStringLiteral("ADMINISTRACE")) == 1;
-    record.Hlasitost = db_.integer(QStringLiteral("HLASITOST")) == 1;
-    record.Profil = db_.integer(QStringLiteral("PROFIL")) == 1;
-    record.Radio = db_.integer(QStringLiteral("RADIO")) == 1;
-    record.AktivacePredvoleb = db_.integer(QStringLiteral("AKTIVACEPREDVOLEB")) == 1;
-    record.UlozeniPredvoleb = db_.integer(QStringLiteral("ULOZENIPREDVOLEB")) == 1;
-    record.Jmeno = db_.text(QStringLiteral("JMENO"));
-    record.Heslo = Decrypt(db_.text(QStringLiteral("HESLO")), passwordKey());
+    record.inputs = db_.text(QStringLiteral("VSTUPY"));
+    record.outputs = db_.text(QStringLiteral("VYSTUPY"));
+    record.sourceSwitching = db_.text(QStringLiteral("MATICE"));
+    record.administration = db_.integer(QStringLiteral("ADMINISTRACE")) == 1;
+    record.masterVolume = db_.integer(QStringLiteral("HLASITOST")) == 1;
+    record.profile = db_.integer(QStringLiteral("PROFIL")) == 1;
+    record.radio = db_.integer(QStringLiteral("RADIO")) == 1;
+    record.activatePresets = db_.integer(QStringLiteral("AKTIVACEPREDVOLEB")) == 1;
+    record.storePresets = db_.integer(QStringLiteral("ULOZENIPREDVOLEB")) == 1;
+    record.name = db_.text(QStringLiteral("JMENO"));
+    record.password = Decrypt(db_.text(QStringLiteral("HESLO")), passwordKey());
     return record;
 }
 
 int UserDatabaseStore::save(int id, const UserRecord& record, bool asNew) {
     commitAsOneUnit(db_, [&] {
         if (asNew) {
-            db_.DBSQL(QStringLiteral("select Gen_ID(Uziv,1) as MaxID from RDB$DATABASE"));
+            db_.execute(QStringLiteral("select Gen_ID(Uziv,1) as MaxID from RDB$DATABASE"));
             id = db_.integer(QStringLiteral("MAXID"));
         }
-        db_.DBSQL(QStringLiteral("Delete From Uziv where id=?"), {QVariant(id)});
-        db_.DBSQL(QStringLiteral("INSERT INTO Uziv Values ( ? , ? , ? , ? , ? , ? , ? , ? , ? , "
-                                 "? , ? , ? , ? ) "),
-                  {QVariant(id), QVariant(record.Jmeno),
-                   QVariant(Encrypt(record.Heslo, passwordKey())), QVariant(record.Vstupy),
-                   QVariant(record.Vystupy), QVariant(record.Matice), flag(record.Administrace),
-                   flag(record.Hlasitost), flag(record.Profil), flag(record.Radio),
-                   flag(record.AktivacePredvoleb), flag(record.UlozeniPredvoleb),
-                   QVariant(reserve())});
+        db_.execute(QStringLiteral("Delete From Uziv where id=?"), {QVariant(id)});
+        db_.execute(QStringLiteral("INSERT INTO Uziv Values ( ? , ? , ? , ? , ? , ? , ? , ? , ? , "
+                                   "? , ? , ? , ? ) "),
+                    {QVariant(id), QVariant(record.name),
+                     QVariant(Encrypt(record.password, passwordKey())), QVariant(record.inputs),
+                     QVariant(record.outputs), QVariant(record.sourceSwitching),
+                     flag(record.administration), flag(record.masterVolume), flag(record.profile),
+                     flag(record.radio), flag(record.activatePresets), flag(record.storePresets),
+                     QVariant(reserve())});
     });
     return id;
 }
 
 void UserDatabaseStore::remove(int id) {
     commitAsOneUnit(
-        db_, [&] { db_.DBSQL(QStringLiteral("Delete From Uziv where id=?"), {QVariant(id)}); });
+        db_, [&] { db_.execute(QStringLiteral("Delete From Uziv where id=?"), {QVariant(id)}); });
 }
 
 UserTextLimits UserDatabaseStore::textLimits() const {

@@ -15,11 +15,11 @@ UserDirectory::UserDirectory(const config::SettingsFile& file, config::Database&
     : file_(file)
     , db_(db) {}
 
-std::optional<TUzivPrava> UserDirectory::find(const QString& name, bool useDB) const {
+std::optional<UserRights> UserDirectory::find(const QString& name, bool useDB) const {
     return useDB ? findInDatabase(db_, name) : findInFile(file_, name);
 }
 
-std::optional<TUzivPrava> UserDirectory::findInFile(const config::SettingsFile& file,
+std::optional<UserRights> UserDirectory::findInFile(const config::SettingsFile& file,
                                                     const QString& name) {
     namespace keys = config::keys;
     const int maxId = std::min(file.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
@@ -32,43 +32,43 @@ std::optional<TUzivPrava> UserDirectory::findInFile(const config::SettingsFile& 
     if (found == 0)
         return std::nullopt;
 
-    TUzivPrava prava;
-    prava.IDUZiv = found;
-    prava.Vstupy = file.readText(keys::userInputs(found));
-    prava.deriveVstupyEN();
-    prava.Vystupy = file.readText(keys::userOutputs(found));
-    prava.Matice = file.readText(keys::userMatrix(found));
-    prava.Jmeno = file.readText(keys::userName(found));
-    prava.Heslo = Decrypt(file.readText(keys::userPassword(found)), passwordKey());
-    prava.Administrace = file.readInteger(keys::userAdministration(found), 0);
-    prava.Hlasitost = file.readInteger(keys::userVolume(found), 0);
-    prava.Profil = file.readInteger(keys::userProfile(found), 0);
-    prava.Radio = file.readInteger(keys::userRadio(found), 0);
-    prava.AktivacePredvoleb = file.readInteger(keys::userPresetActivation(found), 0);
-    prava.UlozeniPredvoleb = file.readInteger(keys::userPresetStoring(found), 0);
-    return prava;
+    UserRights userRights;
+    userRights.userId = found;
+    userRights.inputs = file.readText(keys::userInputs(found));
+    userRights.deriveEnabledInputs();
+    userRights.outputs = file.readText(keys::userOutputs(found));
+    userRights.sourceSwitching = file.readText(keys::userMatrix(found));
+    userRights.name = file.readText(keys::userName(found));
+    userRights.password = Decrypt(file.readText(keys::userPassword(found)), passwordKey());
+    userRights.administration = file.readInteger(keys::userAdministration(found), 0);
+    userRights.masterVolume = file.readInteger(keys::userVolume(found), 0);
+    userRights.profile = file.readInteger(keys::userProfile(found), 0);
+    userRights.radio = file.readInteger(keys::userRadio(found), 0);
+    userRights.activatePresets = file.readInteger(keys::userPresetActivation(found), 0);
+    userRights.storePresets = file.readInteger(keys::userPresetStoring(found), 0);
+    return userRights;
 }
 
-std::optional<TUzivPrava> UserDirectory::findInDatabase(config::Database& db, const QString& name) {
-    db.DBSQL(QStringLiteral("Select * From UZIV Where jmeno like ? "), {QVariant(name)});
+std::optional<UserRights> UserDirectory::findInDatabase(config::Database& db, const QString& name) {
+    db.execute(QStringLiteral("Select * From UZIV Where jmeno like ? "), {QVariant(name)});
     if (db.eof())
         return std::nullopt;
 
-    TUzivPrava prava;
-    prava.IDUZiv = db.integer(QStringLiteral("ID"));
-    prava.Jmeno = db.text(QStringLiteral("JMENO"));
-    prava.Heslo = Decrypt(db.text(QStringLiteral("HESLO")), passwordKey());
-    prava.Vstupy = db.text(QStringLiteral("VSTUPY"));
-    prava.deriveVstupyEN();
-    prava.Vystupy = db.text(QStringLiteral("VYSTUPY"));
-    prava.Matice = db.text(QStringLiteral("MATICE"));
-    prava.Administrace = db.integer(QStringLiteral("ADMINISTRACE"));
-    prava.Hlasitost = db.integer(QStringLiteral("HLASITOST"));
-    prava.Profil = db.integer(QStringLiteral("PROFIL"));
-    prava.Radio = db.integer(QStringLiteral("RADIO"));
-    prava.AktivacePredvoleb = db.integer(QStringLiteral("AKTIVACEPREDVOLEB"));
-    prava.UlozeniPredvoleb = db.integer(QStringLiteral("ULOZENIPREDVOLEB"));
-    return prava;
+    UserRights userRights;
+    userRights.userId = db.integer(QStringLiteral("ID"));
+    userRights.name = db.text(QStringLiteral("JMENO"));
+    userRights.password = Decrypt(db.text(QStringLiteral("HESLO")), passwordKey());
+    userRights.inputs = db.text(QStringLiteral("VSTUPY"));
+    userRights.deriveEnabledInputs();
+    userRights.outputs = db.text(QStringLiteral("VYSTUPY"));
+    userRights.sourceSwitching = db.text(QStringLiteral("MATICE"));
+    userRights.administration = db.integer(QStringLiteral("ADMINISTRACE"));
+    userRights.masterVolume = db.integer(QStringLiteral("HLASITOST"));
+    userRights.profile = db.integer(QStringLiteral("PROFIL"));
+    userRights.radio = db.integer(QStringLiteral("RADIO"));
+    userRights.activatePresets = db.integer(QStringLiteral("AKTIVACEPREDVOLEB"));
+    userRights.storePresets = db.integer(QStringLiteral("ULOZENIPREDVOLEB"));
+    return userRights;
 }
 
 } // namespace orfa::users

@@ -23,17 +23,17 @@ UserFileStore::UserFileStore(config::SettingsFile& file)
 
 std::optional<UserRecord> UserFileStore::load(int id) {
     UserRecord record;
-    record.Vstupy = file_.readText(keys::userInputs(id));
-    record.Vystupy = file_.readText(keys::userOutputs(id));
-    record.Matice = file_.readText(keys::userMatrix(id));
-    record.Jmeno = file_.readText(keys::userName(id));
-    record.Heslo = Decrypt(file_.readText(keys::userPassword(id)), passwordKey());
-    record.Administrace = file_.readInteger(keys::userAdministration(id), 0) != 0;
-    record.Hlasitost = file_.readInteger(keys::userVolume(id), 0) != 0;
-    record.Profil = file_.readInteger(keys::userProfile(id), 0) != 0;
-    record.Radio = file_.readInteger(keys::userRadio(id), 0) != 0;
-    record.AktivacePredvoleb = file_.readInteger(keys::userPresetActivation(id), 0) != 0;
-    record.UlozeniPredvoleb = file_.readInteger(keys::userPresetStoring(id), 0) != 0;
+    record.inputs = file_.readText(keys::userInputs(id));
+    record.outputs = file_.readText(keys::userOutputs(id));
+    record.sourceSwitching = file_.readText(keys::userMatrix(id));
+    record.name = file_.readText(keys::userName(id));
+    record.password = Decrypt(file_.readText(keys::userPassword(id)), passwordKey());
+    record.administration = file_.readInteger(keys::userAdministration(id), 0) != 0;
+    record.masterVolume = file_.readInteger(keys::userVolume(id), 0) != 0;
+    record.profile = file_.readInteger(keys::userProfile(id), 0) != 0;
+    record.radio = file_.readInteger(keys::userRadio(id), 0) != 0;
+    record.activatePresets = file_.readInteger(keys::userPresetActivation(id), 0) != 0;
+    record.storePresets = file_.readInteger(keys::userPresetStoring(id), 0) != 0;
     return record;
 }
 
@@ -44,18 +44,18 @@ int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
     }
     bool nameWritten = false;
     try {
-        file_.writeText(keys::userInputs(id), record.Vstupy);
-        file_.writeText(keys::userOutputs(id), record.Vystupy);
-        file_.writeText(keys::userMatrix(id), record.Matice);
-        file_.writeText(keys::userName(id), record.Jmeno);
+        file_.writeText(keys::userInputs(id), record.inputs);
+        file_.writeText(keys::userOutputs(id), record.outputs);
+        file_.writeText(keys::userMatrix(id), record.sourceSwitching);
+        file_.writeText(keys::userName(id), record.name);
         nameWritten = true;
-        file_.writeText(keys::userPassword(id), Encrypt(record.Heslo, passwordKey()));
-        file_.writeText(keys::userAdministration(id), flag(record.Administrace));
-        file_.writeText(keys::userVolume(id), flag(record.Hlasitost));
-        file_.writeText(keys::userProfile(id), flag(record.Profil));
-        file_.writeText(keys::userRadio(id), flag(record.Radio));
-        file_.writeText(keys::userPresetActivation(id), flag(record.AktivacePredvoleb));
-        file_.writeText(keys::userPresetStoring(id), flag(record.UlozeniPredvoleb));
+        file_.writeText(keys::userPassword(id), Encrypt(record.password, passwordKey()));
+        file_.writeText(keys::userAdministration(id), flag(record.administration));
+        file_.writeText(keys::userVolume(id), flag(record.masterVolume));
+        file_.writeText(keys::userProfile(id), flag(record.profile));
+        file_.writeText(keys::userRadio(id), flag(record.radio));
+        file_.writeText(keys::userPresetActivation(id), flag(record.activatePresets));
+        file_.writeText(keys::userPresetStoring(id), flag(record.storePresets));
     } catch (const config::SettingsWriteError&) {
         if (asNew && nameWritten) {
             try {

@@ -8,17 +8,17 @@ namespace orfa::users {
 // keep only its cipher form), the three flag strings as stored, and the six integer
 // rights as ticked or not.
 struct UserRecord {
-    QString Jmeno;
-    QString Heslo;
-    QString Vstupy;
-    QString Vystupy;
-    QString Matice;
-    bool Administrace = false;
-    bool Hlasitost = false;
-    bool Profil = false;
-    bool Radio = false;
-    bool AktivacePredvoleb = false;
-    bool UlozeniPredvoleb = false;
+    QString name;
+    QString password;
+    QString inputs;
+    QString outputs;
+    QString sourceSwitching;
+    bool administration = false;
+    bool masterVolume = false;
+    bool profile = false;
+    bool radio = false;
+    bool activatePresets = false;
+    bool storePresets = false;
 
     bool operator==(const UserRecord&) const = default;
 };

@@ -40,32 +40,32 @@ QString permittedSources(const QString& inputRights) {
 
 } // namespace flags
 
-TUzivPrava TUzivPrava::noRights() {
-    TUzivPrava prava;
-    prava.Vstupy = noFlags();
-    prava.VstupyEN = noFlags();
-    prava.Vystupy = noFlags();
-    prava.Matice = noFlags();
-    return prava;
+UserRights UserRights::noRights() {
+    UserRights userRights;
+    userRights.inputs = noFlags();
+    userRights.enabledInputs = noFlags();
+    userRights.outputs = noFlags();
+    userRights.sourceSwitching = noFlags();
+    return userRights;
 }
 
-void TUzivPrava::deriveVstupyEN() {
-    VstupyEN = flags::permittedSources(Vstupy);
+void UserRights::deriveEnabledInputs() {
+    enabledInputs = flags::permittedSources(inputs);
 }
 
-void NastavVseUzivPrava(TUzivPrava& prava) {
-    prava.Jmeno.clear();
-    prava.Heslo.clear();
-    prava.Vstupy = allFlags();
-    prava.VstupyEN = allFlags();
-    prava.Vystupy = allFlags();
-    prava.Matice = allFlags();
-    prava.Administrace = 1;
-    prava.Hlasitost = 1;
-    prava.Profil = 1;
-    prava.Radio = 1;
-    prava.AktivacePredvoleb = 1;
-    prava.UlozeniPredvoleb = 1;
+void grantAllRights(UserRights& userRights) {
+    userRights.name.clear();
+    userRights.password.clear();
+    userRights.inputs = allFlags();
+    userRights.enabledInputs = allFlags();
+    userRights.outputs = allFlags();
+    userRights.sourceSwitching = allFlags();
+    userRights.administration = 1;
+    userRights.masterVolume = 1;
+    userRights.profile = 1;
+    userRights.radio = 1;
+    userRights.activatePresets = 1;
+    userRights.storePresets = 1;
 }
 
 } // namespace orfa::users

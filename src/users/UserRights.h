@@ -28,34 +28,34 @@ QString permittedSources(const QString& inputRights);
 } // namespace flags
 
 // The rights of the operator currently logged in.
-struct TUzivPrava {
-    std::int32_t IDUZiv = 0;
-    QString Jmeno;
-    QString Heslo;
-    QString Vstupy;   // 1-10 configure input p, 11-20 choose input p-10 as a source
-    QString VstupyEN; // derived from Vstupy on every load, never stored
-    QString Vystupy;  // volume of output p
-    QString Matice;   // source switching of output p
-    std::int32_t Administrace = 0;
-    std::int32_t Hlasitost = 0;
-    std::int32_t Profil = 0;
-    std::int32_t Radio = 0;
-    std::int32_t AktivacePredvoleb = 0;
-    std::int32_t UlozeniPredvoleb = 0;
+struct UserRights {
+    std::int32_t userId = 0;
+    QString name;
+    QString password;
+    QString inputs;          // 1-10 configure input p, 11-20 choose input p-10 as a source
+    QString enabledInputs;   // derived from inputs on every load, never stored
+    QString outputs;         // volume of output p
+    QString sourceSwitching; // source switching of output p
+    std::int32_t administration = 0;
+    std::int32_t masterVolume = 0;
+    std::int32_t profile = 0;
+    std::int32_t radio = 0;
+    std::int32_t activatePresets = 0;
+    std::int32_t storePresets = 0;
 
     // An integer right counts only when it is exactly 1.
     static bool granted(std::int32_t right) { return right == 1; }
 
     // The state at start: every flag position '0', every integer right 0.
-    static TUzivPrava noRights();
+    static UserRights noRights();
 
-    // Rebuilds VstupyEN from Vstupy; done whenever a user record is loaded.
-    void deriveVstupyEN();
+    // Rebuilds enabledInputs from inputs; done whenever a user record is loaded.
+    void deriveEnabledInputs();
 
-    bool operator==(const TUzivPrava&) const = default;
+    bool operator==(const UserRights&) const = default;
 };
 
-// Grants everything (used when no login is asked for); keeps IDUZiv.
-void NastavVseUzivPrava(TUzivPrava& prava);
+// Grants everything (used when no login is asked for); keeps userId.
+void grantAllRights(UserRights& userRights);
 
 } // namespace orfa::users

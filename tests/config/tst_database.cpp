@@ -41,9 +41,9 @@ QString quoted(const QString& text) {
 
 // A row of NST as plain SQL.
 void putNst(Database& db, const QString& name, const QString& text, int number) {
-    db.DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
-                 .arg(quoted(name), quoted(text))
-                 .arg(number));
+    db.execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
+                   .arg(quoted(name), quoted(text))
+                   .arg(number));
 }
 
 config::NstValues sampleValues() {
@@ -130,9 +130,9 @@ void TestDatabase::init() {
         return;
     db_ = std::make_unique<Database>();
     fixture_ = std::make_unique<Database>();
-    QVERIFY2(fixture_->DBInit(testDb_.login()), qPrintable(fixture_->lastError()));
+    QVERIFY2(fixture_->open(testDb_.login()), qPrintable(fixture_->lastError()));
     test::TestDatabase::clearTables(*fixture_);
-    QVERIFY2(db_->DBInit(testDb_.login()), qPrintable(db_->lastError()));
+    QVERIFY2(db_->open(testDb_.login()), qPrintable(db_->lastError()));
 }
 
 void TestDatabase::cleanup() {
@@ -157,10 +157,10 @@ void TestDatabase::connectsWithUpperCaseUserAndLowerCasePassword() {
     if (upperPassword)
         login.password = login.password.toUpper();
     Database db;
-    QVERIFY2(db.DBInit(login), qPrintable(db.lastError()));
+    QVERIFY2(db.open(login), qPrintable(db.lastError()));
     QVERIFY(db.connected());
     QVERIFY(db.lastError().isEmpty());
-    db.DBSQL(QStringLiteral(
+    db.execute(QStringLiteral(
         "SELECT CURRENT_USER AS WHO, CURRENT_ROLE AS ROLENAME, MON$REMOTE_PROTOCOL AS PROTO, "
         "RDB$GET_CONTEXT('SYSTEM', 'CLIENT_ADDRESS') AS ADDR, "
         "(SELECT RDB$CHARACTER_SET_NAME FROM MON$ATTACHMENTS A JOIN RDB$CHARACTER_SETS C ON "
@@ -201,21 +201,21 @@ void TestDatabase::wrongDetailsGiveFalse() {
         login.host = value;
     // A failed attempt also ends the connection that was there.
     QVERIFY(db_->connected());
-    QVERIFY(!db_->DBInit(login));
+    QVERIFY(!db_->open(login));
     QVERIFY(!db_->connected());
     QVERIFY(!db_->lastError().isEmpty());
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM NST")));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(QStringLiteral("SELECT * FROM NST")));
     // The next good attempt works again.
-    QVERIFY(db_->DBInit(testDb_.login()));
+    QVERIFY(db_->open(testDb_.login()));
     QVERIFY(db_->lastError().isEmpty());
 }
 
 void TestDatabase::statementsNeedAConnection() {
-    db_->DBClose();
+    db_->close();
     QVERIFY(!db_->connected());
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM NST")));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(QStringLiteral("SELECT * FROM NST")));
     QVERIFY_THROWS_EXCEPTION(DatabaseError, config::nst::readLoginFlag(*db_));
-    db_->DBClose(); // twice is harmless
+    db_->close(); // twice is harmless
     db_->rollback();
 }
 
@@ -231,55 +231,55 @@ void TestDatabase::parametersCarryAnyText_data() {
 void TestDatabase::parametersCarryAnyText() {
     QFETCH(QString, text);
     putNst(*fixture_, QStringLiteral("Jiny"), QStringLiteral("stays"), 5);
-    fixture_->DBSQL(QStringLiteral("commit"));
-    db_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, ?)"),
-               {QStringLiteral("Param"), text, 7});
-    db_->DBSQL(QStringLiteral("commit"));
-    db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE HODNTXT = ? AND HODNINT = ?"), {text, 7});
+    fixture_->execute(QStringLiteral("commit"));
+    db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, ?)"),
+                 {QStringLiteral("Param"), text, 7});
+    db_->execute(QStringLiteral("commit"));
+    db_->execute(QStringLiteral("SELECT * FROM NST WHERE HODNTXT = ? AND HODNINT = ?"), {text, 7});
     QVERIFY(!db_->eof());
     QCOMPARE(db_->text(QStringLiteral("hodntxt")), text);
     QCOMPARE(db_->text(QStringLiteral("NAZEV")), QStringLiteral("Param"));
     db_->next();
     QVERIFY(db_->eof());
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 2);
 }
 
 void TestDatabase::textsOutsideTheCodePageAreRefused() {
     QVERIFY_THROWS_EXCEPTION(
         DatabaseError,
-        db_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, 0)"),
-                   {QStringLiteral("X"), QStringLiteral("日本")}));
-    QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                             db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = '日本'")));
+        db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, 0)"),
+                     {QStringLiteral("X"), QStringLiteral("日本")}));
+    QVERIFY_THROWS_EXCEPTION(
+        DatabaseError, db_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = '日本'")));
     // Wrong parameter counts and types are refused before anything runs.
     QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                             db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?")));
+                             db_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?")));
     QVERIFY_THROWS_EXCEPTION(
         DatabaseError,
-        db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?"), {QVariant(1.5)}));
-    db_->DBSQL(QStringLiteral("commit"));
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+        db_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?"), {QVariant(1.5)}));
+    db_->execute(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 0);
 }
 
 void TestDatabase::nullReadsAsEmptyOrZero() {
-    fixture_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (1, NULL, NULL, NULL)"));
-    fixture_->DBSQL(QStringLiteral("commit"));
-    db_->DBSQL(QStringLiteral("SELECT * FROM NST"));
+    fixture_->execute(QStringLiteral("INSERT INTO NST VALUES (1, NULL, NULL, NULL)"));
+    fixture_->execute(QStringLiteral("commit"));
+    db_->execute(QStringLiteral("SELECT * FROM NST"));
     QVERIFY(!db_->eof());
     QCOMPARE(db_->text(QStringLiteral("NAZEV")), QString());
     QCOMPARE(db_->integer(QStringLiteral("HODNINT")), 0);
     QCOMPARE(db_->text(QStringLiteral("HODNINT")), QString());
     QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->text(QStringLiteral("NO_SUCH_COLUMN")));
     // A NULL parameter is NULL.
-    db_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST WHERE NAZEV IS NOT DISTINCT FROM ?"),
-               {QVariant()});
+    db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST WHERE NAZEV IS NOT DISTINCT FROM ?"),
+                 {QVariant()});
     QCOMPARE(db_->integer(QStringLiteral("N")), 1);
 }
 
 void TestDatabase::otherColumnTypes() {
-    db_->DBSQL(QStringLiteral(
+    db_->execute(QStringLiteral(
         "SELECT CAST('ab' AS CHAR(10)) AS FIXED, CAST(' x ' AS VARCHAR(5)) AS VAR, "
         "CAST(1.5 AS NUMERIC(5, 2)) AS DECIMALS, CAST(3000000000 AS BIGINT) AS BIG, "
         "CAST(-7 AS SMALLINT) AS SMALL, DATE '2013-10-14' AS STARTED FROM RDB$DATABASE"));
@@ -296,19 +296,19 @@ void TestDatabase::otherColumnTypes() {
 
 void TestDatabase::commitEndsTheTransaction() {
     QVERIFY(!db_->inTransaction());
-    db_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'A', '', 0)"));
+    db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'A', '', 0)"));
     QVERIFY(db_->inTransaction());
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 0); // not committed yet
-    db_->DBSQL(QStringLiteral("commit"));
+    db_->execute(QStringLiteral("commit"));
     QVERIFY(!db_->inTransaction());
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 1);
 
-    db_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'B', '', 0)"));
+    db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'B', '', 0)"));
     db_->rollback();
     QVERIFY(!db_->inTransaction());
-    db_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(db_->integer(QStringLiteral("N")), 1);
 }
 
@@ -316,29 +316,32 @@ void TestDatabase::commitEndsTheTransaction() {
 // server itself reports.
 void TestDatabase::readsLeaveNoTransactionOpen() {
     putNst(*fixture_, QStringLiteral("Vstup1En"), QStringLiteral("Pult"), 1);
-    fixture_->DBSQL(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 2)"));
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 2)"));
+    fixture_->execute(QStringLiteral("commit"));
     test::TransactionWatch watch(*fixture_, *db_);
     config::NstValues values;
     const std::vector<std::pair<const char*, std::function<void()>>> reads = {
-        {"statement", [&] { db_->DBSQL(QStringLiteral("SELECT * FROM NST")); }},
+        {"statement", [&] { db_->execute(QStringLiteral("SELECT * FROM NST")); }},
         {"amplifier address", [&] { config::nst::readAmplifierAddress(*db_); }},
         {"login flag", [&] { config::nst::readLoginFlag(*db_); }},
         {"outputs 9 to 16", [&] { config::nst::readSixteenOutputs(*db_); }},
-        {"shared settings", [&] { config::nst::NstDBRead(*db_, values); }},
+        {"shared settings", [&] { config::nst::readNst(*db_, values); }},
         {"names and groups", [&] { config::readIoNames(*db_); }},
         {"generator",
-         [&] { db_->DBSQL(QStringLiteral("SELECT GEN_ID(Skupiny, 1) AS ID FROM RDB$DATABASE")); }},
+         [&] {
+             db_->execute(QStringLiteral("SELECT GEN_ID(Skupiny, 1) AS ID FROM RDB$DATABASE"));
+         }},
         {"unknown table",
          [&] {
-             QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM X")));
+             QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                      db_->execute(QStringLiteral("SELECT * FROM X")));
          }},
         {"missing parameter",
          [&] {
              QVERIFY_THROWS_EXCEPTION(
-                 DatabaseError, db_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?")));
+                 DatabaseError, db_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?")));
          }},
-        {"commit", [&] { db_->DBSQL(QStringLiteral("commit")); }},
+        {"commit", [&] { db_->execute(QStringLiteral("commit")); }},
     };
     for (const auto& [what, read] : reads) {
         read();
@@ -354,42 +357,42 @@ void TestDatabase::readsLeaveNoTransactionOpen() {
 void TestDatabase::saveAfterReadsIsOneUnit() {
     test::TransactionWatch watch(*fixture_, *db_);
     const QString failing = QStringLiteral("INSERT INTO NST VALUES (NULL, 'B', '', 0)");
-    db_->DBSQL(QStringLiteral("SELECT * FROM NST"));
+    db_->execute(QStringLiteral("SELECT * FROM NST"));
     putNst(*db_, QStringLiteral("A"), QString(), 1);
-    db_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(db_->integer(QStringLiteral("N")), 1); // its own row, not committed
     QCOMPARE(watch.openTransactions(), 1);
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(failing));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(failing));
     QVERIFY(db_->inTransaction());
     db_->rollback();
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 0);
     // A write that fails first ends the transaction it started.
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->DBSQL(failing));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(failing));
     QVERIFY(!db_->inTransaction());
     QCOMPARE(watch.openTransactions(), 0);
 }
 
 void TestDatabase::amplifierAddressAndLoginFlag() {
     auto address = config::nst::readAmplifierAddress(*db_);
-    QCOMPARE(address.IPZesilovace, QString());
-    QCOMPARE(address.PortZesilovace, QString());
+    QCOMPARE(address.host, QString());
+    QCOMPARE(address.port, QString());
     QCOMPARE(config::nst::readLoginFlag(*db_), false);
 
     putNst(*fixture_, QStringLiteral("IPZesE"), QStringLiteral("192.0.2.7"), 0);
     putNst(*fixture_, QStringLiteral("PortZesE"), QStringLiteral("7001"), 0);
     putNst(*fixture_, QStringLiteral("LoginChb"), QString(), 1);
     putNst(*fixture_, QStringLiteral("LoginChb"), QString(), 0);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
     address = config::nst::readAmplifierAddress(*db_);
-    QCOMPARE(address.IPZesilovace, QStringLiteral("192.0.2.7"));
-    QCOMPARE(address.PortZesilovace, QStringLiteral("7001"));
+    QCOMPARE(address.host, QStringLiteral("192.0.2.7"));
+    QCOMPARE(address.port, QStringLiteral("7001"));
     // The first row decides (the server gives rows in the order they were stored).
     QCOMPARE(config::nst::readLoginFlag(*db_), true);
 
-    fixture_->DBSQL(QStringLiteral("DELETE FROM NST WHERE NAZEV = 'LoginChb'"));
+    fixture_->execute(QStringLiteral("DELETE FROM NST WHERE NAZEV = 'LoginChb'"));
     putNst(*fixture_, QStringLiteral("LoginChb"), QString(), 2);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
     QCOMPARE(config::nst::readLoginFlag(*db_), false); // only 1 means on
 }
 
@@ -411,7 +414,7 @@ void TestDatabase::sixteenOutputs() {
     QFETCH(bool, sixteen);
     if (!rowName.isEmpty())
         putNst(*fixture_, rowName, QString(), value);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
     QCOMPARE(config::nst::readSixteenOutputs(*db_), sixteen);
 }
 
@@ -423,13 +426,13 @@ void TestDatabase::readKeepsWhatHasNoRow() {
     putNst(*fixture_, QStringLiteral("Vstup11En"), QStringLiteral("navíc"), 1);
     putNst(*fixture_, QStringLiteral("RadioJmeno9"), QStringLiteral("Devítka"), 0);
     putNst(*fixture_, QStringLiteral("VstupyRG"), QString(), 1);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
 
     config::NstValues values;
     for (auto& input : values.inputs)
         input = {QStringLiteral("Edit1"), true};
     values.IPZesE = QStringLiteral("kept");
-    config::nst::NstDBRead(*db_, values);
+    config::nst::readNst(*db_, values);
     QCOMPARE(values.inputs[2].name, QStringLiteral("Třetí"));
     QCOMPARE(values.inputs[2].enabled, false); // 2 is not 1
     QCOMPARE(values.inputs[0].name, QStringLiteral("Edit1"));
@@ -447,65 +450,65 @@ void TestDatabase::writeReplacesOnlyItsRows() {
     putNst(*fixture_, QStringLiteral("IPZesE"), QStringLiteral("old"), 0);
     putNst(*fixture_, QStringLiteral("Poznamka"), QStringLiteral("of another program"), 3);
     putNst(*fixture_, QStringLiteral("Vstup1En_old"), QStringLiteral("near miss"), 4);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
 
     const config::NstValues written = sampleValues();
-    config::nst::NstDBWrite(*db_, written);
+    config::nst::writeNst(*db_, written);
     QVERIFY(!db_->inTransaction());
-    config::nst::NstDBWrite(*db_, written); // saving again keeps 40 rows, not 80
+    config::nst::writeNst(*db_, written); // saving again keeps 40 rows, not 80
 
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N, COUNT(DISTINCT ID) AS IDS, "
-                                   "COUNT(DISTINCT NAZEV) AS NAMES FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N, COUNT(DISTINCT ID) AS IDS, "
+                                     "COUNT(DISTINCT NAZEV) AS NAMES FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 42);
     QCOMPARE(fixture_->integer(QStringLiteral("IDS")), 42);
     QCOMPARE(fixture_->integer(QStringLiteral("NAMES")), 42);
-    fixture_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV STARTING WITH 'Poznamka' OR "
-                                   "NAZEV = 'Vstup1En_old' ORDER BY NAZEV"));
+    fixture_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV STARTING WITH 'Poznamka' OR "
+                                     "NAZEV = 'Vstup1En_old' ORDER BY NAZEV"));
     QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("of another program"));
     fixture_->next();
     QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("near miss"));
-    fixture_->DBSQL(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup3En'"));
+    fixture_->execute(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup3En'"));
     QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("It's 100% _live_"));
     QCOMPARE(fixture_->integer(QStringLiteral("HODNINT")), 1);
-    fixture_->DBSQL(QStringLiteral("SELECT * FROM NST WHERE NAZEV = 'VstupyRG'"));
+    fixture_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = 'VstupyRG'"));
     QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QString());
     QCOMPARE(fixture_->integer(QStringLiteral("HODNINT")), 1);
 
     config::NstValues read;
-    config::nst::NstDBRead(*db_, read);
+    config::nst::readNst(*db_, read);
     compareValues(read, written);
 }
 
 void TestDatabase::saveBlockedByALockKeepsTheRows() {
     putNst(*fixture_, QStringLiteral("IPZesE"), QStringLiteral("old"), 0);
     putNst(*fixture_, QStringLiteral("Vystup2En"), QStringLiteral("old"), 1);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
     // Another panel is in the middle of its own save.
-    fixture_->DBSQL(QStringLiteral("UPDATE NST SET HODNINT = 0 WHERE NAZEV = 'Vystup2En'"));
+    fixture_->execute(QStringLiteral("UPDATE NST SET HODNINT = 0 WHERE NAZEV = 'Vystup2En'"));
 
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, config::nst::NstDBWrite(*db_, sampleValues()));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, config::nst::writeNst(*db_, sampleValues()));
     QVERIFY(!db_->inTransaction());
     fixture_->rollback();
-    fixture_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(fixture_->integer(QStringLiteral("N")), 2);
-    QCOMPARE(config::nst::readAmplifierAddress(*db_).IPZesilovace, QStringLiteral("old"));
+    QCOMPARE(config::nst::readAmplifierAddress(*db_).host, QStringLiteral("old"));
 
     // Once the other save has ended, this one goes through.
-    config::nst::NstDBWrite(*db_, sampleValues());
-    QCOMPARE(config::nst::readAmplifierAddress(*db_).IPZesilovace, QStringLiteral("192.0.2.10"));
+    config::nst::writeNst(*db_, sampleValues());
+    QCOMPARE(config::nst::readAmplifierAddress(*db_).host, QStringLiteral("192.0.2.10"));
 }
 
 void TestDatabase::saveFailingHalfwayKeepsTheRows() {
     putNst(*fixture_, QStringLiteral("IPZesE"), QStringLiteral("old"), 0);
     putNst(*fixture_, QStringLiteral("RadioJmeno1"), QStringLiteral("old"), 0);
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
     config::NstValues tooLong = sampleValues();
     // The DELETE and the first inserts succeed; this name does not fit its column.
     tooLong.outputs[3].name = QString(500, QLatin1Char('x'));
 
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, config::nst::NstDBWrite(*db_, tooLong));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, config::nst::writeNst(*db_, tooLong));
     QVERIFY(!db_->inTransaction());
-    fixture_->DBSQL(QStringLiteral("SELECT NAZEV, HODNTXT FROM NST ORDER BY NAZEV"));
+    fixture_->execute(QStringLiteral("SELECT NAZEV, HODNTXT FROM NST ORDER BY NAZEV"));
     QCOMPARE(fixture_->rows().size(), 2);
     QCOMPARE(fixture_->text(QStringLiteral("NAZEV")), QStringLiteral("IPZesE"));
     QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("old"));
@@ -520,9 +523,9 @@ void TestDatabase::namesAndGroupsForThePanel() {
     putNst(*fixture_, QStringLiteral("VYSTUP7EN"), QStringLiteral("wrong case"), 1);
     for (const auto& [group, output] :
          std::vector<std::pair<int, int>>{{2, 4}, {2, 7}, {3, 0}, {3, 17}, {5, 4}})
-        fixture_->DBSQL(
+        fixture_->execute(
             QStringLiteral("INSERT INTO SKUPINY VALUES (%1, %2)").arg(group).arg(output));
-    fixture_->DBSQL(QStringLiteral("commit"));
+    fixture_->execute(QStringLiteral("commit"));
 
     const config::IoNames names = config::readIoNames(*db_);
     QVERIFY(!names.sources[0].has_value());

@@ -20,10 +20,10 @@ private Q_SLOTS:
         const SettingsFile reg(scratch.dir());
         const LocalSettings local(reg);
         QCOMPARE(local.useDB(), false);
-        QCOMPARE(local.amplifierAddress().IPZesilovace, QString());
-        QCOMPARE(local.amplifierAddress().PortZesilovace, QString());
-        QCOMPARE(local.loginPoSpusteni(), false);
-        QCOMPARE(local.prodlevaPredOdeslanimPaketu(), quint16{800});
+        QCOMPARE(local.amplifierAddress().host, QString());
+        QCOMPARE(local.amplifierAddress().port, QString());
+        QCOMPARE(local.loginAtStart(), false);
+        QCOMPARE(local.sendDelay(), quint16{800});
     }
 
     void valuesComeFromTheirKeys() {
@@ -33,10 +33,10 @@ private Q_SLOTS:
         const SettingsFile reg(scratch.dir());
         const LocalSettings local(reg);
         QCOMPARE(local.useDB(), true);
-        QCOMPARE(local.amplifierAddress().IPZesilovace, u"192.168.0.20"_s);
-        QCOMPARE(local.amplifierAddress().PortZesilovace, u"4001"_s);
-        QCOMPARE(local.loginPoSpusteni(), true);
-        QCOMPARE(local.prodlevaPredOdeslanimPaketu(), quint16{250});
+        QCOMPARE(local.amplifierAddress().host, u"192.168.0.20"_s);
+        QCOMPARE(local.amplifierAddress().port, u"4001"_s);
+        QCOMPARE(local.loginAtStart(), true);
+        QCOMPARE(local.sendDelay(), quint16{250});
     }
 
     void sendDelay_data() {
@@ -60,7 +60,7 @@ private Q_SLOTS:
         const ScratchDir scratch;
         scratch.putIni("[Orfa]\n" + line + "\n");
         const SettingsFile reg(scratch.dir());
-        QCOMPARE(LocalSettings(reg).prodlevaPredOdeslanimPaketu(), expected);
+        QCOMPARE(LocalSettings(reg).sendDelay(), expected);
         const QString stored = reg.readText(keys::ProdlevaE);
         QCOMPARE(LocalSettings::sendDelayFromText(stored), expected);
     }

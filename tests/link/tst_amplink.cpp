@@ -124,7 +124,7 @@ bool TestAmpLink::waitForEmptyQueue(int timeoutMs) {
 
 // Opens the connection with an answered power request.
 bool TestAmpLink::connectLink() {
-    link_->AddSendPaket(request(171), 171, true);
+    link_->enqueue(request(171), 171, true);
     return waitForEmptyQueue(3000) && link_->isConnected();
 }
 
@@ -148,12 +148,12 @@ bool TestAmpLink::pushPieces(const QList<QByteArray>& pieces) {
 void TestAmpLink::delayBeforeFirstSendAndRestartOnCoalescing() {
     link_->setSendDelay(300);
     const qint64 start = sim_->elapsedMs();
-    QVERIFY(link_->AddSendPaket(frame(1, 64, {0x10}), 64, true));
+    QVERIFY(link_->enqueue(frame(1, 64, {0x10}), 64, true));
     QVERIFY(QTest::qWaitFor([&] { return sim_->elapsedMs() >= start + 150; }, 1000));
     const qint64 second = sim_->elapsedMs();
-    QCOMPARE(link_->queue().slots().front().PocetOpakovani, 0); // not sent yet
-    QVERIFY(!link_->AddSendPaket(frame(2, 64, {0x20}), 64, true));
-    QCOMPARE(link_->queue().PaketyPosition(), 1);
+    QCOMPARE(link_->queue().slots().front().sendCount, 0); // not sent yet
+    QVERIFY(!link_->enqueue(frame(2, 64, {0x20}), 64, true));
+    QCOMPARE(link_->queue().queuedCount(), 1);
 
     QVERIFY(waitForEmptyQueue(3000));
     const QList<QByteArray> sent = framesWith(64);
@@ -163,9 +163,9 @@ void TestAmpLink::delayBeforeFirstSendAndRestartOnCoalescing() {
 }
 
 void TestAmpLink::levelsOfTwoOutputsBothArrive() {
-    QVERIFY(link_->AddSendPaket(frame(1, 65, {1, 40}), 65, true, {1}));
-    QVERIFY(link_->AddSendPaket(frame(2, 65, {2, 30}), 65, true, {2}));
-    QVERIFY(!link_->AddSendPaket(frame(3, 65, {1, 45}), 65, true, {1}));
+    QVERIFY(link_->enqueue(frame(1, 65, {1, 40}), 65, true, {1}));
+    QVERIFY(link_->enqueue(frame(2, 65, {2, 30}), 65, true, {2}));
+    QVERIFY(!link_->enqueue(frame(3, 65, {1, 45}), 65, true, {1}));
     QVERIFY(waitForEmptyQueue(3000));
 
     QCOMPARE(framesWith(65), (QList{qbytes(frame(3, 65, {1, 45})), qbytes(frame(2, 65, {2, 30}))}));
@@ -176,11 +176,11 @@ void TestAmpLink::levelsOfTwoOutputsBothArrive() {
 void TestAmpLink::headIsSentWhileOtherCommandsKeepComing() {
     // A dragged slider queues a command every few milliseconds; the send
     // timer must keep its beat meanwhile.
-    link_->AddSendPaket(frame(1, 66, {1, 2}), 66, false);
+    link_->enqueue(frame(1, 66, {1, 2}), 66, false);
     const qint64 start = sim_->elapsedMs();
     std::uint8_t volume = 0;
     while (sim_->elapsedMs() < start + 600 && framesWith(66).isEmpty()) {
-        link_->AddSendPaket(frame(2, 64, {++volume}), 64, true);
+        link_->enqueue(frame(2, 64, {++volume}), 64, true);
         QTest::qWait(20);
     }
     QVERIFY(!framesWith(66).isEmpty());
@@ -192,8 +192,8 @@ void TestAmpLink::fiveSendsThenDrop() {
     QSignalSpy sending(link_.get(), &AmpLink::sendingChanged);
     QSignalSpy dropped(link_.get(), &AmpLink::commandDropped);
     const qint64 start = sim_->elapsedMs();
-    link_->AddSendPaket(frame(5, 64, {1}), 64, true);
-    link_->AddSendPaket(frame(6, 66, {1, 2}), 66, false);
+    link_->enqueue(frame(5, 64, {1}), 64, true);
+    link_->enqueue(frame(6, 66, {1, 2}), 66, false);
     QVERIFY(waitForEmptyQueue(5000));
 
     const auto& received = sim_->receivedFrames();
@@ -213,10 +213,9 @@ void TestAmpLink::fiveSendsThenDrop() {
 void TestAmpLink::twentySlotLimit() {
     link_->setSendDelay(0);
     for (std::uint8_t i = 0; i < 20; ++i)
-        QVERIFY(
-            link_->AddSendPaket(frame(static_cast<std::uint8_t>(i + 1), 66, {1, i}), 66, false));
+        QVERIFY(link_->enqueue(frame(static_cast<std::uint8_t>(i + 1), 66, {1, i}), 66, false));
     const Bytes refused = frame(30, 66, {2, 2});
-    QVERIFY(!link_->AddSendPaket(refused, 66, false));
+    QVERIFY(!link_->enqueue(refused, 66, false));
     QVERIFY(waitForEmptyQueue(10000));
 
     const QList<QByteArray> sent = framesWith(66);
@@ -234,11 +233,11 @@ void TestAmpLink::unreachableAmplifierKeepsFrames() {
         port = probe.serverPort();
     }
     link_->setAddress(u"127.0.0.1"_s, QString::number(port));
-    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
-    link_->AddSendPaket(frame(2, 66, {1, 2}), 66, false);
+    link_->enqueue(frame(1, 64, {1}), 64, true);
+    link_->enqueue(frame(2, 66, {1, 2}), 66, false);
     QVERIFY(QTest::qWaitFor([&] { return link_->connectionAttempts() >= 8; }, 5000));
-    QCOMPARE(link_->queue().PaketyPosition(), 2);
-    QCOMPARE(link_->queue().slots().front().PocetOpakovani, 0);
+    QCOMPARE(link_->queue().queuedCount(), 2);
+    QCOMPARE(link_->queue().slots().front().sendCount, 0);
 
     AmpSimulator late;
     QVERIFY(late.listen(QHostAddress::LocalHost, port));
@@ -276,7 +275,7 @@ void TestAmpLink::amplifierEndingTheConnectionShows() {
 
 void TestAmpLink::connectionWithoutSendIsClosed() {
     link_->setSendDelay(1500);
-    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
+    link_->enqueue(frame(1, 64, {1}), 64, true);
     QSignalSpy closed(sim_.get(), &AmpSimulator::clientDisconnected);
     QVERIFY(closed.wait(3000));
     QVERIFY(sim_->receivedFrames().empty());
@@ -287,9 +286,9 @@ void TestAmpLink::connectionWithoutSendIsClosed() {
 }
 
 void TestAmpLink::answerRemovesEveryFrameWithItsSignature() {
-    link_->AddSendPaket(frame(0x10, 64, {5}), 64, true);
-    link_->AddSendPaket(frame(0x10, 66, {3, 4}), 66, false);
-    link_->AddSendPaket(frame(0x11, 66, {3, 5}), 66, false);
+    link_->enqueue(frame(0x10, 64, {5}), 64, true);
+    link_->enqueue(frame(0x10, 66, {3, 4}), 66, false);
+    link_->enqueue(frame(0x11, 66, {3, 5}), 66, false);
     QVERIFY(waitForEmptyQueue(3000));
 
     QVERIFY(!framesWith(64).isEmpty());
@@ -304,7 +303,7 @@ void TestAmpLink::lateAnswerStillHandedOn() {
         shown_.append(f[7]);
     });
     sim_->state().mix.masterVolumeDb = -70;
-    link_->AddSendPaket(request(80), 80, true);
+    link_->enqueue(request(80), 80, true);
     QVERIFY(QTest::qWaitFor([&] { return !shown_.isEmpty(); }, 4000));
     QVERIFY(queueEmptyWhenShown);
     QCOMPARE(framesWith(80).size(), 5);
@@ -315,8 +314,8 @@ void TestAmpLink::answersInOneWrite() {
     QVERIFY(connectLink());
     recordAnswers();
     sim_->faults().silent = true;
-    link_->AddSendPaket(frame(0x20, 64, {1}), 64, true);
-    link_->AddSendPaket(frame(0x21, 66, {1, 1}), 66, false);
+    link_->enqueue(frame(0x20, 64, {1}), 64, true);
+    link_->enqueue(frame(0x21, 66, {1, 1}), 66, false);
     QVERIFY(QTest::qWaitFor([&] { return !sim_->receivedFrames().empty(); }, 3000));
 
     // A refusal removes its frame as well; it only is not shown, but reported.
@@ -403,8 +402,8 @@ void TestAmpLink::misbehavingAmplifier() {
         levels = f;
         shown_.append(81);
     });
-    link_->AddSendPaket(request(81, numberList(16)), 81, true);
-    link_->AddSendPaket(request(83, {0x11, 0x12}), 83, true);
+    link_->enqueue(request(81, numberList(16)), 81, true);
+    link_->enqueue(request(83, {0x11, 0x12}), 83, true);
     QVERIFY(QTest::qWaitFor([&] { return shown_.size() == 2; }, 5000));
     QCOMPARE(shown_, (QList{81, 83}));
     QCOMPARE(levels.size(), std::size_t{9 + 32});
@@ -420,7 +419,7 @@ void TestAmpLink::handlerMayReenter() {
     link_->setDisplayHandler(81, [this, &calls, request80](const Bytes&) {
         ++calls;
         link_->clearDisplayHandler(81);
-        link_->AddSendPaket(*request80, 80, true);
+        link_->enqueue(*request80, 80, true);
         // A nested event loop, as a display that lets pending events run.
         QTest::qWait(2 * AmpLink::kSendIntervalMs);
         throw std::runtime_error("display failed");
@@ -434,19 +433,19 @@ void TestAmpLink::handlerMayReenter() {
 
 void TestAmpLink::errorLatch() {
     link_->setSendDelay(200);
-    link_->AddSendPaket(frame(1, 64, {1}), 64, true);
+    link_->enqueue(frame(1, 64, {1}), 64, true);
     QVERIFY(QTest::qWaitFor([&] { return link_->isConnected(); }, 2000));
-    link_->CliSocketSocksError();
-    QVERIFY(link_->ChybaTcp());
-    QVERIFY(!link_->AddSendPaket(frame(2, 66, {1, 1}), 66, false));
-    QCOMPARE(link_->queue().PaketyPosition(), 1);
+    link_->latchError();
+    QVERIFY(link_->errorLatched());
+    QVERIFY(!link_->enqueue(frame(2, 66, {1, 1}), 66, false));
+    QCOMPARE(link_->queue().queuedCount(), 1);
     QVERIFY(waitForEmptyQueue(3000)); // a frame queued before is still sent
     QCOMPARE(sim_->receivedFrames().size(), std::size_t{1});
 
     AmpLink latched;
     latched.setAddress(u"127.0.0.1"_s, QString::number(sim_->port()));
-    latched.CliSocketSocksError();
-    QVERIFY(!latched.AddSendPaket(frame(3, 64, {1}), 64, true));
+    latched.latchError();
+    QVERIFY(!latched.enqueue(frame(3, 64, {1}), 64, true));
     QVERIFY(latched.queue().isEmpty());
     QCOMPARE(latched.connectionAttempts(), 0);
 }

@@ -39,7 +39,7 @@ private Q_SLOTS:
         QTest::addColumn<Builder>("build");
         QTest::addColumn<int>("instruction");
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("prepsatStarsi");
+        QTest::addColumn<bool>("replaceOlder");
         QTest::addColumn<QByteArray>("mergeKey");
         using S = SignatureCounter;
         QTest::newRow("64 volume") << Builder([](S& s) { return buildSetMasterVolume(s, 150); })
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QFETCH(Builder, build);
         QFETCH(int, instruction);
         QFETCH(QByteArray, data);
-        QFETCH(bool, prepsatStarsi);
+        QFETCH(bool, replaceOlder);
         QFETCH(QByteArray, mergeKey);
         SignatureCounter signature;
         signature.forRequest(10);
@@ -114,8 +114,8 @@ private Q_SLOTS:
         QCOMPARE(signature.current(), expectedSignature);
         QCOMPARE(command.frame, orfa::spinel::SpinelMake('a', 1, expectedSignature, code,
                                                          Bytes(data.begin(), data.end())));
-        QCOMPARE(command.prikaz, code);
-        QCOMPARE(command.prepsatStarsi, prepsatStarsi);
+        QCOMPARE(command.instruction, code);
+        QCOMPARE(command.replaceOlder, replaceOlder);
         QCOMPARE(command.mergeKey, Bytes(mergeKey.begin(), mergeKey.end()));
     }
 

@@ -141,12 +141,12 @@ private Q_SLOTS:
         QCOMPARE(memories.frame, orfa::spinel::SpinelMake('a', 1, 174, kStoreRadioMemories,
                                                           radioMemoriesPayload(twoMemories())));
         QCOMPARE(memories.frame.size(), 45u);
-        QVERIFY(memories.prepsatStarsi);
+        QVERIFY(memories.replaceOlder);
         const Command schedule = buildStoreSchedule(signature, WeeklySchedule{});
         QCOMPARE(schedule.frame[5], 175);
         QCOMPARE(schedule.frame[6], kStoreSchedule);
         QCOMPARE(schedule.frame.size(), 45u);
-        QVERIFY(schedule.prepsatStarsi);
+        QVERIFY(schedule.replaceOlder);
     }
 };
 

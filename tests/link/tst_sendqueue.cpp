@@ -32,7 +32,7 @@ private Q_SLOTS:
 void TestSendQueue::coalescing_data() {
     QTest::addColumn<int>("secondPrikaz");
     QTest::addColumn<QByteArray>("secondKey");
-    QTest::addColumn<bool>("prepsatStarsi");
+    QTest::addColumn<bool>("replaceOlder");
     QTest::addColumn<bool>("appended");
 
     // The queued frame: instruction 65 for output 1.
@@ -46,47 +46,46 @@ void TestSendQueue::coalescing_data() {
 void TestSendQueue::coalescing() {
     QFETCH(int, secondPrikaz);
     QFETCH(QByteArray, secondKey);
-    QFETCH(bool, prepsatStarsi);
+    QFETCH(bool, replaceOlder);
     QFETCH(bool, appended);
 
     SendQueue queue;
     const Bytes first = frame(1, 65, {1, 10});
     const Bytes second = frame(2, static_cast<std::uint8_t>(secondPrikaz), {9});
-    QVERIFY(queue.AddSendPaket(first, 65, true, Bytes{1}, 0));
+    QVERIFY(queue.enqueue(first, 65, true, Bytes{1}, 0));
     const Bytes key(secondKey.begin(), secondKey.end());
-    QCOMPARE(
-        queue.AddSendPaket(second, static_cast<std::uint8_t>(secondPrikaz), prepsatStarsi, key, 30),
-        appended);
+    QCOMPARE(queue.enqueue(second, static_cast<std::uint8_t>(secondPrikaz), replaceOlder, key, 30),
+             appended);
 
-    QCOMPARE(queue.PaketyPosition(), appended ? 2 : 1);
-    QCOMPARE(queue.slots().front().Paket, appended ? first : second);
-    QCOMPARE(queue.slots().front().Ticks, appended ? 0 : 30);
-    QCOMPARE(queue.slots().back().Paket, second);
+    QCOMPARE(queue.queuedCount(), appended ? 2 : 1);
+    QCOMPARE(queue.slots().front().frame, appended ? first : second);
+    QCOMPARE(queue.slots().front().filledAtMs, appended ? 0 : 30);
+    QCOMPARE(queue.slots().back().frame, second);
 }
 
 void TestSendQueue::overwritesEveryMatchingSlot() {
     SendQueue queue;
-    QVERIFY(queue.AddSendPaket(frame(1, 64), 64, false, {}, 0));
-    QVERIFY(queue.AddSendPaket(frame(2, 66), 66, false, {}, 0));
-    QVERIFY(queue.AddSendPaket(frame(3, 64), 64, false, {}, 0));
+    QVERIFY(queue.enqueue(frame(1, 64), 64, false, {}, 0));
+    QVERIFY(queue.enqueue(frame(2, 66), 66, false, {}, 0));
+    QVERIFY(queue.enqueue(frame(3, 64), 64, false, {}, 0));
 
     const Bytes latest = frame(4, 64, {0x50});
-    QVERIFY(!queue.AddSendPaket(latest, 64, true, {}, 10));
-    QCOMPARE(queue.PaketyPosition(), 3);
-    QCOMPARE(queue.slots()[0].Paket, latest);
-    QCOMPARE(queue.slots()[1].Paket, frame(2, 66));
-    QCOMPARE(queue.slots()[2].Paket, latest);
+    QVERIFY(!queue.enqueue(latest, 64, true, {}, 10));
+    QCOMPARE(queue.queuedCount(), 3);
+    QCOMPARE(queue.slots()[0].frame, latest);
+    QCOMPARE(queue.slots()[1].frame, frame(2, 66));
+    QCOMPARE(queue.slots()[2].frame, latest);
 }
 
 void TestSendQueue::overwriteRestartsDelayAndSendCount() {
     SendQueue queue;
-    queue.AddSendPaket(frame(1, 64, {1}), 64, true, {}, 0);
+    queue.enqueue(frame(1, 64, {1}), 64, true, {}, 0);
     QCOMPARE(queue.tick(101, 100).action, Action::Send);
     QCOMPARE(queue.tick(201, 100).action, Action::Send);
-    QCOMPARE(queue.slots().front().PocetOpakovani, 2);
+    QCOMPARE(queue.slots().front().sendCount, 2);
 
-    queue.AddSendPaket(frame(2, 64, {2}), 64, true, {}, 250);
-    QCOMPARE(queue.slots().front().PocetOpakovani, 0);
+    queue.enqueue(frame(2, 64, {2}), 64, true, {}, 250);
+    QCOMPARE(queue.slots().front().sendCount, 0);
     QCOMPARE(queue.tick(350, 100).action, Action::None);
     const SendQueue::TickResult sent = queue.tick(351, 100);
     QCOMPARE(sent.action, Action::Send);
@@ -96,32 +95,32 @@ void TestSendQueue::overwriteRestartsDelayAndSendCount() {
 void TestSendQueue::twentySlotLimit() {
     SendQueue queue;
     for (std::uint8_t i = 0; i < SendQueue::kSlots; ++i)
-        QVERIFY(queue.AddSendPaket(frame(i, 66, {i}), 66, false, {}, 0));
+        QVERIFY(queue.enqueue(frame(i, 66, {i}), 66, false, {}, 0));
     const Bytes refused = frame(100, 66, {100});
-    QVERIFY(!queue.AddSendPaket(refused, 66, false, {}, 0));
-    QVERIFY(!queue.AddSendPaket(refused, 64, true, {}, 0));
-    QCOMPARE(queue.PaketyPosition(), 20);
+    QVERIFY(!queue.enqueue(refused, 66, false, {}, 0));
+    QVERIFY(!queue.enqueue(refused, 64, true, {}, 0));
+    QCOMPARE(queue.queuedCount(), 20);
     for (const auto& slot : queue.slots())
-        QVERIFY(slot.Paket != refused);
+        QVERIFY(slot.frame != refused);
 
     // A full queue still lets a command replace its queued predecessors.
     const Bytes replacement = frame(101, 66, {7});
-    QVERIFY(!queue.AddSendPaket(replacement, 66, true, {}, 5));
-    QCOMPARE(queue.slots().back().Paket, replacement);
+    QVERIFY(!queue.enqueue(replacement, 66, true, {}, 5));
+    QCOMPARE(queue.slots().back().frame, replacement);
 }
 
 void TestSendQueue::headWaitsForTheDelay() {
     SendQueue queue;
     QCOMPARE(queue.tick(1'000'000, 0).action, Action::None);
-    queue.AddSendPaket(frame(1, 64), 64, true, {}, 1000);
+    queue.enqueue(frame(1, 64), 64, true, {}, 1000);
     QCOMPARE(queue.tick(1800, 800).action, Action::None); // not before the delay has passed
     QCOMPARE(queue.tick(1801, 800).action, Action::Send);
-    QCOMPARE(queue.slots().front().Ticks, 1000);
+    QCOMPARE(queue.slots().front().filledAtMs, 1000);
 
     // Far beyond 32-bit milliseconds: the clock does not wrap.
     SendQueue late;
     const qint64 fiftyDays = 50LL * 24 * 3600 * 1000;
-    late.AddSendPaket(frame(1, 64), 64, true, {}, fiftyDays);
+    late.enqueue(frame(1, 64), 64, true, {}, fiftyDays);
     QCOMPARE(late.tick(fiftyDays + 800, 800).action, Action::None);
     QCOMPARE(late.tick(fiftyDays + 801, 800).action, Action::Send);
 }
@@ -130,38 +129,38 @@ void TestSendQueue::fiveSendsThenDropThenNext() {
     SendQueue queue;
     const Bytes first = frame(1, 64);
     const Bytes second = frame(2, 66);
-    queue.AddSendPaket(first, 64, true, {}, 0);
-    queue.AddSendPaket(second, 66, false, {}, 0);
+    queue.enqueue(first, 64, true, {}, 0);
+    queue.enqueue(second, 66, false, {}, 0);
 
     qint64 now = 100;
     for (int i = 1; i <= 5; ++i) {
         const SendQueue::TickResult result = queue.tick(now += 100, 50);
         QCOMPARE(result.action, Action::Send);
         QCOMPARE(result.paket, first);
-        QCOMPARE(queue.slots().front().PocetOpakovani, i);
+        QCOMPARE(queue.slots().front().sendCount, i);
     }
     const SendQueue::TickResult dropped = queue.tick(now += 100, 50);
     QCOMPARE(dropped.action, Action::Drop);
     QCOMPARE(dropped.paket, first);
-    QCOMPARE(queue.PaketyPosition(), 1);
+    QCOMPARE(queue.queuedCount(), 1);
     QCOMPARE(queue.tick(now += 100, 50).paket, second);
 }
 
 void TestSendQueue::removalBySignature() {
     SendQueue queue;
-    queue.AddSendPaket(frame(7, 64), 64, false, {}, 0);
-    queue.AddSendPaket(frame(8, 66), 66, false, {}, 0);
-    queue.AddSendPaket(frame(7, 165, {0xFF}), 165, false, {}, 0);
-    queue.AddSendPaket(Bytes{0x2A, 0x61, 0x00, 0x05, 0x01}, 1, false, {}, 0); // no signature byte
-    queue.AddSendPaket(frame(9, 161), 161, false, {}, 0);
+    queue.enqueue(frame(7, 64), 64, false, {}, 0);
+    queue.enqueue(frame(8, 66), 66, false, {}, 0);
+    queue.enqueue(frame(7, 165, {0xFF}), 165, false, {}, 0);
+    queue.enqueue(Bytes{0x2A, 0x61, 0x00, 0x05, 0x01}, 1, false, {}, 0); // no signature byte
+    queue.enqueue(frame(9, 161), 161, false, {}, 0);
 
     QCOMPARE(queue.takeBySignature(7).size(), std::size_t{2});
-    QCOMPARE(queue.PaketyPosition(), 3);
-    QCOMPARE(queue.slots()[0].Paket, frame(8, 66));
-    QCOMPARE(queue.slots()[2].Paket, frame(9, 161));
+    QCOMPARE(queue.queuedCount(), 3);
+    QCOMPARE(queue.slots()[0].frame, frame(8, 66));
+    QCOMPARE(queue.slots()[2].frame, frame(9, 161));
     QCOMPARE(queue.takeBySignature(7).size(), std::size_t{0});
     QCOMPARE(queue.takeBySignature(9).size(), std::size_t{1});
-    QCOMPARE(queue.PaketyPosition(), 2);
+    QCOMPARE(queue.queuedCount(), 2);
 }
 
 QTEST_APPLESS_MAIN(TestSendQueue)

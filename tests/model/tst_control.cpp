@@ -85,7 +85,7 @@ void TestControl::levelSpreadsOverTheGroup() {
     for (int n : group)
         model.setOutputGroup(n, 2);
     rig_->control().setOutputLevel(output, level);
-    QCOMPARE(rig_->link().queue().PaketyPosition(), 1);
+    QCOMPARE(rig_->link().queue().queuedCount(), 1);
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedData(65), Frames{sent});
 

@@ -61,7 +61,7 @@ void TestActions::init() {
                                                           << QStringLiteral("VstupyRG=1"));
     rig_->sim().state().power = true;
     QVERIFY(rig_->start());
-    QTRY_VERIFY(rig_->data().ZapnutyZesilovac);
+    QTRY_VERIFY(rig_->data().amplifierOn());
     settle();
 }
 
@@ -82,7 +82,7 @@ void TestActions::groupMovesTogetherInOneCommand() {
     QCOMPARE(model.Vystup(1).TrackBar->value(), 40);
     QCOMPARE(model.Vystup(5).TrackBar->value(), 40);
     QCOMPARE(model.Vystup(2).TrackBar->value(), 0);
-    QCOMPARE(rig_->data().link().queue().PaketyPosition(), 1);
+    QCOMPARE(rig_->data().link().queue().queuedCount(), 1);
     settle();
     // settle() forgot the frames; check the amplifier's state and repeat for the bytes.
     QCOMPARE(rig_->sim().state().mix.levels[0], 40);
@@ -120,7 +120,7 @@ void TestActions::mutingASliderAtTheBottomSendsNothing() {
     QTest::mouseClick(out.CheckBox, Qt::LeftButton);
     QTest::mouseClick(out.CheckBox, Qt::LeftButton);
     QCOMPARE(out.TrackBar->value(), 79);
-    QCOMPARE(rig_->data().link().queue().PaketyPosition(), 0);
+    QCOMPARE(rig_->data().link().queue().queuedCount(), 0);
 }
 
 void TestActions::twoSourcesChosenQuicklyBothGo() {
@@ -139,7 +139,7 @@ void TestActions::twoOutputsWithinTheDelayBothArrive() {
     drag(model.Vystup(1).TrackBar, 11);
     drag(model.Vystup(1).TrackBar, 12);
     drag(model.Vystup(2).TrackBar, 22);
-    QCOMPARE(rig_->data().link().queue().PaketyPosition(), 2);
+    QCOMPARE(rig_->data().link().queue().queuedCount(), 2);
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedData(65),
              (Frames{QByteArray::fromHex("010c"), QByteArray::fromHex("0216")}));
@@ -217,10 +217,10 @@ void TestActions::nothingIsSentWhileAnswersAreShown() {
         drag(model.Vystup(6).TrackBar, 50);
         QTest::mouseClick(model.Vystup(6).Tlacitko[2], Qt::LeftButton);
         drag(rig_->form().volTrackBar(), 10);
-        QCOMPARE(rig_->data().link().queue().PaketyPosition(), 0);
+        QCOMPARE(rig_->data().link().queue().queuedCount(), 0);
         // The power toggle is the one exception.
         QTest::mouseDClick(rig_->form().statusBar1(), Qt::LeftButton);
-        QCOMPARE(rig_->data().link().queue().PaketyPosition(), 1);
+        QCOMPARE(rig_->data().link().queue().queuedCount(), 1);
     }
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedInstructions(), std::vector<int>{165});

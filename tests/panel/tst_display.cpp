@@ -101,7 +101,7 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Vypnuto"));
     panel::PanelModel& model = rig.form().model();
     QVERIFY(!rig.form().zapnutyZesilovacAction()->isChecked());
-    QVERIFY(!rig.data().ZapnutyZesilovac);
+    QVERIFY(!rig.data().amplifierOn());
     for (int n = 1; n <= 16; ++n) {
         QVERIFY(!model.Vystup(n).TrackBar->isEnabled());
         QVERIFY(!model.Vystup(n).CheckBox->isEnabled());
@@ -142,7 +142,7 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
     panel::PanelModel& model = rig.form().model();
-    QTRY_VERIFY(rig.data().ZapnutyZesilovac);
+    QTRY_VERIFY(rig.data().amplifierOn());
 
     // Box 2 serves sources 3 and 4: on because source 4 is.
     QVERIFY(model.Vstup(2).GroupBox->isEnabled());
@@ -156,13 +156,14 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
     QVERIFY(!model.Vystup(7).TrackBar->isEnabled());
 
     // A user who may not switch output 3, nor use source 8, nor change output 4's volume.
-    users::TUzivPrava& rights = rig.data().UzivPrava;
-    rights.Matice[2] = QLatin1Char('0');
-    rights.Vystupy[3] = QLatin1Char('0');
-    rights.Vstupy = QStringLiteral("ABCDEFGHIJKLMNOPQ0STUVWXYZ");
-    rights.deriveVstupyEN();
-    rights.Hlasitost = 0;
-    rights.Radio = 2; // only 1 grants
+    users::UserRights rights = rig.data().rights();
+    rights.sourceSwitching[2] = QLatin1Char('0');
+    rights.outputs[3] = QLatin1Char('0');
+    rights.inputs = QStringLiteral("ABCDEFGHIJKLMNOPQ0STUVWXYZ");
+    rights.deriveEnabledInputs();
+    rights.masterVolume = 0;
+    rights.radio = 2; // only 1 grants
+    rig.data().setRights(rights);
     rig.form().PovolOvladaciPrvkyPodleNastaveni();
     QVERIFY(!model.Vystup(3).RadioGroup->sourceGroup()->isEnabled());
     QVERIFY(!model.Vystup(3).TrackBar->isEnabled()); // settings file: the matrix right counts
@@ -183,20 +184,22 @@ void TestDisplay::presetMenusFollowTheirRights() {
     PanelRig rig(PanelRig::allEnabled());
     rig.sim().state().power = true;
     QVERIFY(rig.start());
-    QTRY_VERIFY(rig.data().ZapnutyZesilovac);
+    QTRY_VERIFY(rig.data().amplifierOn());
     panel::OrfaForm& form = rig.form();
     QVERIFY(form.predvolbyMenu()->menuAction()->isVisible());
     QVERIFY(form.ulozitMenu()->menuAction()->isVisible());
     QVERIFY(form.moznostiAction()->isEnabled());
 
-    users::TUzivPrava& rights = rig.data().UzivPrava;
-    rights.UlozeniPredvoleb = 0;
+    users::UserRights rights = rig.data().rights();
+    rights.storePresets = 0;
+    rig.data().setRights(rights);
     form.PovolOvladaciPrvkyPodleNastaveni();
     QVERIFY(form.predvolbyMenu()->menuAction()->isVisible());
     QVERIFY(!form.ulozitMenu()->menuAction()->isVisible());
 
-    rights.AktivacePredvoleb = 0;
-    rights.UlozeniPredvoleb = 1;
+    rights.activatePresets = 0;
+    rights.storePresets = 1;
+    rig.data().setRights(rights);
     form.PovolOvladaciPrvkyPodleNastaveni();
     QVERIFY(!form.predvolbyMenu()->menuAction()->isVisible());
     QVERIFY(!form.predvolbyMenu()->isEnabled());
@@ -206,7 +209,7 @@ void TestDisplay::presetMenusFollowTheirRights() {
 void TestDisplay::connectionPanelShowsTheAttempt() {
     StalledListener amplifier;
     PanelRig rig;
-    rig.data().Reg().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
+    rig.data().settings().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
     rig.create();
     panel::PowerStatusBar* bar = rig.form().statusBar1();
     const int panel = orfa::panel::PowerStatusBar::kConnectionPanel;

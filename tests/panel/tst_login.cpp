@@ -53,7 +53,7 @@ public:
         data_ = std::make_unique<data::DataModule>(dir_.path());
     }
     data::DataModule& data() { return *data_; }
-    QString lastLogin() { return data_->Reg().readText(config::keys::LastLogin); }
+    QString lastLogin() { return data_->settings().readText(config::keys::LastLogin); }
     QString settingsPath() const { return dir_.filePath(QStringLiteral("Orfa.ini")); }
 
 private:
@@ -123,7 +123,7 @@ void TestLogin::automaticLogin_data() {
     QTest::addColumn<QString>("param1");
     QTest::addColumn<QString>("param2");
     QTest::addColumn<bool>("closesByItself");
-    QTest::addColumn<QString>("loaded"); // UzivPrava.Jmeno afterwards
+    QTest::addColumn<QString>("loaded"); // UzivPrava.name afterwards
     QTest::newRow("right") << QStringLiteral("Petr") << QStringLiteral("Heslo1") << true
                            << QStringLiteral("Petr");
     QTest::newRow("password in other case")
@@ -151,9 +151,9 @@ void TestLogin::automaticLogin() {
     showAndSettle(form);
     QCOMPARE(form.isVisible(), !closesByItself);
     QCOMPARE(form.SpatneHeslo, !closesByItself);
-    QCOMPARE(rig.data().UzivPrava.Jmeno, loaded);
+    QCOMPARE(rig.data().rights().name, loaded);
     if (closesByItself) {
-        QCOMPARE(rig.data().UzivPrava.Administrace, 1);
+        QCOMPARE(rig.data().rights().administration, 1);
         // Written at the close: the name that was offered, not parameter 1.
         QCOMPARE(rig.lastLogin(), QStringLiteral("Predtim"));
     } else {
@@ -202,10 +202,10 @@ void TestLogin::okChecksTheTypedNameAndPassword() {
     QTest::mouseClick(form.OkButt(), Qt::LeftButton);
     QVERIFY(!form.isVisible()); // one attempt only
     QCOMPARE(form.SpatneHeslo, !success);
-    QCOMPARE(rig.data().UzivPrava.Jmeno, loaded);
+    QCOMPARE(rig.data().rights().name, loaded);
     QCOMPARE(rig.lastLogin(), name);
     if (success && loaded.isEmpty())
-        QCOMPARE(rig.data().UzivPrava, users::TUzivPrava::noRights());
+        QCOMPARE(rig.data().rights(), users::UserRights::noRights());
 }
 
 void TestLogin::cancelEscapeAndCloseBoxFail_data() {
@@ -241,7 +241,7 @@ void TestLogin::loginAtStartReportsTheOutcome() {
                  {QStringLiteral("Petr"), QStringLiteral("Heslo1"), QStringLiteral("extra")},
                  nullptr),
              false);
-    QCOMPARE(rig.data().UzivPrava.Jmeno, QStringLiteral("Petr"));
+    QCOMPARE(rig.data().rights().name, QStringLiteral("Petr"));
 
     // A wrong password waits for the operator, who gives up: the program must end.
     bool clicked = false;
@@ -264,33 +264,33 @@ void TestLogin::databaseSuppliesAddressLoginFlagAndUsers() {
     test::TestDatabase testDb;
     ORFA_REQUIRE_TEST_DATABASE(testDb);
     config::Database fixture;
-    QVERIFY2(fixture.DBInit(testDb.login()), qPrintable(fixture.lastError()));
+    QVERIFY2(fixture.open(testDb.login()), qPrintable(fixture.lastError()));
     test::TestDatabase::clearTables(fixture);
-    fixture.DBSQL(QStringLiteral("INSERT INTO NST VALUES (1, 'IPZesE', '192.0.2.44', 0)"));
-    fixture.DBSQL(QStringLiteral("INSERT INTO NST VALUES (2, 'PortZesE', '7123', 0)"));
-    fixture.DBSQL(QStringLiteral("INSERT INTO NST VALUES (3, 'LoginChb', '', 1)"));
-    fixture.DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (1, 'O''Neil', '%1', 'A', 'B', 'C', "
-                                 "1, 0, 0, 0, 0, 0, '00000000000000000000000000')")
-                      .arg(stored(QStringLiteral("žluťoučký"))));
-    fixture.DBSQL(QStringLiteral("commit"));
+    fixture.execute(QStringLiteral("INSERT INTO NST VALUES (1, 'IPZesE', '192.0.2.44', 0)"));
+    fixture.execute(QStringLiteral("INSERT INTO NST VALUES (2, 'PortZesE', '7123', 0)"));
+    fixture.execute(QStringLiteral("INSERT INTO NST VALUES (3, 'LoginChb', '', 1)"));
+    fixture.execute(QStringLiteral("INSERT INTO UZIV VALUES (1, 'O''Neil', '%1', 'A', 'B', 'C', "
+                                   "1, 0, 0, 0, 0, 0, '00000000000000000000000000')")
+                        .arg(stored(QStringLiteral("žluťoučký"))));
+    fixture.execute(QStringLiteral("commit"));
 
     // The file's own shared keys are not looked at while the database is in use.
     QStringList lines = databaseLines(testDb.login());
     lines << QStringLiteral("IPZesE=10.9.9.9") << QStringLiteral("LoginChb=0")
           << QStringLiteral("MaxIDUziv=1") << QStringLiteral("Uziv_1_Jmeno=O'Neil");
     Rig rig(lines);
-    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.data().usesDatabase());
     QVERIFY2(rig.data().databaseConnected(), qPrintable(rig.data().databaseError()));
     QVERIFY(rig.data().databaseError().isEmpty());
-    QCOMPARE(rig.data().link().IPZesilovace(), QStringLiteral("192.0.2.44"));
-    QCOMPARE(rig.data().link().PortZesilovace(), QStringLiteral("7123"));
-    QVERIFY(rig.data().LoginPoSpusteni);
+    QCOMPARE(rig.data().link().host(), QStringLiteral("192.0.2.44"));
+    QCOMPARE(rig.data().link().port(), QStringLiteral("7123"));
+    QVERIFY(rig.data().loginAtStart());
 
     QCOMPARE(panel::runLoginAtStart(
                  rig.data(), {QStringLiteral("O'Neil"), QStringLiteral("ŽLUŤOUČKÝ")}, nullptr),
              false);
-    QCOMPARE(rig.data().UzivPrava.IDUZiv, 1);
-    QCOMPARE(rig.data().UzivPrava.Matice, QStringLiteral("C"));
+    QCOMPARE(rig.data().rights().userId, 1);
+    QCOMPARE(rig.data().rights().sourceSwitching, QStringLiteral("C"));
 }
 
 void TestLogin::unreachableDatabaseMeansNoRightsAndNoLogin() {
@@ -302,16 +302,16 @@ void TestLogin::unreachableDatabaseMeansNoRightsAndNoLogin() {
           << QStringLiteral("ProdlevaE=300") << fileUsers();
     Rig rig(lines);
     data::DataModule& data = rig.data();
-    QVERIFY(data.UseDB);
+    QVERIFY(data.usesDatabase());
     QVERIFY(!data.databaseConnected());
     QVERIFY(!data.databaseError().isEmpty());
-    QVERIFY(!data.LoginPoSpusteni);
-    QCOMPARE(data.link().IPZesilovace(), QString());
+    QVERIFY(!data.loginAtStart());
+    QCOMPARE(data.link().host(), QString());
     QCOMPARE(data.link().sendDelay(), quint16{300});
-    QCOMPARE(data.UzivPrava, users::TUzivPrava::noRights());
+    QCOMPARE(data.rights(), users::UserRights::noRights());
     // No store answers: nobody is found, and the rights stay none.
-    QVERIFY(!data.NactiUzivPrava(QStringLiteral("Petr")));
-    QCOMPARE(data.UzivPrava, users::TUzivPrava::noRights());
+    QVERIFY(!data.loadUserRights(QStringLiteral("Petr")));
+    QCOMPARE(data.rights(), users::UserRights::noRights());
     QVERIFY(!data.readIoNames().has_value());
     QVERIFY(!data.readSixteenOutputs());
 

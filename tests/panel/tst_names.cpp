@@ -99,15 +99,15 @@ bool TestNames::databaseRequired() {
     if (!testDb_.found())
         return false;
     direct_ = std::make_unique<config::Database>();
-    if (!direct_->DBInit(testDb_.login()))
+    if (!direct_->open(testDb_.login()))
         return false;
     test::TestDatabase::clearTables(*direct_);
     return true;
 }
 
 void TestNames::putNst(const QString& name, const QString& text, int number) {
-    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, ?)"),
-                   {name, text, number});
+    direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), ?, ?, ?)"),
+                     {name, text, number});
 }
 
 std::unique_ptr<PanelRig> TestNames::databaseRig(const std::function<void()>& rows) {
@@ -115,7 +115,7 @@ std::unique_ptr<PanelRig> TestNames::databaseRig(const std::function<void()>& ro
     putNst(QStringLiteral("IPZesE"), QStringLiteral("127.0.0.1"), 0);
     putNst(QStringLiteral("PortZesE"), QString::number(rig->sim().port()), 0);
     rows();
-    direct_->DBSQL(QStringLiteral("commit"));
+    direct_->execute(QStringLiteral("commit"));
     rig->create();
     return rig;
 }
@@ -130,7 +130,7 @@ void TestNames::freshFileGivesDefaultsAndNothingEnabled() {
     PanelRig rig;
     rig.sim().state().power = true;
     QVERIFY(rig.start());
-    QTRY_VERIFY(rig.data().ZapnutyZesilovac);
+    QTRY_VERIFY(rig.data().amplifierOn());
     QVERIFY(rig.waitForIdleQueue());
     panel::PanelModel& model = rig.form().model();
     QCOMPARE(model.Vstup(1).GroupBox->title(), QStringLiteral("Vstup 1, Vstup 2"));
@@ -189,9 +189,11 @@ void TestNames::captionsAndEnabling() {
     }
     QVERIFY(rig->start());
     QVERIFY(rig->waitForIdleQueue());
-    rig->data().NastavVseUzivPrava();
-    rig->data().UzivPrava.Matice[4] = QLatin1Char('0');  // output 5
-    rig->data().UzivPrava.Vystupy[5] = QLatin1Char('0'); // output 6
+    rig->data().grantAllRights();
+    users::UserRights rights = rig->data().rights();
+    rights.sourceSwitching[4] = QLatin1Char('0'); // output 5
+    rights.outputs[5] = QLatin1Char('0');         // output 6
+    rig->data().setRights(rights);
     rig->form().NactiNazvyVstupuAVystupu();
 
     panel::PanelModel& model = rig->form().model();
@@ -228,11 +230,11 @@ void TestNames::captionsAndEnabling() {
 
     // Renamed in the store: the next "on" report reloads the names, for the screen reader too.
     if (fromDatabase) {
-        direct_->DBSQL(QStringLiteral("UPDATE NST SET HODNTXT = ? WHERE NAZEV = ?"),
-                       {QStringLiteral("Aula"), QStringLiteral("Vystup5En")});
-        direct_->DBSQL(QStringLiteral("commit"));
+        direct_->execute(QStringLiteral("UPDATE NST SET HODNTXT = ? WHERE NAZEV = ?"),
+                         {QStringLiteral("Aula"), QStringLiteral("Vystup5En")});
+        direct_->execute(QStringLiteral("commit"));
     } else {
-        rig->data().Reg().writeText(QStringLiteral("Vystup5Nzv"), QStringLiteral("Aula"));
+        rig->data().settings().writeText(QStringLiteral("Vystup5Nzv"), QStringLiteral("Aula"));
     }
     rig->form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
     QCOMPARE(accessibleName(five.Tlacitko[9]), QStringLiteral("Zdroj Rádio L výstupu Aula"));
@@ -289,7 +291,7 @@ void TestNames::groupsFromTheFile() {
     QCOMPARE(groupNumbers(model), expected);
 
     // Taken out of group 2 in the settings dialog: output 7 moves alone from the next load.
-    rig.data().Reg().writeInteger(QStringLiteral("Skup_2_SkupinaPocet"), 1);
+    rig.data().settings().writeInteger(QStringLiteral("Skup_2_SkupinaPocet"), 1);
     rig.form().NactiNazvyVstupuAVystupu();
     expected[6] = 0;
     QCOMPARE(groupNumbers(model), expected);
@@ -299,7 +301,8 @@ void TestNames::groupsFromTheDatabase() {
     REQUIRE_DATABASE();
     auto rig = databaseRig([&] {
         for (const char* row : {"(2, 4)", "(2, 7)", "(300, 12)", "(5, 17)", "(5, 0)"})
-            direct_->DBSQL(QStringLiteral("INSERT INTO SKUPINY VALUES %1").arg(QLatin1String(row)));
+            direct_->execute(
+                QStringLiteral("INSERT INTO SKUPINY VALUES %1").arg(QLatin1String(row)));
     });
     QVERIFY(rig->start());
     panel::PanelModel& model = rig->form().model();
@@ -333,7 +336,7 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
     }
     rig->sim().state().power = true;
     QVERIFY(rig->start());
-    QTRY_VERIFY(rig->data().ZapnutyZesilovac);
+    QTRY_VERIFY(rig->data().amplifierOn());
     QVERIFY(rig->waitForIdleQueue());
 
     int groupId = 0;

@@ -88,7 +88,7 @@ void TestStartup::nothingIsRequestedBeforeStartUpEnds() {
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
     rig.form().VstupyShow();
     rig.form().TabSheet1Show();
-    QCOMPARE(rig.data().link().queue().PaketyPosition(), 0);
+    QCOMPARE(rig.data().link().queue().queuedCount(), 0);
     QTest::qWait(150);
     QVERIFY(rig.sim().receivedFrames().empty());
 }
@@ -181,12 +181,12 @@ void TestStartup::unreachableDatabaseGrantsNothing() {
     QVERIFY(shown.contains(QStringLiteral("DBChb=0")));
     QVERIFY(shown.contains(rig.settingsPath()));
     QVERIFY(!rig.data().databaseConnected());
-    QCOMPARE(rig.data().UzivPrava, users::TUzivPrava::noRights());
+    QCOMPARE(rig.data().rights(), users::UserRights::noRights());
     QVERIFY(!rig.form().moznostiAction()->isEnabled());
     // The amplifier's address lives in the database too, so it is never
     // reached; even a report that it is on enables nothing.
     rig.form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
-    QVERIFY(rig.data().ZapnutyZesilovac);
+    QVERIFY(rig.data().amplifierOn());
     QVERIFY(!rig.form().volTrackBar()->isEnabled());
     QVERIFY(!rig.form().model().Vystup(1).TrackBar->isEnabled());
     QVERIFY(!rig.form().model().RadioTlac(1)->isEnabled());

@@ -47,7 +47,7 @@ private Q_SLOTS:
     void savePromptWritesNoNstTheDialogDidNotRead();
 
 private:
-    void sql(const QString& statement) { direct_->DBSQL(statement); }
+    void sql(const QString& statement) { direct_->execute(statement); }
     void commit() { sql(QStringLiteral("commit")); }
     int generator(const QString& name);
     int generatorAtLeast(const QString& name, int least);
@@ -75,7 +75,7 @@ void clickGroupsButton(NstForm& form, QToolButton* button) {
 void TestEditorsDatabase::init() {
     ORFA_REQUIRE_TEST_DATABASE(testDb_);
     direct_ = std::make_unique<config::Database>();
-    QVERIFY2(direct_->DBInit(testDb_.login()), qPrintable(direct_->lastError()));
+    QVERIFY2(direct_->open(testDb_.login()), qPrintable(direct_->lastError()));
     test::TestDatabase::clearTables(*direct_);
 }
 
@@ -126,23 +126,24 @@ QStringList TestEditorsDatabase::groupRows() {
 }
 
 void TestEditorsDatabase::putUser(int id, const QString& name, const QString& password, int admin) {
-    direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (?, ?, ?, 'ABC', 'A', '0B', ?, 0, 0, 1, "
-                                  "0, 0, '')"),
-                   {id, name, users::Encrypt(password, users::passwordKey()), admin});
+    direct_->execute(
+        QStringLiteral("INSERT INTO UZIV VALUES (?, ?, ?, 'ABC', 'A', '0B', ?, 0, 0, 1, "
+                       "0, 0, '')"),
+        {id, name, users::Encrypt(password, users::passwordKey()), admin});
 }
 
 std::unique_ptr<SettingsRig> TestEditorsDatabase::openRig() {
     auto rig = std::make_unique<SettingsRig>(testDb_.settingsLines());
-    rig->data().NastavVseUzivPrava();
+    rig->data().grantAllRights();
     rig->open();
     return rig;
 }
 
 void TestEditorsDatabase::editorsGetOnlyTheRowsOfNst() {
-    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
-                   {QStringLiteral("Linka 1")});
-    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vystup2En', ?, 1)"),
-                   {QStringLiteral("Hala & sál")});
+    direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
+                     {QStringLiteral("Linka 1")});
+    direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vystup2En', ?, 1)"),
+                     {QStringLiteral("Hala & sál")});
     commit();
     auto rig = openRig();
     QVERIFY(rig->form().DbConnect());
@@ -198,7 +199,7 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     const auto found = users::UserDirectory::findInDatabase(*direct_, name);
     commit();
     QVERIFY(found);
-    QCOMPARE(found->Heslo, password);
+    QCOMPARE(found->password, password);
 
     // Edit replaces the row under the same ID.
     clickRow(grid, 1);
@@ -322,7 +323,7 @@ void TestEditorsDatabase::textsLongerThanUzivHoldsAreRefused() {
     const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, ranní směna B");
     SettingsRig rig(testDb_.settingsLines(false)
                     << QStringLiteral("MaxIDUziv=1") << QStringLiteral("Uziv_1_Jmeno=") + name);
-    rig.data().NastavVseUzivPrava();
+    rig.data().grantAllRights();
     NstForm& form = rig.open();
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
                          [](NstEditUziv& editor) { editor.reject(); }));
@@ -435,8 +436,8 @@ void TestEditorsDatabase::failedGroupSaveAndDeleteKeepTheRows() {
 }
 
 void TestEditorsDatabase::savePromptWritesNst() {
-    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
-                   {QStringLiteral("Linka 1")});
+    direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'Vstup1En', ?, 0)"),
+                     {QStringLiteral("Linka 1")});
     commit();
     auto rig = openRig();
     NstForm& form = rig->form();
@@ -463,7 +464,7 @@ void TestEditorsDatabase::lostConnectionOpensNoEditor() {
     commit();
     auto rig = openRig();
     NstForm& form = rig->form();
-    rig->data().database().DBClose();
+    rig->data().database().close();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not read")));
     QVERIFY(!inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
                           [](NstEditUziv&) {}));
@@ -479,7 +480,7 @@ void TestEditorsDatabase::lostConnectionOpensNoEditor() {
 
 void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
-    rig.data().NastavVseUzivPrava();
+    rig.data().grantAllRights();
     NstForm& form = rig.open();
     clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog
     QVERIFY(rig.data().databaseConnected());

@@ -61,7 +61,7 @@ private Q_SLOTS:
 
 private:
     void putNst(const QString& name, const QString& text, int number);
-    void commit() { direct_->DBSQL(QStringLiteral("commit")); }
+    void commit() { direct_->execute(QStringLiteral("commit")); }
     QMap<QString, NstRow> nstRows();
     int nstRowCount();
     // A rig whose data module starts with NST holding the simulator's address.
@@ -74,7 +74,7 @@ private:
 void TestNstDatabase::init() {
     ORFA_REQUIRE_TEST_DATABASE(testDb_);
     direct_ = std::make_unique<config::Database>();
-    QVERIFY2(direct_->DBInit(testDb_.login()), qPrintable(direct_->lastError()));
+    QVERIFY2(direct_->open(testDb_.login()), qPrintable(direct_->lastError()));
     test::TestDatabase::clearTables(*direct_);
 }
 
@@ -83,14 +83,14 @@ void TestNstDatabase::cleanup() {
 }
 
 void TestNstDatabase::putNst(const QString& name, const QString& text, int number) {
-    direct_->DBSQL(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
-                       .arg(quoted(name), quoted(text))
-                       .arg(number));
+    direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
+                         .arg(quoted(name), quoted(text))
+                         .arg(number));
 }
 
 QMap<QString, NstRow> TestNstDatabase::nstRows() {
     QMap<QString, NstRow> rows;
-    direct_->DBSQL(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
+    direct_->execute(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
     for (; !direct_->eof(); direct_->next())
         rows.insert(direct_->text(QStringLiteral("NAZEV")),
                     NstRow{direct_->text(QStringLiteral("HODNTXT")),
@@ -100,7 +100,7 @@ QMap<QString, NstRow> TestNstDatabase::nstRows() {
 }
 
 int TestNstDatabase::nstRowCount() {
-    direct_->DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
+    direct_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     const int n = direct_->integer(QStringLiteral("N"));
     commit();
     return n;
@@ -132,7 +132,7 @@ void TestNstDatabase::openShowsNstAndOkReplacesIt() {
     QVERIFY(rig->data().databaseConnected());
 
     rig->open();
-    QVERIFY(rig->data().UseDB);
+    QVERIFY(rig->data().usesDatabase());
     QVERIFY(rig->form().DbConnect());
     const auto& inputs = rig->form().inputsPage();
     QCOMPARE(inputs.row(3).nameField()->text(), QStringLiteral("Pult O'Brien"));
@@ -194,7 +194,7 @@ void TestNstDatabase::switchingOffWritesTheNstValuesToTheFile() {
     const QMap<QString, NstRow> before = nstRows();
     rig->open();
     clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
-    QVERIFY(!rig->data().UseDB);
+    QVERIFY(!rig->data().usesDatabase());
     QVERIFY(!rig->data().databaseConnected());
     QVERIFY(rig->messages().messages.empty());
     QVERIFY(rig->pressOk());
@@ -225,7 +225,7 @@ void TestNstDatabase::switchingOnSavesOnlyTheLocalKeys() {
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     rig.form().inputsPage().row(1).nameField()->setText(QStringLiteral("Nikam"));
     QVERIFY(rig.pressOk());
-    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.data().usesDatabase());
     QCOMPARE(rig.valueInFile(QStringLiteral("DBChb")), QStringLiteral("1"));
     QCOMPARE(rig.valueInFile(QStringLiteral("Vstup1Nzv")), QStringLiteral("Ze souboru"));
     QCOMPARE(nstRowCount(), 0);
@@ -237,9 +237,9 @@ void TestNstDatabase::unreadDatabaseIsNeverWritten() {
     commit();
     const QMap<QString, NstRow> before = nstRows();
     // The connection is lost before the dialog opens.
-    rig->data().database().DBClose();
+    rig->data().database().close();
     rig->open();
-    QVERIFY(rig->data().UseDB);
+    QVERIFY(rig->data().usesDatabase());
     QVERIFY(!rig->form().DbConnect());
     QCOMPARE(rig->form().inputsPage().row(2).nameField()->text(), QStringLiteral("Ze souboru"));
     QVERIFY(QTest::qWaitFor([&] { return !rig->messages().messages.empty(); }, 2000));
@@ -248,7 +248,7 @@ void TestNstDatabase::unreadDatabaseIsNeverWritten() {
     // OK reconnects, but what the dialog shows never came from the database.
     QVERIFY(rig->pressOk());
     QVERIFY(rig->data().databaseConnected());
-    QVERIFY(rig->data().UseDB);
+    QVERIFY(rig->data().usesDatabase());
     QCOMPARE(rig->messages().messages.size(), std::size_t{1});
     QCOMPARE(nstRows(), before);
     QCOMPARE(rig->valueInFile(QStringLiteral("Vstup2Nzv")), QStringLiteral("Ze souboru"));
@@ -261,7 +261,7 @@ void TestNstDatabase::failedSaveIsReported() {
     const QMap<QString, NstRow> before = nstRows();
     rig->open();
     // Another panel is saving and has not committed yet.
-    direct_->DBSQL(QStringLiteral("UPDATE NST SET HODNINT = HODNINT WHERE NAZEV = 'Vstup1En'"));
+    direct_->execute(QStringLiteral("UPDATE NST SET HODNINT = HODNINT WHERE NAZEV = 'Vstup1En'"));
     rig->form().inputsPage().row(1).nameField()->setText(QStringLiteral("Nová"));
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("not saved to the central database")));
@@ -306,17 +306,18 @@ void TestNstDatabase::listsComeFromTheDatabase() {
     const QString stored = users::Encrypt(QStringLiteral("heslo"), users::passwordKey());
     for (const auto& [id, name, admin] :
          {std::tuple{2, QStringLiteral("Zdeněk"), 0}, std::tuple{5, QStringLiteral("Adam"), 1}})
-        direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, '', '', '', %4, 0, 0, "
-                                      "0, 0, 0, '')")
-                           .arg(id)
-                           .arg(quoted(name), quoted(stored))
-                           .arg(admin));
+        direct_->execute(
+            QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, '', '', '', %4, 0, 0, "
+                           "0, 0, 0, '')")
+                .arg(id)
+                .arg(quoted(name), quoted(stored))
+                .arg(admin));
     for (const auto& [group, output] : {std::pair{4, 16}, std::pair{1, 5}, std::pair{1, 3}})
-        direct_->DBSQL(
+        direct_->execute(
             QStringLiteral("INSERT INTO SKUPINY VALUES (%1, %2)").arg(group).arg(output));
     commit();
     SettingsRig rig(testDb_.settingsLines(true));
-    rig.data().NastavVseUzivPrava();
+    rig.data().grantAllRights();
     rig.open();
     const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
     QCOMPARE(users->rowCount(), 2);
@@ -338,15 +339,15 @@ void TestNstDatabase::listsComeFromTheDatabase() {
 // editors load, the dialog opened and cancelled) keeps no transaction open, so the oldest
 // active transaction of the site's database moves on while the panel keeps running.
 void TestNstDatabase::readsLeaveNoTransactionOpen() {
-    direct_->DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (3, 'Novák', '', '', '', '', 1, 0, 1, "
-                                  "0, 0, 0, '')"));
-    direct_->DBSQL(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 5)"));
+    direct_->execute(QStringLiteral("INSERT INTO UZIV VALUES (3, 'Novák', '', '', '', '', 1, 0, 1, "
+                                    "0, 0, 0, '')"));
+    direct_->execute(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 5)"));
     auto rig = rigWithAddressInNst(true);
     config::Database& panel = rig->data().database();
     QVERIFY(rig->data().databaseError().isEmpty());
     QVERIFY(rig->data().readIoNames().has_value());
     rig->data().readSixteenOutputs();
-    QVERIFY(rig->data().NactiUzivPrava(QStringLiteral("Novák")));
+    QVERIFY(rig->data().loadUserRights(QStringLiteral("Novák")));
     QVERIFY(users::UserDatabaseStore(panel).load(3).has_value());
     QCOMPARE(users::GroupDatabaseStore(panel).members(1), std::vector<int>{5});
     rig->open();

@@ -25,8 +25,8 @@ class TestNstDialog : public QObject {
 private Q_SLOTS:
     void pagesControlsAndCaptions();
     void rowsAreNamedForEveryone();
-    void usersPageFollowsProfil_data();
-    void usersPageFollowsProfil();
+    void usersPageFollowsProfileRight_data();
+    void usersPageFollowsProfileRight();
     void openingWithTheDatabaseRunsNoClickHandler();
     void enableCheckBoxesDecideNameFields();
     void eightOutputsDisableTheUpperRows();
@@ -129,7 +129,7 @@ void TestNstDialog::rowsAreNamedForEveryone() {
     SettingsRig rig;
     data::DataModule& data = rig.data();
     settings::MessageSink& sink = rig.messages();
-    settings::NstDatabaseStore store(data.database(), data.Reg());
+    settings::NstDatabaseStore store(data.database(), data.settings());
     // Before it is shown the dialog holds its initial texts.
     settings::NstForm form(data, store, sink);
     QCOMPARE(form.inputsPage().row(3).nameField()->text(), QStringLiteral("Edit1"));
@@ -154,20 +154,22 @@ void TestNstDialog::rowsAreNamedForEveryone() {
         QVERIFY2(field->focusPolicy() & Qt::TabFocus, qPrintable(field->objectName()));
 }
 
-void TestNstDialog::usersPageFollowsProfil_data() {
-    QTest::addColumn<int>("profil");
+void TestNstDialog::usersPageFollowsProfileRight_data() {
+    QTest::addColumn<int>("profile");
     QTest::addColumn<bool>("visible");
     QTest::newRow("granted") << 1 << true;
     QTest::newRow("not granted") << 0 << false;
     QTest::newRow("only 1 grants") << 2 << false;
 }
 
-void TestNstDialog::usersPageFollowsProfil() {
-    QFETCH(int, profil);
+void TestNstDialog::usersPageFollowsProfileRight() {
+    QFETCH(int, profile);
     QFETCH(bool, visible);
     SettingsRig rig;
-    rig.data().NastavVseUzivPrava();
-    rig.data().UzivPrava.Profil = profil;
+    rig.data().grantAllRights();
+    users::UserRights rights = rig.data().rights();
+    rights.profile = profile;
+    rig.data().setRights(rights);
     rig.open();
     QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kUsersPage), visible);
     QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kGroupsPage), true);
@@ -177,10 +179,10 @@ void TestNstDialog::openingWithTheDatabaseRunsNoClickHandler() {
     // The database is in use, but its details are incomplete: it cannot be reached.
     SettingsRig rig({QStringLiteral("DBChb=1"), QStringLiteral("Vstup5En=1"),
                      QStringLiteral("Vstup5Nzv=Pult")});
-    QVERIFY(rig.data().UseDB);
-    rig.data().UseDB = false; // as a Cancel earlier in this run may leave it
+    QVERIFY(rig.data().usesDatabase());
+    rig.data().setUsesDatabase(false); // as a Cancel earlier in this run may leave it
     rig.open();
-    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.data().usesDatabase());
     QVERIFY(rig.checkBox(QStringLiteral("DBChb"))->isChecked());
     QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
     // It still opens completely, with the file's values, and says why.
@@ -301,7 +303,7 @@ void TestNstDialog::tickingTheDatabaseBox() {
     QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
     QCheckBox* box = rig.checkBox(QStringLiteral("DBChb"));
     clickIndicator(box);
-    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.data().usesDatabase());
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     const auto& message = rig.messages().messages[0];
     QCOMPARE(message.text, kRestart);
@@ -315,7 +317,7 @@ void TestNstDialog::tickingTheDatabaseBox() {
     QVERIFY(!rig.data().databaseConnected());
 
     clickIndicator(box);
-    QVERIFY(!rig.data().UseDB);
+    QVERIFY(!rig.data().usesDatabase());
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
 }
@@ -359,7 +361,7 @@ void TestNstDialog::okButton() {
     QFETCH(QString, savedDbChb);
     SettingsRig rig(stored << QStringLiteral("Vstup1Nzv=Před"));
     rig.open();
-    if (rig.data().UseDB) // the notice that the database could not be read
+    if (rig.data().usesDatabase()) // the notice that the database could not be read
         QVERIFY(QTest::qWaitFor([&] { return !rig.messages().messages.empty(); }, 2000));
     rig.messages().messages.clear();
     if (tick)
@@ -378,7 +380,7 @@ void TestNstDialog::okButton() {
         QVERIFY(message.icon == MessageIcon::Error);
     }
     // Every path here ends without the database; the shared settings go to the file.
-    QVERIFY(!rig.data().UseDB);
+    QVERIFY(!rig.data().usesDatabase());
     QCOMPARE(rig.valueInFile(QStringLiteral("DBChb")), savedDbChb);
     QCOMPARE(rig.valueInFile(QStringLiteral("Vstup1Nzv")), QStringLiteral("Po"));
     for (const QString& line : typed) {
@@ -394,10 +396,10 @@ void TestNstDialog::cancelAfterTickingTheDatabaseBox() {
     clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
     QVERIFY(rig.pressCancel());
     // The switch stays as clicked until the dialog is opened again; the file is untouched.
-    QVERIFY(rig.data().UseDB);
+    QVERIFY(rig.data().usesDatabase());
     QCOMPARE(rig.settingsBytes(), before);
     rig.open();
-    QVERIFY(!rig.data().UseDB);
+    QVERIFY(!rig.data().usesDatabase());
     QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
 }
 

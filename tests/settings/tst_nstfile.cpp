@@ -55,7 +55,7 @@ void TestNstFile::missingKeysShowTheirDefaults() {
     SettingsRig rig({}, false);
     rig.open();
     QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
-    QVERIFY(!rig.data().UseDB);
+    QVERIFY(!rig.data().usesDatabase());
     QCOMPARE(rig.lineEdit(QStringLiteral("ProdlevaE"))->text(), QStringLiteral("800"));
     QCOMPARE(rig.lineEdit(QStringLiteral("IPZesE"))->text(), QString());
     QCOMPARE(rig.form().connectionPage().outputsChoice(), 0);
@@ -209,7 +209,7 @@ void TestNstFile::listsComeFromTheFile() {
                      QStringLiteral("Skup_1_IDVstupu2=5"), QStringLiteral("Skup_1_IDVstupu3=9"),
                      QStringLiteral("Skup_2_SkupinaPocet=-1"),
                      QStringLiteral("Skup_3_SkupinaPocet=0")});
-    rig.data().NastavVseUzivPrava();
+    rig.data().grantAllRights();
     rig.open();
     const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
     QCOMPARE(users->rowCount(), 2);

@@ -90,7 +90,7 @@ int tickedFlagBoxes(const NstEditUziv& editor) {
 
 // The dialog opened by someone allowed to manage users.
 NstForm& openAsAdministrator(SettingsRig& rig) {
-    rig.data().NastavVseUzivPrava();
+    rig.data().grantAllRights();
     return rig.open();
 }
 
@@ -205,9 +205,9 @@ void TestUserEditor::newUserIsWrittenToTheFile() {
     QCOMPARE(cellText(grid(rig), 0, 2), password);
     QCOMPARE(cellText(grid(rig), 0, 3), QStringLiteral("Ano"));
     // The login finds the user as typed.
-    const auto found = users::UserDirectory::findInFile(rig.data().Reg(), name);
+    const auto found = users::UserDirectory::findInFile(rig.data().settings(), name);
     QVERIFY(found);
-    QCOMPARE(found->Heslo, password);
+    QCOMPARE(found->password, password);
     QVERIFY(rig.messages().messages.empty());
 }
 
@@ -247,7 +247,7 @@ void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
                              QCOMPARE(editor.HesloE()->text(), QString());
                              QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
                              QCOMPARE(tickedFlagBoxes(editor), 0);
-                             QCOMPARE(editor.Vstupy() + editor.Matice(),
+                             QCOMPARE(editor.inputs() + editor.sourceSwitching(),
                                       flagString({}) + flagString({}));
                              QTest::keyClick(&editor, Qt::Key_Escape);
                          }));
@@ -272,9 +272,9 @@ void TestUserEditor::editKeepsLongStoredTexts() {
                          }));
     QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Radio")), QStringLiteral("1"));
     QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_1_Jmeno")), name);
-    const auto found = users::UserDirectory::findInFile(rig.data().Reg(), name);
+    const auto found = users::UserDirectory::findInFile(rig.data().settings(), name);
     QVERIFY(found);
-    QCOMPARE(found->Heslo, password);
+    QCOMPARE(found->password, password);
 }
 
 void TestUserEditor::copyAndDeleteNeverReuseAnId() {
@@ -324,12 +324,12 @@ void TestUserEditor::selectAllLeavesDisabledBoxes() {
                                   Qt::LeftButton);
             };
             press("Button1"); // "Vybrat vše"
-            QCOMPARE(editor.Vstupy(), flagString({1, 10, 11, 20}));
-            QCOMPARE(editor.Matice(), flagString({2, 16}));
-            QCOMPARE(editor.Vystupy(), flagString({2, 16}));
+            QCOMPARE(editor.inputs(), flagString({1, 10, 11, 20}));
+            QCOMPARE(editor.sourceSwitching(), flagString({2, 16}));
+            QCOMPARE(editor.outputs(), flagString({2, 16}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, true));
             press("Button2"); // "Vymazat vše"
-            QCOMPARE(editor.Vstupy() + editor.Vystupy(), flagString({}) + flagString({}));
+            QCOMPARE(editor.inputs() + editor.outputs(), flagString({}) + flagString({}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
             editor.reject();
         }));
@@ -480,7 +480,7 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Editace uživatelů"));
 
     // A damaged counter gives no ID the readers look at: the new user is refused.
-    rig.data().Reg().writeText(QStringLiteral("MaxIDUziv"), QStringLiteral("-3"));
+    rig.data().settings().writeText(QStringLiteral("MaxIDUziv"), QStringLiteral("-3"));
     const QByteArray damaged = rig.settingsBytes();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
     WhenShown refused(QStringLiteral("NstEditUziv"), [](QDialog& dialog) {

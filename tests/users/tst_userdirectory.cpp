@@ -17,8 +17,8 @@
 #include <memory>
 
 using namespace orfa;
-using users::TUzivPrava;
 using users::UserDirectory;
+using users::UserRights;
 
 namespace {
 
@@ -49,11 +49,11 @@ QString quoted(const QString& text) {
 void putUser(config::Database& db, int id, const QString& name, const QString& password,
              const QString& inputs = QStringLiteral("ABCDEFGHIJKLMNOPQRST0000000"),
              int administration = 1) {
-    db.DBSQL(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, %4, 'AB00', 'A0C0', %5, 1, 0, "
-                            "1, 0, 1, '00000000000000000000000000')")
-                 .arg(id)
-                 .arg(quoted(name), quoted(stored(password)), quoted(inputs))
-                 .arg(administration));
+    db.execute(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, %4, 'AB00', 'A0C0', %5, 1, 0, "
+                              "1, 0, 1, '00000000000000000000000000')")
+                   .arg(id)
+                   .arg(quoted(name), quoted(stored(password)), quoted(inputs))
+                   .arg(administration));
 }
 
 } // namespace
@@ -106,10 +106,10 @@ void TestUserDirectory::fileLookupRules() {
     QFETCH(QString, name);
     QFETCH(int, id);
     IniDir ini(lines);
-    const std::optional<TUzivPrava> found = UserDirectory::findInFile(ini.reg(), name);
+    const std::optional<UserRights> found = UserDirectory::findInFile(ini.reg(), name);
     QCOMPARE(found.has_value(), id != 0);
     if (found)
-        QCOMPARE(found->IDUZiv, id);
+        QCOMPARE(found->userId, id);
 }
 
 void TestUserDirectory::fileRecordIsLoadedWhole() {
@@ -121,30 +121,30 @@ void TestUserDirectory::fileRecordIsLoadedWhole() {
                 // The volume right's key has no '_' before "Hlasitost".
                 QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
                 QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
-    const std::optional<TUzivPrava> found =
+    const std::optional<UserRights> found =
         UserDirectory::findInFile(ini.reg(), QStringLiteral("Eva"));
     QVERIFY(found);
-    QCOMPARE(found->Jmeno, QStringLiteral("Eva"));
-    QCOMPARE(found->Heslo, QStringLiteral("Tajné'heslo"));
-    QCOMPARE(found->Vstupy, QStringLiteral("A0C0000000KLM0000000000"));
-    QCOMPARE(found->VstupyEN, QStringLiteral("KLM000000000"));
-    QCOMPARE(found->Vystupy, QStringLiteral("AB"));
-    QCOMPARE(found->Matice, QStringLiteral("0B"));
-    QCOMPARE(found->Administrace, 1);
-    QCOMPARE(found->Hlasitost, 1);
-    QCOMPARE(found->Profil, 2);
-    QCOMPARE(found->Radio, 0);
-    QCOMPARE(found->AktivacePredvoleb, 1);
-    QCOMPARE(found->UlozeniPredvoleb, 0);
+    QCOMPARE(found->name, QStringLiteral("Eva"));
+    QCOMPARE(found->password, QStringLiteral("Tajné'heslo"));
+    QCOMPARE(found->inputs, QStringLiteral("A0C0000000KLM0000000000"));
+    QCOMPARE(found->enabledInputs, QStringLiteral("KLM000000000"));
+    QCOMPARE(found->outputs, QStringLiteral("AB"));
+    QCOMPARE(found->sourceSwitching, QStringLiteral("0B"));
+    QCOMPARE(found->administration, 1);
+    QCOMPARE(found->masterVolume, 1);
+    QCOMPARE(found->profile, 2);
+    QCOMPARE(found->radio, 0);
+    QCOMPARE(found->activatePresets, 1);
+    QCOMPARE(found->storePresets, 0);
 
     IniDir underscore({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva"),
                        QStringLiteral("Uziv_1_Hlasitost=1"),
                        QStringLiteral("Uziv_1_Heslo=neni-base64")});
     const auto other = UserDirectory::findInFile(underscore.reg(), QStringLiteral("Eva"));
     QVERIFY(other);
-    QCOMPARE(other->Hlasitost, 0);
-    QCOMPARE(other->Heslo, QString()); // an unreadable stored form is an empty password
-    QCOMPARE(other->VstupyEN, QString(12, QLatin1Char('0')));
+    QCOMPARE(other->masterVolume, 0);
+    QCOMPARE(other->password, QString()); // an unreadable stored form is an empty password
+    QCOMPARE(other->enabledInputs, QString(12, QLatin1Char('0')));
 }
 
 void TestUserDirectory::databaseLookup_data() {
@@ -167,56 +167,56 @@ void TestUserDirectory::databaseLookup() {
     test::TestDatabase testDb;
     ORFA_REQUIRE_TEST_DATABASE(testDb);
     config::Database fixture;
-    QVERIFY2(fixture.DBInit(testDb.login()), qPrintable(fixture.lastError()));
+    QVERIFY2(fixture.open(testDb.login()), qPrintable(fixture.lastError()));
     test::TestDatabase::clearTables(fixture);
     putUser(fixture, 1, QStringLiteral("Petr"), QStringLiteral("a"));
     putUser(fixture, 2, QStringLiteral("O'Neil"), QStringLiteral("b"));
     putUser(fixture, 3, QStringLiteral("Jiří Čížek"), QStringLiteral("c"));
-    fixture.DBSQL(QStringLiteral("commit"));
+    fixture.execute(QStringLiteral("commit"));
 
     config::Database db;
-    QVERIFY2(db.DBInit(testDb.login()), qPrintable(db.lastError()));
-    const std::optional<TUzivPrava> found = UserDirectory::findInDatabase(db, name);
+    QVERIFY2(db.open(testDb.login()), qPrintable(db.lastError()));
+    const std::optional<UserRights> found = UserDirectory::findInDatabase(db, name);
     QCOMPARE(found.has_value(), id != 0);
     if (found)
-        QCOMPARE(found->IDUZiv, id);
+        QCOMPARE(found->userId, id);
 }
 
 void TestUserDirectory::databaseRecordIsLoadedWhole() {
     test::TestDatabase testDb;
     ORFA_REQUIRE_TEST_DATABASE(testDb);
     config::Database fixture;
-    QVERIFY2(fixture.DBInit(testDb.login()), qPrintable(fixture.lastError()));
+    QVERIFY2(fixture.open(testDb.login()), qPrintable(fixture.lastError()));
     test::TestDatabase::clearTables(fixture);
     putUser(fixture, 7, QStringLiteral("Žofie"), QStringLiteral("Heslo 100% 'ok'"),
             QStringLiteral("ABC0000000KL00000000000000"), 1);
-    fixture.DBSQL(QStringLiteral("INSERT INTO UZIV (ID, JMENO) VALUES (8, 'Prazdny')"));
-    fixture.DBSQL(QStringLiteral("commit"));
+    fixture.execute(QStringLiteral("INSERT INTO UZIV (ID, JMENO) VALUES (8, 'Prazdny')"));
+    fixture.execute(QStringLiteral("commit"));
 
     config::Database db;
-    QVERIFY2(db.DBInit(testDb.login()), qPrintable(db.lastError()));
+    QVERIFY2(db.open(testDb.login()), qPrintable(db.lastError()));
     auto found = UserDirectory::findInDatabase(db, QStringLiteral("Žofie"));
     QVERIFY(found);
-    QCOMPARE(found->IDUZiv, 7);
-    QCOMPARE(found->Jmeno, QStringLiteral("Žofie"));
-    QCOMPARE(found->Heslo, QStringLiteral("Heslo 100% 'ok'"));
-    QCOMPARE(found->Vstupy, QStringLiteral("ABC0000000KL00000000000000"));
-    QCOMPARE(found->VstupyEN, QStringLiteral("KL0000000000"));
-    QCOMPARE(found->Vystupy, QStringLiteral("AB00"));
-    QCOMPARE(found->Matice, QStringLiteral("A0C0"));
-    QCOMPARE(found->Administrace, 1);
-    QCOMPARE(found->Hlasitost, 1);
-    QCOMPARE(found->Profil, 0);
-    QCOMPARE(found->Radio, 1);
-    QCOMPARE(found->AktivacePredvoleb, 0);
-    QCOMPARE(found->UlozeniPredvoleb, 1);
+    QCOMPARE(found->userId, 7);
+    QCOMPARE(found->name, QStringLiteral("Žofie"));
+    QCOMPARE(found->password, QStringLiteral("Heslo 100% 'ok'"));
+    QCOMPARE(found->inputs, QStringLiteral("ABC0000000KL00000000000000"));
+    QCOMPARE(found->enabledInputs, QStringLiteral("KL0000000000"));
+    QCOMPARE(found->outputs, QStringLiteral("AB00"));
+    QCOMPARE(found->sourceSwitching, QStringLiteral("A0C0"));
+    QCOMPARE(found->administration, 1);
+    QCOMPARE(found->masterVolume, 1);
+    QCOMPARE(found->profile, 0);
+    QCOMPARE(found->radio, 1);
+    QCOMPARE(found->activatePresets, 0);
+    QCOMPARE(found->storePresets, 1);
 
     // NULL columns read as empty texts and zeros.
     found = UserDirectory::findInDatabase(db, QStringLiteral("Prazdny"));
     QVERIFY(found);
-    QCOMPARE(found->Heslo, QString());
-    QCOMPARE(found->Vstupy, QString());
-    QCOMPARE(found->Administrace, 0);
+    QCOMPARE(found->password, QString());
+    QCOMPARE(found->inputs, QString());
+    QCOMPARE(found->administration, 0);
 }
 
 void TestUserDirectory::storeFollowsUseDB() {

@@ -16,37 +16,39 @@ private Q_SLOTS:
 };
 
 void TestUserRights::startsWithoutAnyRight() {
-    const TUzivPrava none = TUzivPrava::noRights();
-    for (const QString* f : {&none.Vstupy, &none.VstupyEN, &none.Vystupy, &none.Matice}) {
+    const UserRights none = UserRights::noRights();
+    for (const QString* f :
+         {&none.inputs, &none.enabledInputs, &none.outputs, &none.sourceSwitching}) {
         QCOMPARE(f->size(), 33);
         for (int p = 1; p <= 33; ++p)
             QVERIFY(!flags::allows(*f, p));
     }
-    for (int right : {none.Administrace, none.Hlasitost, none.Profil, none.Radio,
-                      none.AktivacePredvoleb, none.UlozeniPredvoleb})
-        QVERIFY(!TUzivPrava::granted(right));
-    QCOMPARE(none.IDUZiv, 0);
+    for (int right : {none.administration, none.masterVolume, none.profile, none.radio,
+                      none.activatePresets, none.storePresets})
+        QVERIFY(!UserRights::granted(right));
+    QCOMPARE(none.userId, 0);
 }
 
 void TestUserRights::allRightsKeepTheId() {
-    TUzivPrava prava = TUzivPrava::noRights();
-    prava.IDUZiv = 7;
-    prava.Jmeno = QStringLiteral("Žofie");
-    prava.Heslo = QStringLiteral("tajné");
-    NastavVseUzivPrava(prava);
-    QCOMPARE(prava.IDUZiv, 7);
-    QVERIFY(prava.Jmeno.isEmpty());
-    QVERIFY(prava.Heslo.isEmpty());
-    for (const QString* f : {&prava.Vstupy, &prava.VstupyEN, &prava.Vystupy, &prava.Matice}) {
+    UserRights userRights = UserRights::noRights();
+    userRights.userId = 7;
+    userRights.name = QStringLiteral("Žofie");
+    userRights.password = QStringLiteral("tajné");
+    grantAllRights(userRights);
+    QCOMPARE(userRights.userId, 7);
+    QVERIFY(userRights.name.isEmpty());
+    QVERIFY(userRights.password.isEmpty());
+    for (const QString* f : {&userRights.inputs, &userRights.enabledInputs, &userRights.outputs,
+                             &userRights.sourceSwitching}) {
         for (int p = 1; p <= 26; ++p)
             QVERIFY2(flags::hasOwnLetter(*f, p), qPrintable(QString::number(p)));
         QVERIFY(!flags::allows(*f, 27));
     }
-    for (int right : {prava.Administrace, prava.Hlasitost, prava.Profil, prava.Radio,
-                      prava.AktivacePredvoleb, prava.UlozeniPredvoleb})
-        QVERIFY(TUzivPrava::granted(right));
-    QVERIFY(!TUzivPrava::granted(2));
-    QVERIFY(!TUzivPrava::granted(-1));
+    for (int right : {userRights.administration, userRights.masterVolume, userRights.profile,
+                      userRights.radio, userRights.activatePresets, userRights.storePresets})
+        QVERIFY(UserRights::granted(right));
+    QVERIFY(!UserRights::granted(2));
+    QVERIFY(!UserRights::granted(-1));
 }
 
 void TestUserRights::flagPositions_data() {
@@ -89,13 +91,13 @@ void TestUserRights::permittedSources_data() {
 void TestUserRights::permittedSources() {
     QFETCH(QString, vstupy);
     QFETCH(QString, expected);
-    TUzivPrava prava = TUzivPrava::noRights();
-    prava.Vstupy = vstupy;
-    prava.deriveVstupyEN();
-    QCOMPARE(prava.VstupyEN, expected);
+    UserRights userRights = UserRights::noRights();
+    userRights.inputs = vstupy;
+    userRights.deriveEnabledInputs();
+    QCOMPARE(userRights.enabledInputs, expected);
     // Source i as a source is input-rights position 10 + i.
     for (int i = 1; i <= 10; ++i)
-        QCOMPARE(flags::allows(prava.VstupyEN, i), flags::allows(vstupy, 10 + i));
+        QCOMPARE(flags::allows(userRights.enabledInputs, i), flags::allows(vstupy, 10 + i));
 }
 
 QTEST_APPLESS_MAIN(TestUserRights)

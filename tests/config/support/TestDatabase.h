@@ -79,10 +79,10 @@ public:
 
     // Empties the tables and commits, so that a test starts from rows it knows.
     static void clearTables(config::Database& db) {
-        db.DBSQL(QStringLiteral("DELETE FROM NST"));
-        db.DBSQL(QStringLiteral("DELETE FROM UZIV"));
-        db.DBSQL(QStringLiteral("DELETE FROM SKUPINY"));
-        db.DBSQL(QStringLiteral("commit"));
+        db.execute(QStringLiteral("DELETE FROM NST"));
+        db.execute(QStringLiteral("DELETE FROM UZIV"));
+        db.execute(QStringLiteral("DELETE FROM SKUPINY"));
+        db.execute(QStringLiteral("commit"));
     }
 
 private:

@@ -22,7 +22,7 @@ public:
     // attachment once, with a read of its own.
     TransactionWatch(config::Database& observer, config::Database& watched)
         : observer_(observer) {
-        watched.DBSQL(QStringLiteral("SELECT CURRENT_CONNECTION AS ID FROM RDB$DATABASE"));
+        watched.execute(QStringLiteral("SELECT CURRENT_CONNECTION AS ID FROM RDB$DATABASE"));
         attachment_ = watched.integer(QStringLiteral("ID"));
     }
 
@@ -30,9 +30,9 @@ public:
     // MON$STATE: it is 1 only while a statement runs, and a transaction left open between
     // statements is idle (0), yet holds back garbage collection all the same.
     int openTransactions() {
-        observer_.DBSQL(QStringLiteral("SELECT COUNT(*) AS N FROM MON$TRANSACTIONS "
-                                       "WHERE MON$ATTACHMENT_ID = ?"),
-                        {QVariant(attachment_)});
+        observer_.execute(QStringLiteral("SELECT COUNT(*) AS N FROM MON$TRANSACTIONS "
+                                         "WHERE MON$ATTACHMENT_ID = ?"),
+                          {QVariant(attachment_)});
         return observer_.integer(QStringLiteral("N"));
     }
 
@@ -47,7 +47,7 @@ public:
 
 private:
     int integerOfDatabase(const QString& expression) {
-        observer_.DBSQL(QStringLiteral("SELECT %1 AS N FROM RDB$DATABASE").arg(expression));
+        observer_.execute(QStringLiteral("SELECT %1 AS N FROM RDB$DATABASE").arg(expression));
         return observer_.integer(QStringLiteral("N"));
     }
 

@@ -69,7 +69,7 @@ bool PanelRig::waitForFrames(std::size_t count, int timeoutMs) {
 }
 
 bool PanelRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().queue().PaketyPosition() == 0; }, timeoutMs);
+    return QTest::qWaitFor([&] { return data_->link().queue().queuedCount() == 0; }, timeoutMs);
 }
 
 QString PanelRig::statusBarText() const {

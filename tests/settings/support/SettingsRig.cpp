@@ -29,7 +29,8 @@ void SettingsRig::restart() {
     store_.reset();
     data_.reset();
     data_ = std::make_unique<orfa::data::DataModule>(dir_.path());
-    store_ = std::make_unique<orfa::settings::NstDatabaseStore>(data_->database(), data_->Reg());
+    store_ =
+        std::make_unique<orfa::settings::NstDatabaseStore>(data_->database(), data_->settings());
 }
 
 SettingsRig::~SettingsRig() {
@@ -121,12 +122,12 @@ std::vector<int> SettingsRig::receivedInstructions() const {
 }
 
 bool SettingsRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().queue().PaketyPosition() == 0; }, timeoutMs);
+    return QTest::qWaitFor([&] { return data_->link().queue().queuedCount() == 0; }, timeoutMs);
 }
 
 std::vector<int> SettingsRig::queuedInstructions() const {
     std::vector<int> codes;
-    for (const orfa::link::TSendPaket& slot : data_->link().queue().slots())
-        codes.push_back(slot.Prikaz);
+    for (const orfa::link::QueuedFrame& slot : data_->link().queue().slots())
+        codes.push_back(slot.instruction);
     return codes;
 }
