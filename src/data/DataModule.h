@@ -4,6 +4,8 @@
 #include "config/IoNames.h"
 #include "config/SettingsFile.h"
 #include "link/AmpLink.h"
+#include "model/AmpControl.h"
+#include "model/AmplifierModel.h"
 #include "users/UserRights.h"
 
 #include <QObject>
@@ -14,10 +16,10 @@
 
 namespace orfa::data {
 
-// The program's data module: the settings file, the amplifier link, the
-// switch between the settings file and the central database with the
-// database connection, and the rights of the operator. It lives as long as
-// the program.
+// The program's data module: the settings file, the amplifier link with the
+// amplifier model and its control, the switch between the settings file and
+// the central database with the database connection, and the rights of the
+// operator. It lives as long as the program.
 class DataModule : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,9 @@ public:
 
     config::SettingsFile& settings() { return *reg_; }
     link::AmpLink& link() { return link_; }
+    // The amplifier as every window knows it, and the operator's intents on it.
+    model::AmplifierModel& amplifier() { return amplifier_; }
+    model::AmpControl& control() { return control_; }
     config::Database& database() { return db_; }
 
     // Whether the shared settings live in the central database ("DBChb" as
@@ -87,6 +92,8 @@ private:
     std::unique_ptr<config::SettingsFile> reg_;
     config::Database db_;
     link::AmpLink link_;
+    model::AmplifierModel amplifier_;
+    model::AmpControl control_{amplifier_, link_};
     QString databaseError_;
     bool usesDatabase_ = false;
     bool loginAtStart_ = false;
