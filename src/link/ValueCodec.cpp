@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::uint8_t kSignBit = 0x80;
 constexpr int kMaxMagnitude = 0x7F;
-constexpr int kMasterVolumeZeroPosition = 80;
-constexpr int kBandZeroPosition = 12;
 
 } // namespace
 

@@ -15,6 +15,9 @@ inline constexpr int kMasterVolumeMaxPosition = 159; // 0 = +80 dB, 80 = 0 dB, 1
 inline constexpr int kOutputLevelMax = 79;           // 79 is also the muted position
 inline constexpr int kGainMaxPosition = 15;
 inline constexpr int kBandMaxPosition = 24; // 0 = +12 dB, 12 = 0 dB, 24 = -12 dB
+// The positions of 0 dB: a position p means zero - p dB.
+inline constexpr int kMasterVolumeZeroPosition = 80;
+inline constexpr int kBandZeroPosition = 12;
 
 // Sign-magnitude byte: bit 7 is the sign, bits 0-6 the magnitude. Values
 // beyond +-127 are clamped.

@@ -42,12 +42,12 @@ AmpControl::AmpControl(AmplifierModel& model, link::AmpLink& link, QObject* pare
     });
 }
 
-void AmpControl::setOutputLevel(int output, int level) {
+void AmpControl::setOutputLevel(int output, int level, Spread spread) {
     if (!sendingAllowed_ || !inRange(output, link::kOutputCount))
         return;
     level = std::clamp(level, 0, link::kOutputLevelMax);
     std::vector<link::OutputValue> levels{{output, level}};
-    if (const int group = model_.outputGroup(output); group != 0) {
+    if (const int group = model_.outputGroup(output); group != 0 && spread == Spread::Group) {
         for (int s = 1; s <= link::kOutputCount; ++s) {
             if (model_.outputGroup(s) == group)
                 levels.push_back({s, level});

@@ -48,10 +48,14 @@ public:
     bool sendingAllowed() const { return sendingAllowed_; }
     void setSendingAllowed(bool allowed) { sendingAllowed_ = allowed; }
 
+    // Whether a level set on an output moves the other members of its group.
+    enum class Spread { Group, OutputOnly };
+
     // Level 0..79 of an output and of every member of its group: the pairs
     // (output, level), then (s, level) for each member s in ascending order,
-    // the output itself included again; one command 65.
-    void setOutputLevel(int output, int level);
+    // the output itself included again; one command 65. With OutputOnly, or
+    // for an output in no group, the one pair.
+    void setOutputLevel(int output, int level, Spread spread = Spread::Group);
     // Mute sets the level to 79 and remembers the one to restore; unmute sets
     // that level again. Nothing is sent when the level already stands there.
     void setMuted(int output, bool muted);

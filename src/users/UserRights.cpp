@@ -53,6 +53,10 @@ void UserRights::deriveEnabledInputs() {
     enabledInputs = flags::permittedSources(inputs);
 }
 
+bool UserRights::acceptsLogin(const QString& loginName, const QString& loginPassword) const {
+    return loginName.toUpper() == name.toUpper() && loginPassword.toUpper() == password.toUpper();
+}
+
 void grantAllRights(UserRights& userRights) {
     userRights.name.clear();
     userRights.password.clear();

@@ -52,6 +52,10 @@ struct UserRights {
     // Rebuilds enabledInputs from inputs; done whenever a user record is loaded.
     void deriveEnabledInputs();
 
+    // Whether a login with this name and password is this record's: both
+    // compared without regard to case, as the login dialog always has.
+    bool acceptsLogin(const QString& loginName, const QString& loginPassword) const;
+
     bool operator==(const UserRights&) const = default;
 };
 

@@ -1,0 +1,89 @@
+#include "ctl/AmpSession.h"
+
+#include "link/AmpLink.h"
+#include "link/Instructions.h"
+#include "spinel/Spinel97.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace orfa::ctl {
+namespace {
+
+constexpr int kPollMs = 10;
+
+QString commandName(const link::Bytes& frame) {
+    if (frame.size() <= spinel::kFrame97InstructionOffset)
+        return QStringLiteral("a command");
+    const std::uint8_t instruction = frame[spinel::kFrame97InstructionOffset];
+    const std::string_view name = link::instructionName(instruction);
+    const QString text =
+        name.empty() ? QStringLiteral("instruction")
+                     : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return QStringLiteral("%1 (%2)").arg(text).arg(instruction);
+}
+
+} // namespace
+
+AmpSession::AmpSession(link::AmpLink& link, int timeoutMs, QObject* parent)
+    : QObject(parent)
+    , link_(link)
+    , timeoutMs_(timeoutMs) {
+    connect(&link, &link::AmpLink::commandRefused, this, [this](const link::Bytes& frame, int ack) {
+        recordFailure(frame, QStringLiteral("refused with code %1").arg(ack));
+    });
+    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Bytes& frame) {
+        recordFailure(frame, QStringLiteral("was not answered"));
+    });
+}
+
+bool AmpSession::hasAddress() const {
+    bool ok = false;
+    const uint port = link_.port().toUInt(&ok);
+    return !link_.host().trimmed().isEmpty() && ok && port >= 1 && port <= 65535;
+}
+
+void AmpSession::recordFailure(const link::Bytes& frame, const QString& what) {
+    failures_ << QStringLiteral("the amplifier %1 %2").arg(what, commandName(frame));
+}
+
+AmpSession::Outcome AmpSession::settle() {
+    if (!hasAddress())
+        return Outcome::Unreachable;
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    auto queued = link_.queue().queuedCount();
+    Outcome outcome = Outcome::Done;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (link_.errorLatched()) {
+            outcome = Outcome::Unreachable;
+            loop.quit();
+            return;
+        }
+        if (link_.queue().isEmpty()) {
+            outcome = failures_.isEmpty() ? Outcome::Done : Outcome::Failed;
+            loop.quit();
+            return;
+        }
+        // Dropping a frame the amplifier does not answer is progress too, so
+        // only a connection that cannot be made stalls the queue for long.
+        if (link_.queue().queuedCount() != queued) {
+            queued = link_.queue().queuedCount();
+            sinceProgress.restart();
+        }
+        if (sinceProgress.elapsed() > timeoutMs_) {
+            outcome = link_.isConnected() ? Outcome::Failed : Outcome::Unreachable;
+            if (outcome == Outcome::Failed)
+                failures_ << QStringLiteral("the amplifier stopped answering");
+            loop.quit();
+        }
+    });
+    poll.start(kPollMs);
+    loop.exec();
+    return outcome;
+}
+
+} // namespace orfa::ctl

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "link/Command.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace orfa::link {
+class AmpLink;
+}
+
+namespace orfa::ctl {
+
+// Waits for the amplifier on behalf of a one-shot command: runs the event
+// loop until every queued frame was answered or dropped, and remembers the
+// commands the amplifier refused or never answered.
+class AmpSession : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome {
+        Done,        // every frame answered with acknowledge 0
+        Failed,      // some frame refused or never answered; see failures()
+        Unreachable, // no connection within the timeout, or the link gave up
+    };
+
+    // link must outlive this object.
+    AmpSession(link::AmpLink& link, int timeoutMs, QObject* parent = nullptr);
+
+    // Whether the link has an address a connection can be tried with.
+    bool hasAddress() const;
+    Outcome settle();
+    // One line per refused or unanswered command, in the order they happened.
+    const QStringList& failures() const { return failures_; }
+
+private:
+    void recordFailure(const link::Bytes& frame, const QString& what);
+
+    link::AmpLink& link_;
+    int timeoutMs_;
+    QStringList failures_;
+};
+
+} // namespace orfa::ctl
