@@ -49,8 +49,22 @@ void AmpSession::recordFailure(const link::Bytes& frame, const QString& what) {
 }
 
 AmpSession::Outcome AmpSession::settle() {
+    return runUntil([this] { return link_.queue().isEmpty(); });
+}
+
+AmpSession::Outcome AmpSession::waitForRoom() {
+    return runUntil([this] { return link_.queue().queuedCount() < link::SendQueue::kSlots; });
+}
+
+AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
     if (!hasAddress())
         return Outcome::Unreachable;
+    // Failures count once everything has been answered or dropped.
+    const auto finished = [&] {
+        return !failures_.isEmpty() && link_.queue().isEmpty() ? Outcome::Failed : Outcome::Done;
+    };
+    if (done())
+        return finished();
     QEventLoop loop;
     QTimer poll;
     QElapsedTimer sinceProgress;
@@ -63,8 +77,8 @@ AmpSession::Outcome AmpSession::settle() {
             loop.quit();
             return;
         }
-        if (link_.queue().isEmpty()) {
-            outcome = failures_.isEmpty() ? Outcome::Done : Outcome::Failed;
+        if (done()) {
+            outcome = finished();
             loop.quit();
             return;
         }

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace orfa::link {
 class AmpLink;
 }
@@ -28,11 +30,18 @@ public:
 
     // Whether the link has an address a connection can be tried with.
     bool hasAddress() const;
+    // Runs the event loop until the queue is empty.
     Outcome settle();
+    // Runs the event loop until the queue has a free slot; Done at once when
+    // it has one.
+    Outcome waitForRoom();
     // One line per refused or unanswered command, in the order they happened.
     const QStringList& failures() const { return failures_; }
 
 private:
+    // Runs the event loop until done() holds; Done then, unless a frame failed
+    // and the queue is empty.
+    Outcome runUntil(const std::function<bool()>& done);
     void recordFailure(const link::Bytes& frame, const QString& what);
 
     link::AmpLink& link_;

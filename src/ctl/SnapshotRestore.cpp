@@ -126,8 +126,11 @@ QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
     return forbidden;
 }
 
-void sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control) {
+AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
+                              AmpSession& session) {
     for (const RestoreStep& step : steps) {
+        if (const auto outcome = session.waitForRoom(); outcome == AmpSession::Outcome::Unreachable)
+            return outcome;
         switch (step.kind) {
         case RestoreStep::Kind::Power:
             control.setPower(step.value != 0);
@@ -146,6 +149,7 @@ void sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control
             break;
         }
     }
+    return AmpSession::Outcome::Done;
 }
 
 } // namespace orfa::ctl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ctl/AmpSession.h"
 #include "ctl/AmpState.h"
 
 #include <QString>
@@ -51,7 +52,10 @@ std::vector<RestoreStep> restoreSteps(const AmpState& current, const AmpState& w
 QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
                            const users::OperatorAccess& access);
 
-// Sends the steps, each output on its own (groups do not spread a restore).
-void sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control);
+// Sends the steps, each output on its own (groups do not spread a restore),
+// waiting for room in the send queue whenever it is full. Stops early when
+// the amplifier cannot be reached.
+AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
+                              AmpSession& session);
 
 } // namespace orfa::ctl

@@ -92,7 +92,8 @@ int restore(const QString& path, const CtlContext& context) {
     if (const QStringList forbidden = forbiddenSteps(steps, context.access); !forbidden.isEmpty())
         return context.fail(kExitNotAllowed, QStringLiteral("not allowed, nothing restored: %1")
                                                  .arg(forbidden.join(QStringLiteral(", "))));
-    sendSteps(steps, context.data.control());
+    // An unreachable amplifier shows in the settling that follows.
+    sendSteps(steps, context.data.control(), context.session);
     if (const int code = context.settle(); code != kExitDone)
         return code;
 
