@@ -128,6 +128,12 @@ QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
 
 AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
                               AmpSession& session) {
+    // Every level goes in one command, sent where the first level step stands.
+    std::vector<link::OutputValue> levels;
+    for (const RestoreStep& step : steps) {
+        if (step.kind == RestoreStep::Kind::Level)
+            levels.push_back({step.number, step.value});
+    }
     for (const RestoreStep& step : steps) {
         if (const auto outcome = session.waitForRoom(); outcome == AmpSession::Outcome::Unreachable)
             return outcome;
@@ -142,7 +148,8 @@ AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpC
             control.setOutputSource(step.number, step.value);
             break;
         case RestoreStep::Kind::Level:
-            control.setOutputLevel(step.number, step.value, model::AmpControl::Spread::OutputOnly);
+            control.setOutputLevels(levels);
+            levels.clear();
             break;
         case RestoreStep::Kind::InputParameter:
             control.setInputParameter(step.number, step.parameter, step.value);

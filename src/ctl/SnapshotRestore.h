@@ -52,9 +52,10 @@ std::vector<RestoreStep> restoreSteps(const AmpState& current, const AmpState& w
 QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
                            const users::OperatorAccess& access);
 
-// Sends the steps, each output on its own (groups do not spread a restore),
-// waiting for room in the send queue whenever it is full. Stops early when
-// the amplifier cannot be reached.
+// Sends the steps, the levels of all outputs in one command and without
+// group spread (the snapshot holds each output's own level), waiting for
+// room in the send queue whenever it is full. Stops early when the
+// amplifier cannot be reached.
 AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
                               AmpSession& session);
 

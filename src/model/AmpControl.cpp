@@ -58,6 +58,20 @@ void AmpControl::setOutputLevel(int output, int level, Spread spread) {
     queue(link::buildSetOutputLevels(link_.signature(), levels));
 }
 
+void AmpControl::setOutputLevels(const std::vector<link::OutputValue>& levels) {
+    if (!sendingAllowed_)
+        return;
+    std::vector<link::OutputValue> pairs;
+    for (const link::OutputValue& pair : levels) {
+        if (!inRange(pair.output, link::kOutputCount))
+            continue;
+        pairs.push_back({pair.output, std::clamp(pair.value, 0, link::kOutputLevelMax)});
+        model_.setOutputLevel(pairs.back().output, pairs.back().value);
+    }
+    if (!pairs.empty())
+        queue(link::buildSetOutputLevels(link_.signature(), pairs));
+}
+
 void AmpControl::setMuted(int output, bool muted) {
     if (!sendingAllowed_ || !inRange(output, link::kOutputCount) || model_.isMuted(output) == muted)
         return;

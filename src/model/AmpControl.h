@@ -1,9 +1,12 @@
 #pragma once
 
 #include "link/Command.h"
+#include "link/CommandBuilder.h"
 #include "model/AnswerReader.h"
 
 #include <QObject>
+
+#include <vector>
 
 namespace orfa::link {
 class AmpLink;
@@ -56,6 +59,10 @@ public:
     // the output itself included again; one command 65. With OutputOnly, or
     // for an output in no group, the one pair.
     void setOutputLevel(int output, int level, Spread spread = Spread::Group);
+    // Levels of several outputs in one command 65, the pairs in the order
+    // given, no group spread (a scene put back as a whole). Pairs with an
+    // output outside 1..16 are left out; nothing is sent when none is left.
+    void setOutputLevels(const std::vector<link::OutputValue>& levels);
     // Mute sets the level to 79 and remembers the one to restore; unmute sets
     // that level again. Nothing is sent when the level already stands there.
     void setMuted(int output, bool muted);
