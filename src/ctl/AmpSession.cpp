@@ -1,8 +1,7 @@
 #include "ctl/AmpSession.h"
 
 #include "link/AmpLink.h"
-#include "link/Instructions.h"
-#include "spinel/Spinel97.h"
+#include "link/CommandName.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,17 +11,6 @@ namespace orfa::ctl {
 namespace {
 
 constexpr int kPollMs = 10;
-
-QString commandName(const link::Bytes& frame) {
-    if (frame.size() <= spinel::kFrame97InstructionOffset)
-        return QStringLiteral("a command");
-    const std::uint8_t instruction = frame[spinel::kFrame97InstructionOffset];
-    const std::string_view name = link::instructionName(instruction);
-    const QString text =
-        name.empty() ? QStringLiteral("instruction")
-                     : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    return QStringLiteral("%1 (%2)").arg(text).arg(instruction);
-}
 
 } // namespace
 
@@ -45,7 +33,7 @@ bool AmpSession::hasAddress() const {
 }
 
 void AmpSession::recordFailure(const link::Bytes& frame, const QString& what) {
-    failures_ << QStringLiteral("the amplifier %1 %2").arg(what, commandName(frame));
+    failures_ << QStringLiteral("the amplifier %1 %2").arg(what, link::commandName(frame));
 }
 
 AmpSession::Outcome AmpSession::settle() {

@@ -2,11 +2,11 @@
 
 #include "link/AmpLink.h"
 #include "link/CommandBuilder.h"
+#include "link/CommandName.h"
 #include "link/Instructions.h"
 #include "link/ValueCodec.h"
 #include "model/AmplifierModel.h"
 #include "model/ModelLog.h"
-#include "spinel/Spinel97.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,15 +16,6 @@ namespace {
 
 bool inRange(int number, int count) {
     return number >= 1 && number <= count;
-}
-
-QString commandName(const link::Bytes& frame) {
-    const std::uint8_t instruction = frame.size() > spinel::kFrame97InstructionOffset
-                                         ? frame[spinel::kFrame97InstructionOffset]
-                                         : 0;
-    const std::string_view name = link::instructionName(instruction);
-    return name.empty() ? QStringLiteral("instruction %1").arg(static_cast<int>(instruction))
-                        : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace
@@ -176,10 +167,10 @@ void AmpControl::commandFailed(const link::Bytes& frame, const QString& what) {
     // nothing was shown as done, and nothing is read again.
     const std::vector<AmpItem> items = itemsSetBy(frame);
     if (items.empty()) {
-        qCWarning(lcModel).noquote() << commandName(frame) << what;
+        qCWarning(lcModel).noquote() << link::commandName(frame) << what;
         return;
     }
-    qCWarning(lcModel).noquote() << commandName(frame) << what << "- reading it back";
+    qCWarning(lcModel).noquote() << link::commandName(frame) << what << "- reading it back";
     std::vector<RequestBuilder> readBacks;
     for (const AmpItem& item : items) {
         model_.setUnconfirmed(item, true);
