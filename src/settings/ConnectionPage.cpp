@@ -96,7 +96,7 @@ QWidget* ConnectionPage::buildOutputsChoice() {
     return group;
 }
 
-void ConnectionPage::load(const LocalKeys& keys) {
+void ConnectionPage::load(const config::LocalKeys& keys) {
     {
         const QSignalBlocker quiet(dbChb_);
         dbChb_->setChecked(keys.DBChb);
@@ -108,7 +108,7 @@ void ConnectionPage::load(const LocalKeys& keys) {
     dbHesloE_->setText(keys.DBHesloE);
 }
 
-void ConnectionPage::store(LocalKeys& keys) const {
+void ConnectionPage::store(config::LocalKeys& keys) const {
     keys.DBChb = dbChb_->isChecked();
     keys.DBIPE = dbIPE_->text();
     keys.DBportE = dbPortE_->text();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "config/LocalKeys.h"
 #include "config/NstValues.h"
-#include "settings/LocalKeys.h"
 
 #include <QWidget>
 
@@ -24,8 +24,8 @@ public:
 
     // DBChb and the five database details. Setting the check box this way never reports a
     // click.
-    void load(const LocalKeys& keys);
-    void store(LocalKeys& keys) const;
+    void load(const config::LocalKeys& keys);
+    void store(config::LocalKeys& keys) const;
     // IPZesE, PortZesE, HesloZesE and VstupyRG.
     void load(const config::NstValues& values);
     void store(config::NstValues& values) const;

@@ -43,13 +43,13 @@ ControlPage::ControlPage(QWidget* parent)
     layout->addStretch();
 }
 
-void ControlPage::load(const LocalKeys& keys) {
+void ControlPage::load(const config::LocalKeys& keys) {
     sysTrayChb_->setChecked(keys.SysTrayChb);
     minimizeChb_->setChecked(keys.MinimizeChb);
     prodlevaE_->setText(keys.ProdlevaE);
 }
 
-void ControlPage::store(LocalKeys& keys) const {
+void ControlPage::store(config::LocalKeys& keys) const {
     keys.SysTrayChb = sysTrayChb_->isChecked();
     keys.MinimizeChb = minimizeChb_->isChecked();
     keys.ProdlevaE = prodlevaE_->text();

@@ -1,23 +1,23 @@
 #include "settings/NstForm.h"
 
 #include "config/DatabaseError.h"
+#include "config/LocalKeysFile.h"
 #include "config/SettingsWriteError.h"
+#include "config/SharedSettingsFile.h"
 #include "data/DataModule.h"
-#include "settings/CentralSettingsStore.h"
 #include "settings/ConnectionPage.h"
 #include "settings/ControlPage.h"
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
-#include "settings/LocalKeysFile.h"
 #include "settings/MessageSink.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/RadioScheduleExchange.h"
 #include "settings/SchedulePage.h"
 #include "settings/SettingsLog.h"
-#include "settings/SharedSettingsFile.h"
 #include "settings/SkupinyEdit.h"
 #include "settings/UsersPage.h"
+#include "users/CentralSettingsStore.h"
 #include "users/GroupDatabaseStore.h"
 #include "users/GroupFileStore.h"
 #include "users/UserDatabaseStore.h"
@@ -43,7 +43,7 @@ QString databaseCaption() {
 
 } // namespace
 
-NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
+NstForm::NstForm(data::DataModule& dataModule, users::CentralSettingsStore& database,
                  MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , data_(dataModule)

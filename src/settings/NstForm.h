@@ -18,13 +18,13 @@ class DataModule;
 }
 
 namespace orfa::users {
+class CentralSettingsStore;
 class GroupStore;
 class UserStore;
 } // namespace orfa::users
 
 namespace orfa::settings {
 
-class CentralSettingsStore;
 class ConnectionPage;
 class ControlPage;
 class GroupsPage;
@@ -67,8 +67,8 @@ public:
     };
 
     // dataModule, database and messages must outlive the dialog.
-    NstForm(data::DataModule& dataModule, CentralSettingsStore& database, MessageSink& messages,
-            QWidget* parent = nullptr);
+    NstForm(data::DataModule& dataModule, users::CentralSettingsStore& database,
+            MessageSink& messages, QWidget* parent = nullptr);
     ~NstForm() override;
 
     // `NactiNastaveniIni`: the local keys into the controls (DBChb without running its click
@@ -162,7 +162,7 @@ private:
     void openGroupEditor(bool isNew, int id);
 
     data::DataModule& data_;
-    CentralSettingsStore& database_;
+    users::CentralSettingsStore& database_;
     MessageSink& messages_;
 
     QTabWidget* pages_ = nullptr;

@@ -1,21 +1,21 @@
 // The transfers of the settings dialog between its controls and the two stores.
 #include "settings/NstForm.h"
 
+#include "config/LocalKeysFile.h"
+#include "config/SharedSettingsFile.h"
 #include "data/DataModule.h"
-#include "settings/CentralSettingsStore.h"
 #include "settings/ConnectionPage.h"
 #include "settings/ControlPage.h"
-#include "settings/GroupListRow.h"
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
-#include "settings/LocalKeysFile.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/SettingsLog.h"
-#include "settings/SharedSettingsFile.h"
 #include "settings/SkupinyEdit.h"
-#include "settings/UserListRow.h"
 #include "settings/UsersPage.h"
+#include "users/CentralSettingsStore.h"
+#include "users/GroupListRow.h"
+#include "users/UserListRow.h"
 
 #include "config/DatabaseError.h"
 
@@ -24,21 +24,21 @@
 namespace orfa::settings {
 
 void NstForm::NactiNastaveniIni() {
-    const LocalKeys keys = readLocalKeys(data_.settings());
+    const config::LocalKeys keys = config::readLocalKeys(data_.settings());
     connection_->load(keys);
     data_.setUsesDatabase(connection_->DBChb()->isChecked());
     control_->load(keys);
 }
 
 void NstForm::UlozNastaveniIni() {
-    LocalKeys keys;
+    config::LocalKeys keys;
     connection_->store(keys);
     control_->store(keys);
-    writeLocalKeys(data_.settings(), keys);
+    config::writeLocalKeys(data_.settings(), keys);
 }
 
 void NstForm::NstRegRead() {
-    const config::NstValues values = readSharedSettings(data_.settings());
+    const config::NstValues values = config::readSharedSettings(data_.settings());
     showShared(values);
     std::array<bool, 10> inputs{};
     std::array<bool, 16> outputs{};
@@ -48,7 +48,7 @@ void NstForm::NstRegRead() {
 }
 
 void NstForm::NstRegWrite() {
-    writeSharedSettings(data_.settings(), sharedFromControls());
+    config::writeSharedSettings(data_.settings(), sharedFromControls());
     zmenaPovolenychPrvku_ = false;
 }
 
@@ -87,9 +87,10 @@ void NstForm::writeNst() {
 }
 
 void NstForm::NactiDataUzivGrid() {
-    std::vector<UserListRow> rows;
+    std::vector<users::UserListRow> rows;
     try {
-        rows = data_.usesDatabase() ? database_.readUserList() : readUserList(data_.settings());
+        rows =
+            data_.usesDatabase() ? database_.readUserList() : users::readUserList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "users not read from the central database:" << error.message();
     }
@@ -97,9 +98,10 @@ void NstForm::NactiDataUzivGrid() {
 }
 
 void NstForm::NactiDataSkupinyGrid() {
-    std::vector<GroupListRow> rows;
+    std::vector<users::GroupListRow> rows;
     try {
-        rows = data_.usesDatabase() ? database_.readGroupList() : readGroupList(data_.settings());
+        rows = data_.usesDatabase() ? database_.readGroupList()
+                                    : users::readGroupList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "groups not read from the central database:" << error.message();
     }

@@ -2,14 +2,14 @@
 
 #include "data/DataModule.h"
 #include "settings/BoxMessageSink.h"
-#include "settings/NstDatabaseStore.h"
 #include "settings/NstForm.h"
+#include "users/CentralSettingsDatabase.h"
 
 namespace orfa::settings {
 
 bool runSettingsDialog(data::DataModule& data, QWidget* parent) {
     BoxMessageSink messages(parent);
-    NstDatabaseStore database(data.database(), data.settings());
+    users::CentralSettingsDatabase database(data.database(), data.settings());
     NstForm form(data, database, messages, parent);
     messages.setParent(&form);
     return form.exec() == QDialog::Accepted;

@@ -129,7 +129,7 @@ void TestNstDialog::rowsAreNamedForEveryone() {
     SettingsRig rig;
     data::DataModule& data = rig.data();
     settings::MessageSink& sink = rig.messages();
-    settings::NstDatabaseStore store(data.database(), data.settings());
+    users::CentralSettingsDatabase store(data.database(), data.settings());
     // Before it is shown the dialog holds its initial texts.
     settings::NstForm form(data, store, sink);
     QCOMPARE(form.inputsPage().row(3).nameField()->text(), QStringLiteral("Edit1"));

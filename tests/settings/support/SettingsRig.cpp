@@ -29,8 +29,8 @@ void SettingsRig::restart() {
     store_.reset();
     data_.reset();
     data_ = std::make_unique<orfa::data::DataModule>(dir_.path());
-    store_ =
-        std::make_unique<orfa::settings::NstDatabaseStore>(data_->database(), data_->settings());
+    store_ = std::make_unique<orfa::users::CentralSettingsDatabase>(data_->database(),
+                                                                    data_->settings());
 }
 
 SettingsRig::~SettingsRig() {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/DataModule.h"
-#include "settings/NstDatabaseStore.h"
 #include "settings/NstForm.h"
 #include "settings/support/RecordingMessageSink.h"
 #include "sim/AmpSimulator.h"
+#include "users/CentralSettingsDatabase.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -71,6 +71,6 @@ private:
     orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::data::DataModule> data_;
     RecordingMessageSink messages_;
-    std::unique_ptr<orfa::settings::NstDatabaseStore> store_;
+    std::unique_ptr<orfa::users::CentralSettingsDatabase> store_;
     std::unique_ptr<orfa::settings::NstForm> form_;
 };
