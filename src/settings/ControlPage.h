@@ -24,10 +24,10 @@ public:
     void store(config::NstValues& values) const;
 
 private:
-    QCheckBox* sysTrayChb_ = nullptr;
-    QCheckBox* minimizeChb_ = nullptr;
-    QCheckBox* loginChb_ = nullptr;
-    QLineEdit* prodlevaE_ = nullptr;
+    QCheckBox* trayBox_ = nullptr;
+    QCheckBox* minimizeOnCloseBox_ = nullptr;
+    QCheckBox* loginAtStartBox_ = nullptr;
+    QLineEdit* sendDelayField_ = nullptr;
 };
 
 } // namespace orfa::settings

@@ -2,6 +2,7 @@
 
 #include "link/AmpLink.h"
 #include "link/CommandBuilder.h"
+#include "link/Instructions.h"
 #include "settings/MessageSink.h"
 #include "settings/RadioPage.h"
 #include "settings/SchedulePage.h"
@@ -16,7 +17,7 @@ namespace {
 
 // "ve středu": the weekday as the messages name it.
 QString onDay(int day) {
-    static const QString forms[SchedulePage::kDays] = {
+    static const QString forms[link::kWeekdayCount] = {
         QStringLiteral("v pondělí"),  QStringLiteral("v úterý"), QStringLiteral("ve středu"),
         QStringLiteral("ve čtvrtek"), QStringLiteral("v pátek"), QStringLiteral("v sobotu"),
         QStringLiteral("v neděli")};
@@ -37,12 +38,10 @@ RadioScheduleExchange::~RadioScheduleExchange() {
 }
 
 void RadioScheduleExchange::attach() {
-    link_.setDisplayHandler(link::kReadRadioMemories, [this](const spinel::Bytes& frame) {
-        ZobrazUlozenePredvolbyRadia(frame);
-    });
-    link_.setDisplayHandler(link::kReadSchedule, [this](const spinel::Bytes& frame) {
-        ZobrazNastaveniPlanovace(frame);
-    });
+    link_.setDisplayHandler(link::kReadRadioMemories,
+                            [this](const spinel::Bytes& frame) { showRadioMemories(frame); });
+    link_.setDisplayHandler(link::kReadSchedule,
+                            [this](const spinel::Bytes& frame) { showSchedule(frame); });
     attached_ = true;
 }
 
@@ -54,32 +53,32 @@ void RadioScheduleExchange::detach() {
     attached_ = false;
 }
 
-void RadioScheduleExchange::NactiPametRadioClick() {
+void RadioScheduleExchange::readRadioMemories() {
     link_.send(link::buildReadRadioMemories(link_.signature()));
 }
 
-void RadioScheduleExchange::NactiPlanovacButtClick() {
+void RadioScheduleExchange::readSchedule() {
     link_.send(link::buildReadSchedule(link_.signature()));
 }
 
-void RadioScheduleExchange::UlozPametRadioButtClick() {
+void RadioScheduleExchange::storeRadioMemories() {
     if (const auto memories = collectMemories())
         link_.send(link::buildStoreRadioMemories(link_.signature(), *memories));
 }
 
-void RadioScheduleExchange::UlozPlanovacButtClick() {
+void RadioScheduleExchange::storeSchedule() {
     if (const auto schedule = collectSchedule())
         link_.send(link::buildStoreSchedule(link_.signature(), *schedule));
 }
 
-void RadioScheduleExchange::ZobrazUlozenePredvolbyRadia(const spinel::Bytes& frame) {
+void RadioScheduleExchange::showRadioMemories(const spinel::Bytes& frame) {
     if (const auto memories = link::decodeRadioMemoriesAnswer(frame))
         radio_.showMemories(*memories);
     else
         qCDebug(lcSettings) << "radio memories answer ignored," << frame.size() << "bytes";
 }
 
-void RadioScheduleExchange::ZobrazNastaveniPlanovace(const spinel::Bytes& frame) {
+void RadioScheduleExchange::showSchedule(const spinel::Bytes& frame) {
     if (const auto schedule = link::decodeScheduleAnswer(frame))
         schedule_.showSchedule(*schedule);
     else
@@ -88,7 +87,7 @@ void RadioScheduleExchange::ZobrazNastaveniPlanovace(const spinel::Bytes& frame)
 
 std::optional<link::RadioMemories> RadioScheduleExchange::collectMemories() {
     link::RadioMemories memories{};
-    for (int k = 1; k <= RadioPage::kMemories; ++k) {
+    for (int k = 1; k <= link::kRadioMemoryCount; ++k) {
         QLineEdit* field = radio_.frequencyField(k);
         const link::ParsedFrequency parsed = link::parseFrequency(field->text());
         if (!parsed.ok()) {
@@ -108,7 +107,7 @@ std::optional<link::RadioMemories> RadioScheduleExchange::collectMemories() {
 std::optional<link::WeeklySchedule> RadioScheduleExchange::collectSchedule() {
     link::WeeklySchedule schedule;
     schedule.inOperation = schedule_.inOperation();
-    for (int day = 1; day <= SchedulePage::kDays; ++day) {
+    for (int day = 1; day <= link::kWeekdayCount; ++day) {
         link::ScheduleDay& times = schedule.days.at(static_cast<std::size_t>(day - 1));
         for (const int column : {SchedulePage::kOnColumn, SchedulePage::kOffColumn}) {
             const auto time = link::parseScheduleTime(schedule_.cellText(column, day));

@@ -39,14 +39,14 @@ public:
     void attach();
     void detach();
 
-    void NactiPametRadioClick();    // queues request 172
-    void UlozPametRadioButtClick(); // queues command 167, unless a field is refused
-    void NactiPlanovacButtClick();  // queues request 170
-    void UlozPlanovacButtClick();   // queues command 164, unless a cell is refused
+    void readRadioMemories();  // queues request 172
+    void storeRadioMemories(); // queues command 167, unless a field is refused
+    void readSchedule();       // queues request 170
+    void storeSchedule();      // queues command 164, unless a cell is refused
 
     // The answers as the link hands them over (whole frames).
-    void ZobrazUlozenePredvolbyRadia(const spinel::Bytes& frame);
-    void ZobrazNastaveniPlanovace(const spinel::Bytes& frame);
+    void showRadioMemories(const spinel::Bytes& frame);
+    void showSchedule(const spinel::Bytes& frame);
 
     // What the page "Rádio" holds, or nothing after telling the operator which field is
     // wrong.

@@ -2,7 +2,7 @@
 
 #include "data/DataModule.h"
 #include "settings/BoxMessageSink.h"
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
 #include "users/CentralSettingsDatabase.h"
 
 namespace orfa::settings {
@@ -10,7 +10,7 @@ namespace orfa::settings {
 bool runSettingsDialog(data::DataModule& data, QWidget* parent) {
     BoxMessageSink messages(parent);
     users::CentralSettingsDatabase database(data.database(), data.settings());
-    NstForm form(data, database, messages, parent);
+    SettingsDialog form(data, database, messages, parent);
     messages.setParent(&form);
     return form.exec() == QDialog::Accepted;
 }

@@ -163,7 +163,7 @@ void TestRadioSchedule::storingMemories() {
     QFETCH(QByteArray, records);
     SettingsRig rig;
     openAndWaitForAnswers(rig);
-    rig.form().pages()->setCurrentIndex(settings::NstForm::kRadioPage);
+    rig.form().pages()->setCurrentIndex(settings::SettingsDialog::kRadioPage);
     for (int k = 1; k <= 9; ++k) {
         rig.lineEdit(QStringLiteral("RadioM%1E").arg(k))->setText(typed.at(k - 1));
         rig.checkBox(QStringLiteral("RadioStereo%1Ch").arg(k))->setChecked(stereo.contains(k));

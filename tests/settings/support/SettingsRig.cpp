@@ -37,8 +37,8 @@ SettingsRig::~SettingsRig() {
     form_.reset();
 }
 
-orfa::settings::NstForm& SettingsRig::open() {
-    form_ = std::make_unique<orfa::settings::NstForm>(*data_, *store_, messages_);
+orfa::settings::SettingsDialog& SettingsRig::open() {
+    form_ = std::make_unique<orfa::settings::SettingsDialog>(*data_, *store_, messages_);
     form_->show();
     return *form_;
 }
