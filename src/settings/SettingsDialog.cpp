@@ -54,8 +54,8 @@ SettingsDialog::SettingsDialog(data::DataModule& dataModule, users::CentralSetti
     setModal(true);
     buildPages();
     buildButtons();
-    exchange_ =
-        std::make_unique<RadioScheduleExchange>(data_.link(), *radio_, *schedule_, messages_);
+    exchange_ = std::make_unique<RadioScheduleExchange>(data_.amplifier(), data_.control(), *radio_,
+                                                        *schedule_, messages_);
     // The editors live as long as the dialog.
     userEditor_ = new UserEditor(messages_, this);
     groupEditor_ = new GroupEditor(messages_, this);
