@@ -124,8 +124,22 @@ void AmpControl::togglePower() {
     setPower(model_.power() != link::PowerState::On);
 }
 
+void AmpControl::storeRadioMemories(const link::RadioMemories& memories) {
+    for (int m = 1; m <= link::kRadioMemoryCount; ++m)
+        model_.setRadioMemory(m, memories[static_cast<std::size_t>(m - 1)]);
+    queue(link::buildStoreRadioMemories(link_.signature(), memories));
+}
+
+void AmpControl::storeSchedule(const link::WeeklySchedule& schedule) {
+    model_.setScheduleInOperation(schedule.inOperation);
+    for (int day = 1; day <= link::kWeekdayCount; ++day)
+        model_.setScheduleDay(day, schedule.days[static_cast<std::size_t>(day - 1)]);
+    queue(link::buildStoreSchedule(link_.signature(), schedule));
+}
+
 void AmpControl::refresh(Page page) {
-    if (!sendingAllowed_)
+    const bool dialogPage = page == Page::RadioMemories || page == Page::Schedule;
+    if (!sendingAllowed_ && !dialogPage)
         return;
     std::vector<RequestBuilder> requests;
     switch (page) {

@@ -2,6 +2,8 @@
 
 #include "link/Command.h"
 #include "link/CommandBuilder.h"
+#include "link/RadioMemories.h"
+#include "link/WeeklySchedule.h"
 #include "model/AnswerReader.h"
 
 #include <QObject>
@@ -46,8 +48,11 @@ public:
     AmpControl(AmplifierModel& model, link::AmpLink& link, QObject* parent = nullptr);
 
     // While false, no intent but the power switch sends anything and refresh()
-    // queues nothing: the panel holds it while the amplifier is off and until
-    // its start-up has ended. True at first.
+    // of the inputs and outputs pages queues nothing: the panel holds it while
+    // the amplifier is off and until its start-up has ended. The radio memories
+    // and the schedule are the settings dialog's, which reads and stores them
+    // whatever the panel holds back: refresh() of their pages,
+    // storeRadioMemories() and storeSchedule() always queue. True at first.
     bool sendingAllowed() const { return sendingAllowed_; }
     void setSendingAllowed(bool allowed) { sendingAllowed_ = allowed; }
 
@@ -77,8 +82,13 @@ public:
     // the model says on, and on when it says off or does not know.
     void setPower(bool on);
     void togglePower();
+    // 167 and 164: the whole memories or schedule as the settings dialog
+    // collected them, sent as given. Not held back by sendingAllowed().
+    void storeRadioMemories(const link::RadioMemories& memories);
+    void storeSchedule(const link::WeeklySchedule& schedule);
 
     // Queues the requests for the values of a page, in the order listed at Page.
+    // Held back by sendingAllowed() except for RadioMemories and Schedule.
     void refresh(Page page);
 
 private:

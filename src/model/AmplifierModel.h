@@ -7,6 +7,7 @@
 #include "link/WeeklySchedule.h"
 #include "model/AmpItem.h"
 
+#include <QList>
 #include <QObject>
 
 #include <array>
@@ -27,6 +28,8 @@ namespace orfa::model {
 // first answer everything is 0 and the power unknown.
 //
 // Every setter emits its item's signal, and only when the value changed.
+// radioMemoriesRead() and scheduleRead() come from AnswerReader instead, after
+// each answer it stored, whether anything changed or not.
 class AmplifierModel : public QObject {
     Q_OBJECT
 public:
@@ -82,6 +85,11 @@ Q_SIGNALS:
     void scheduleInOperationChanged(bool inOperation);
     void scheduleDayChanged(int day, const orfa::link::ScheduleDay& times);
     void unconfirmedChanged(const orfa::model::AmpItem& item, bool unconfirmed);
+    // An answer to request 172 was stored in radioMemory().
+    void radioMemoriesRead();
+    // An answer to request 170 was stored in schedule(); days: the weekdays
+    // (1..7) it had records for, in increasing order.
+    void scheduleRead(const QList<int>& days);
 
 private:
     struct Output {

@@ -90,6 +90,7 @@ void AnswerReader::readRadioMemories(const spinel::Bytes& frame) {
         return;
     for (int m = 1; m <= link::kRadioMemoryCount; ++m)
         model_.setRadioMemory(m, (*memories)[static_cast<std::size_t>(m - 1)]);
+    Q_EMIT model_.radioMemoriesRead();
 }
 
 void AnswerReader::readSchedule(const spinel::Bytes& frame) {
@@ -98,10 +99,14 @@ void AnswerReader::readSchedule(const spinel::Bytes& frame) {
         return;
     model_.setScheduleInOperation(schedule->inOperation);
     // Weekdays the answer does not name keep what they had.
+    QList<int> days;
     for (int day = 1; day <= link::kWeekdayCount; ++day) {
-        if (const auto& times = schedule->days[static_cast<std::size_t>(day - 1)])
+        if (const auto& times = schedule->days[static_cast<std::size_t>(day - 1)]) {
             model_.setScheduleDay(day, *times);
+            days.append(day);
+        }
     }
+    Q_EMIT model_.scheduleRead(days);
 }
 
 } // namespace orfa::model

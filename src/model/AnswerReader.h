@@ -14,7 +14,9 @@ class AmplifierModel;
 // of the requests 80-83 and 170-173 on the link for its lifetime. A value read
 // from an answer confirms its item. An answer that carries nothing readable
 // (a power byte other than 0x00 and 0xFF, short radio or schedule data)
-// changes nothing.
+// changes nothing. After storing an answer to 172 or 170 it emits the model's
+// radioMemoriesRead() or scheduleRead(), so that a page showing them can fill
+// itself even when no value changed.
 class AnswerReader {
 public:
     // Both must outlive this object.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "config/LocalKeys.h"
 #include "config/NstValues.h"
-#include "settings/LocalKeys.h"
 
 #include <QWidget>
 
@@ -24,8 +24,8 @@ public:
 
     // DBChb and the five database details. Setting the check box this way never reports a
     // click.
-    void load(const LocalKeys& keys);
-    void store(LocalKeys& keys) const;
+    void load(const config::LocalKeys& keys);
+    void store(config::LocalKeys& keys) const;
     // IPZesE, PortZesE, HesloZesE and VstupyRG.
     void load(const config::NstValues& values);
     void store(config::NstValues& values) const;
@@ -46,10 +46,10 @@ public:
     // The text fields of the shared settings: IPZesE, PortZesE and HesloZesE.
     std::vector<QLineEdit*> sharedTextFields() const;
 
-    QCheckBox* DBChb() const { return dbChb_; }
+    QCheckBox* databaseBox() const { return databaseBox_; }
 
 Q_SIGNALS:
-    // The operator clicked DBChb; checked is its new state.
+    // The operator clicked the database check box; checked is its new state.
     void databaseClicked(bool checked);
     // The operator clicked one of the outputs choices.
     void outputsChoiceClicked();
@@ -59,16 +59,16 @@ private:
     QWidget* buildAmplifierGroup();
     QWidget* buildOutputsChoice();
 
-    QCheckBox* dbChb_ = nullptr;
-    QLineEdit* dbIPE_ = nullptr;
-    QLineEdit* dbPortE_ = nullptr;
-    QLineEdit* dbCestaE_ = nullptr;
-    QLineEdit* dbLoginE_ = nullptr;
-    QLineEdit* dbHesloE_ = nullptr;
-    QLineEdit* ipZesE_ = nullptr;
-    QLineEdit* portZesE_ = nullptr;
-    QLineEdit* hesloZesE_ = nullptr;
-    QButtonGroup* vstupyRG_ = nullptr;
+    QCheckBox* databaseBox_ = nullptr;
+    QLineEdit* databaseAddress_ = nullptr;
+    QLineEdit* databasePort_ = nullptr;
+    QLineEdit* databasePath_ = nullptr;
+    QLineEdit* databaseLogin_ = nullptr;
+    QLineEdit* databasePassword_ = nullptr;
+    QLineEdit* amplifierAddress_ = nullptr;
+    QLineEdit* amplifierPort_ = nullptr;
+    QLineEdit* amplifierPassword_ = nullptr;
+    QButtonGroup* outputsChoiceGroup_ = nullptr;
 };
 
 } // namespace orfa::settings

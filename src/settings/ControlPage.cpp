@@ -24,43 +24,43 @@ QCheckBox* addCheckBox(QWidget* page, QVBoxLayout* layout, const QString& object
 ControlPage::ControlPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    sysTrayChb_ = addCheckBox(this, layout, QStringLiteral("SysTrayChb"),
-                              QStringLiteral("Minimalizovat do sytémové lišty"));
-    minimizeChb_ = addCheckBox(
+    trayBox_ = addCheckBox(this, layout, QStringLiteral("SysTrayChb"),
+                           QStringLiteral("Minimalizovat do sytémové lišty"));
+    minimizeOnCloseBox_ = addCheckBox(
         this, layout, QStringLiteral("MinimizeChb"),
         QStringLiteral("Při stisku zavíracího tlačítla minimalizovat na systémovou lištu"));
-    loginChb_ = addCheckBox(this, layout, QStringLiteral("LoginChb"),
-                            QStringLiteral("Po spuštění se dotázat na heslo"));
+    loginAtStartBox_ = addCheckBox(this, layout, QStringLiteral("LoginChb"),
+                                   QStringLiteral("Po spuštění se dotázat na heslo"));
     auto* delay = new QFormLayout;
-    prodlevaE_ = new QLineEdit(QStringLiteral("800"), this);
-    prodlevaE_->setObjectName(QStringLiteral("ProdlevaE"));
-    prodlevaE_->setAccessibleName(QStringLiteral("Prodleva před odesláním příkazu v ms"));
+    sendDelayField_ = new QLineEdit(QStringLiteral("800"), this);
+    sendDelayField_->setObjectName(QStringLiteral("ProdlevaE"));
+    sendDelayField_->setAccessibleName(QStringLiteral("Prodleva před odesláním příkazu v ms"));
     // Kept in the settings file, which reads back this much of a value.
-    prodlevaE_->setMaxLength(static_cast<int>(config::SettingsFile::maxTextLength));
+    sendDelayField_->setMaxLength(static_cast<int>(config::SettingsFile::maxTextLength));
     delay->addRow(QStringLiteral("Prodleva před odesláním příkazu do zesilovače v ms:"),
-                  prodlevaE_);
+                  sendDelayField_);
     layout->addLayout(delay);
     layout->addStretch();
 }
 
-void ControlPage::load(const LocalKeys& keys) {
-    sysTrayChb_->setChecked(keys.SysTrayChb);
-    minimizeChb_->setChecked(keys.MinimizeChb);
-    prodlevaE_->setText(keys.ProdlevaE);
+void ControlPage::load(const config::LocalKeys& keys) {
+    trayBox_->setChecked(keys.SysTrayChb);
+    minimizeOnCloseBox_->setChecked(keys.MinimizeChb);
+    sendDelayField_->setText(keys.ProdlevaE);
 }
 
-void ControlPage::store(LocalKeys& keys) const {
-    keys.SysTrayChb = sysTrayChb_->isChecked();
-    keys.MinimizeChb = minimizeChb_->isChecked();
-    keys.ProdlevaE = prodlevaE_->text();
+void ControlPage::store(config::LocalKeys& keys) const {
+    keys.SysTrayChb = trayBox_->isChecked();
+    keys.MinimizeChb = minimizeOnCloseBox_->isChecked();
+    keys.ProdlevaE = sendDelayField_->text();
 }
 
 void ControlPage::load(const config::NstValues& values) {
-    loginChb_->setChecked(values.LoginChb);
+    loginAtStartBox_->setChecked(values.LoginChb);
 }
 
 void ControlPage::store(config::NstValues& values) const {
-    values.LoginChb = loginChb_->isChecked();
+    values.LoginChb = loginAtStartBox_->isChecked();
 }
 
 } // namespace orfa::settings

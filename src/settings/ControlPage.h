@@ -1,7 +1,7 @@
 #pragma once
 
+#include "config/LocalKeys.h"
 #include "config/NstValues.h"
-#include "settings/LocalKeys.h"
 
 #include <QWidget>
 
@@ -17,17 +17,17 @@ public:
     explicit ControlPage(QWidget* parent = nullptr);
 
     // SysTrayChb, MinimizeChb and ProdlevaE (the delay as text, shown and stored unchanged).
-    void load(const LocalKeys& keys);
-    void store(LocalKeys& keys) const;
+    void load(const config::LocalKeys& keys);
+    void store(config::LocalKeys& keys) const;
     // LoginChb, a shared setting.
     void load(const config::NstValues& values);
     void store(config::NstValues& values) const;
 
 private:
-    QCheckBox* sysTrayChb_ = nullptr;
-    QCheckBox* minimizeChb_ = nullptr;
-    QCheckBox* loginChb_ = nullptr;
-    QLineEdit* prodlevaE_ = nullptr;
+    QCheckBox* trayBox_ = nullptr;
+    QCheckBox* minimizeOnCloseBox_ = nullptr;
+    QCheckBox* loginAtStartBox_ = nullptr;
+    QLineEdit* sendDelayField_ = nullptr;
 };
 
 } // namespace orfa::settings

@@ -38,11 +38,11 @@ GroupsPage::GroupsPage(QWidget* parent)
     layout->addWidget(note);
 }
 
-void GroupsPage::showGroups(const std::vector<GroupListRow>& groups) {
+void GroupsPage::showGroups(const std::vector<users::GroupListRow>& groups) {
     const int row = grid_->currentRow();
     std::vector<QStringList> rows;
     rows.reserve(groups.size());
-    for (const GroupListRow& group : groups)
+    for (const users::GroupListRow& group : groups)
         rows.push_back({QString::number(group.id), group.members});
     fillListGrid(grid_, rows);
     selectRow(grid_, row);

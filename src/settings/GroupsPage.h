@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/GroupListRow.h"
+#include "users/GroupListRow.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ public:
 
     // Fills the list; without groups it keeps one empty row. The selection stays on the
     // same row where there still is one.
-    void showGroups(const std::vector<GroupListRow>& groups);
+    void showGroups(const std::vector<users::GroupListRow>& groups);
 
     // The ID of the selected group; 0 on the empty row of an empty list.
     int selectedId() const;

@@ -1,5 +1,7 @@
 #include "settings/InputsNamesPage.h"
 
+#include "link/Instructions.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 
@@ -24,8 +26,8 @@ QString rowLabel(int input) {
 InputsNamesPage::InputsNamesPage(QWidget* parent)
     : QWidget(parent) {
     auto* grid = new QGridLayout(this);
-    rows_.reserve(kInputs);
-    for (int i = 1; i <= kInputs; ++i) {
+    rows_.reserve(link::kSourceCount);
+    for (int i = 1; i <= link::kSourceCount; ++i) {
         const NameRow::Texts texts{rowLabel(i), QStringLiteral("Povolen"),
                                    QStringLiteral("Povolen vstup %1").arg(i),
                                    QStringLiteral("Název vstupu %1").arg(i)};
@@ -33,7 +35,7 @@ InputsNamesPage::InputsNamesPage(QWidget* parent)
         connect(rows_.back().checkBox(), &QCheckBox::clicked, this,
                 &InputsNamesPage::enableClicked);
     }
-    grid->setRowStretch(kInputs, 1);
+    grid->setRowStretch(link::kSourceCount, 1);
 }
 
 void InputsNamesPage::load(const config::NstValues& values) {

@@ -14,8 +14,6 @@ namespace orfa::settings {
 class InputsNamesPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kInputs = 10;
-
     explicit InputsNamesPage(QWidget* parent = nullptr);
 
     void load(const config::NstValues& values);
@@ -32,7 +30,7 @@ Q_SIGNALS:
     void enableClicked();
 
 private:
-    std::vector<NameRow> rows_; // the `Vstupy` array: input i at i-1
+    std::vector<NameRow> rows_; // input i at i-1
 };
 
 } // namespace orfa::settings

@@ -1,5 +1,7 @@
 #include "settings/OutputsNamesPage.h"
 
+#include "link/Instructions.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 
@@ -8,9 +10,9 @@ namespace orfa::settings {
 OutputsNamesPage::OutputsNamesPage(QWidget* parent)
     : QWidget(parent) {
     auto* grid = new QGridLayout(this);
-    rows_.reserve(kOutputs);
+    rows_.reserve(link::kOutputCount);
     // Created column by column, so that the tab key walks down 1 to 8, then 9 to 16.
-    for (int j = 1; j <= kOutputs; ++j) {
+    for (int j = 1; j <= link::kOutputCount; ++j) {
         const NameRow::Texts texts{QStringLiteral("Výstup %1:").arg(j), QString(),
                                    QStringLiteral("Povolen výstup %1").arg(j),
                                    QStringLiteral("Název výstupu %1").arg(j)};

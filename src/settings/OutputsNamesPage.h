@@ -14,7 +14,6 @@ namespace orfa::settings {
 class OutputsNamesPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kOutputs = 16;
     static constexpr int kPerColumn = 8;
 
     explicit OutputsNamesPage(QWidget* parent = nullptr);
@@ -35,7 +34,7 @@ Q_SIGNALS:
     void enableClicked();
 
 private:
-    std::vector<NameRow> rows_; // the `Vystupy` array: output j at j-1
+    std::vector<NameRow> rows_; // output j at j-1
 };
 
 } // namespace orfa::settings

@@ -17,7 +17,7 @@ RadioPage::RadioPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     buildColumn(grid, 0, 1, 5);
-    buildColumn(grid, 4, 6, kMemories);
+    buildColumn(grid, 4, 6, link::kRadioMemoryCount);
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
     connect(addPageButton(this, buttons, QStringLiteral("NactiPametRadio"),

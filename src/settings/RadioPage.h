@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/NstValues.h"
+#include "link/Instructions.h"
 #include "link/RadioMemories.h"
 
 #include <QWidget>
@@ -19,14 +20,12 @@ namespace orfa::settings {
 class RadioPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMemories = link::kRadioMemoryCount;
-
     explicit RadioPage(QWidget* parent = nullptr);
 
     // Shows the memories as the amplifier sent them.
     void showMemories(const link::RadioMemories& memories);
 
-    // The names `RadioJmeno[k]`.
+    // The memories' names, kept with the shared settings.
     void load(const config::NstValues& values);
     void store(config::NstValues& values) const;
 
@@ -40,14 +39,15 @@ Q_SIGNALS:
     void storeClicked(); // "Ulož paměti"
 
 private:
-    template <typename T> static T* at(const std::array<T*, kMemories>& row, int memory) {
+    template <typename T>
+    static T* at(const std::array<T*, link::kRadioMemoryCount>& row, int memory) {
         return row.at(static_cast<std::size_t>(memory - 1));
     }
     void buildColumn(QGridLayout* grid, int column, int first, int last);
 
-    std::array<QLineEdit*, kMemories> frequency_{}; // RadioM<k>E
-    std::array<QLineEdit*, kMemories> name_{};      // RadioJmeno<k>E
-    std::array<QCheckBox*, kMemories> stereo_{};    // RadioStereo<k>Ch
+    std::array<QLineEdit*, link::kRadioMemoryCount> frequency_{}; // RadioM<k>E
+    std::array<QLineEdit*, link::kRadioMemoryCount> name_{};      // RadioJmeno<k>E
+    std::array<QCheckBox*, link::kRadioMemoryCount> stereo_{};    // RadioStereo<k>Ch
 };
 
 } // namespace orfa::settings

@@ -1,7 +1,8 @@
 #include "settings/RadioScheduleExchange.h"
 
-#include "link/AmpLink.h"
-#include "link/CommandBuilder.h"
+#include "link/Instructions.h"
+#include "model/AmpControl.h"
+#include "model/AmplifierModel.h"
 #include "settings/MessageSink.h"
 #include "settings/RadioPage.h"
 #include "settings/SchedulePage.h"
@@ -16,7 +17,7 @@ namespace {
 
 // "ve středu": the weekday as the messages name it.
 QString onDay(int day) {
-    static const QString forms[SchedulePage::kDays] = {
+    static const QString forms[link::kWeekdayCount] = {
         QStringLiteral("v pondělí"),  QStringLiteral("v úterý"), QStringLiteral("ve středu"),
         QStringLiteral("ve čtvrtek"), QStringLiteral("v pátek"), QStringLiteral("v sobotu"),
         QStringLiteral("v neděli")};
@@ -25,9 +26,11 @@ QString onDay(int day) {
 
 } // namespace
 
-RadioScheduleExchange::RadioScheduleExchange(link::AmpLink& link, RadioPage& radio,
+RadioScheduleExchange::RadioScheduleExchange(model::AmplifierModel& amplifier,
+                                             model::AmpControl& control, RadioPage& radio,
                                              SchedulePage& schedule, MessageSink& messages)
-    : link_(link)
+    : amplifier_(amplifier)
+    , control_(control)
     , radio_(radio)
     , schedule_(schedule)
     , messages_(messages) {}
@@ -37,58 +40,57 @@ RadioScheduleExchange::~RadioScheduleExchange() {
 }
 
 void RadioScheduleExchange::attach() {
-    link_.setDisplayHandler(link::kReadRadioMemories, [this](const spinel::Bytes& frame) {
-        ZobrazUlozenePredvolbyRadia(frame);
-    });
-    link_.setDisplayHandler(link::kReadSchedule, [this](const spinel::Bytes& frame) {
-        ZobrazNastaveniPlanovace(frame);
-    });
-    attached_ = true;
+    detach();
+    memoriesRead_ = QObject::connect(&amplifier_, &model::AmplifierModel::radioMemoriesRead,
+                                     &radio_, [this] { showRadioMemories(); });
+    scheduleRead_ = QObject::connect(&amplifier_, &model::AmplifierModel::scheduleRead, &schedule_,
+                                     [this](const QList<int>& days) { showSchedule(days); });
 }
 
 void RadioScheduleExchange::detach() {
-    if (!attached_)
-        return;
-    link_.clearDisplayHandler(link::kReadRadioMemories);
-    link_.clearDisplayHandler(link::kReadSchedule);
-    attached_ = false;
+    QObject::disconnect(memoriesRead_);
+    QObject::disconnect(scheduleRead_);
 }
 
-void RadioScheduleExchange::NactiPametRadioClick() {
-    link_.send(link::buildReadRadioMemories(link_.signature()));
+void RadioScheduleExchange::readRadioMemories() {
+    control_.refresh(model::AmpControl::Page::RadioMemories);
 }
 
-void RadioScheduleExchange::NactiPlanovacButtClick() {
-    link_.send(link::buildReadSchedule(link_.signature()));
+void RadioScheduleExchange::readSchedule() {
+    control_.refresh(model::AmpControl::Page::Schedule);
 }
 
-void RadioScheduleExchange::UlozPametRadioButtClick() {
+void RadioScheduleExchange::storeRadioMemories() {
     if (const auto memories = collectMemories())
-        link_.send(link::buildStoreRadioMemories(link_.signature(), *memories));
+        control_.storeRadioMemories(*memories);
 }
 
-void RadioScheduleExchange::UlozPlanovacButtClick() {
+void RadioScheduleExchange::storeSchedule() {
     if (const auto schedule = collectSchedule())
-        link_.send(link::buildStoreSchedule(link_.signature(), *schedule));
+        control_.storeSchedule(*schedule);
 }
 
-void RadioScheduleExchange::ZobrazUlozenePredvolbyRadia(const spinel::Bytes& frame) {
-    if (const auto memories = link::decodeRadioMemoriesAnswer(frame))
-        radio_.showMemories(*memories);
-    else
-        qCDebug(lcSettings) << "radio memories answer ignored," << frame.size() << "bytes";
+void RadioScheduleExchange::showRadioMemories() {
+    link::RadioMemories memories{};
+    for (int k = 1; k <= link::kRadioMemoryCount; ++k)
+        memories.at(static_cast<std::size_t>(k - 1)) = amplifier_.radioMemory(k);
+    radio_.showMemories(memories);
 }
 
-void RadioScheduleExchange::ZobrazNastaveniPlanovace(const spinel::Bytes& frame) {
-    if (const auto schedule = link::decodeScheduleAnswer(frame))
-        schedule_.showSchedule(*schedule);
-    else
-        qCDebug(lcSettings) << "schedule answer ignored," << frame.size() << "bytes";
+// Rows of weekdays the answer did not name keep their text, typed or received.
+void RadioScheduleExchange::showSchedule(const QList<int>& days) {
+    const link::WeeklySchedule& held = amplifier_.schedule();
+    link::ReceivedSchedule shown;
+    shown.inOperation = held.inOperation;
+    for (const int day : days)
+        shown.days.at(static_cast<std::size_t>(day - 1)) =
+            held.days.at(static_cast<std::size_t>(day - 1));
+    schedule_.showSchedule(shown);
 }
 
 std::optional<link::RadioMemories> RadioScheduleExchange::collectMemories() {
     link::RadioMemories memories{};
-    for (int k = 1; k <= RadioPage::kMemories; ++k) {
+    for (int k = 1; k <= link::kRadioMemoryCount; ++k) {
         QLineEdit* field = radio_.frequencyField(k);
         const link::ParsedFrequency parsed = link::parseFrequency(field->text());
         if (!parsed.ok()) {
@@ -108,7 +110,7 @@ std::optional<link::RadioMemories> RadioScheduleExchange::collectMemories() {
 std::optional<link::WeeklySchedule> RadioScheduleExchange::collectSchedule() {
     link::WeeklySchedule schedule;
     schedule.inOperation = schedule_.inOperation();
-    for (int day = 1; day <= SchedulePage::kDays; ++day) {
+    for (int day = 1; day <= link::kWeekdayCount; ++day) {
         link::ScheduleDay& times = schedule.days.at(static_cast<std::size_t>(day - 1));
         for (const int column : {SchedulePage::kOnColumn, SchedulePage::kOffColumn}) {
             const auto time = link::parseScheduleTime(schedule_.cellText(column, day));

@@ -2,15 +2,17 @@
 
 #include "link/RadioMemories.h"
 #include "link/WeeklySchedule.h"
-#include "spinel/SpinelCore.h"
 
+#include <QList>
+#include <QMetaObject>
 #include <QString>
 
 #include <optional>
 
-namespace orfa::link {
-class AmpLink;
-}
+namespace orfa::model {
+class AmpControl;
+class AmplifierModel;
+} // namespace orfa::model
 
 namespace orfa::settings {
 
@@ -18,17 +20,18 @@ class MessageSink;
 class RadioPage;
 class SchedulePage;
 
-// Carries the radio memories and the weekly schedule between the amplifier and the pages
-// "Rádio" and "Plánovač": requests 172 and 170, their answers, and the stores 167 and 164.
+// Carries the radio memories and the weekly schedule between the amplifier model and the
+// pages "Rádio" and "Plánovač": the model's control requests them (172, 170) and stores them
+// (167, 164); the model reads the answers, and the pages show what it then holds.
 //
 // A store first reads every field of its page; a field that does not hold what the
 // amplifier can take refuses the whole store with a message naming the field, and then
 // nothing is queued and the signature counter is not moved.
 class RadioScheduleExchange {
 public:
-    // All four must outlive this object.
-    RadioScheduleExchange(link::AmpLink& link, RadioPage& radio, SchedulePage& schedule,
-                          MessageSink& messages);
+    // All five must outlive this object.
+    RadioScheduleExchange(model::AmplifierModel& amplifier, model::AmpControl& control,
+                          RadioPage& radio, SchedulePage& schedule, MessageSink& messages);
     // Detaches.
     ~RadioScheduleExchange();
     RadioScheduleExchange(const RadioScheduleExchange&) = delete;
@@ -39,30 +42,29 @@ public:
     void attach();
     void detach();
 
-    void NactiPametRadioClick();    // queues request 172
-    void UlozPametRadioButtClick(); // queues command 167, unless a field is refused
-    void NactiPlanovacButtClick();  // queues request 170
-    void UlozPlanovacButtClick();   // queues command 164, unless a cell is refused
-
-    // The answers as the link hands them over (whole frames).
-    void ZobrazUlozenePredvolbyRadia(const spinel::Bytes& frame);
-    void ZobrazNastaveniPlanovace(const spinel::Bytes& frame);
-
-    // What the page "Rádio" holds, or nothing after telling the operator which field is
-    // wrong.
-    std::optional<link::RadioMemories> collectMemories();
-    // What the page "Plánovač" holds, or nothing after telling the operator which cell is
-    // wrong.
-    std::optional<link::WeeklySchedule> collectSchedule();
+    void readRadioMemories();  // queues request 172
+    void storeRadioMemories(); // queues command 167, unless a field is refused
+    void readSchedule();       // queues request 170
+    void storeSchedule();      // queues command 164, unless a cell is refused
 
 private:
+    // The memories, and the in-operation flag and the times of the weekdays an answer named,
+    // as the model holds them after the answer.
+    void showRadioMemories();
+    void showSchedule(const QList<int>& days);
+    // What the page holds, or nothing after telling the operator which field or cell is
+    // wrong.
+    std::optional<link::RadioMemories> collectMemories();
+    std::optional<link::WeeklySchedule> collectSchedule();
     void refuse(const QString& text);
 
-    link::AmpLink& link_;
+    model::AmplifierModel& amplifier_;
+    model::AmpControl& control_;
     RadioPage& radio_;
     SchedulePage& schedule_;
     MessageSink& messages_;
-    bool attached_ = false;
+    QMetaObject::Connection memoriesRead_;
+    QMetaObject::Connection scheduleRead_;
 };
 
 } // namespace orfa::settings

@@ -2,15 +2,15 @@
 
 #include "data/DataModule.h"
 #include "settings/BoxMessageSink.h"
-#include "settings/NstDatabaseStore.h"
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
+#include "users/CentralSettingsDatabase.h"
 
 namespace orfa::settings {
 
 bool runSettingsDialog(data::DataModule& data, QWidget* parent) {
     BoxMessageSink messages(parent);
-    NstDatabaseStore database(data.database(), data.settings());
-    NstForm form(data, database, messages, parent);
+    users::CentralSettingsDatabase database(data.database(), data.settings());
+    SettingsDialog form(data, database, messages, parent);
     messages.setParent(&form);
     return form.exec() == QDialog::Accepted;
 }

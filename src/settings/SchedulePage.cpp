@@ -3,6 +3,7 @@
 #include "settings/PageButton.h"
 #include "settings/ScheduleGrid.h"
 
+#include "link/Instructions.h"
 #include "link/TimeText.h"
 
 #include <QCheckBox>
@@ -26,17 +27,17 @@ QTableWidgetItem* newCell(const QString& text, const QString& accessibleName = Q
 } // namespace
 
 QString SchedulePage::dayName(int day) {
-    static const QString names[kDays] = {QStringLiteral("Pondělí"), QStringLiteral("Úterý"),
-                                         QStringLiteral("Středa"),  QStringLiteral("Čtvrtek"),
-                                         QStringLiteral("Pátek"),   QStringLiteral("Sobota"),
-                                         QStringLiteral("Neděle")};
-    return day >= 1 && day <= kDays ? names[day - 1] : QString();
+    static const QString names[link::kWeekdayCount] = {
+        QStringLiteral("Pondělí"), QStringLiteral("Úterý"), QStringLiteral("Středa"),
+        QStringLiteral("Čtvrtek"), QStringLiteral("Pátek"), QStringLiteral("Sobota"),
+        QStringLiteral("Neděle")};
+    return day >= 1 && day <= link::kWeekdayCount ? names[day - 1] : QString();
 }
 
 SchedulePage::SchedulePage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    grid_ = new ScheduleGrid(kDays, 3, this);
+    grid_ = new ScheduleGrid(link::kWeekdayCount, 3, this);
     grid_->setObjectName(QStringLiteral("PlanovacGrid"));
     grid_->setAccessibleName(QStringLiteral("Plánovač"));
     grid_->setHorizontalHeaderLabels(
@@ -44,7 +45,7 @@ SchedulePage::SchedulePage(QWidget* parent)
     grid_->verticalHeader()->hide();
     // Arrows move between the cells; Tab goes on to the next control.
     grid_->setTabKeyNavigation(false);
-    for (int day = 1; day <= kDays; ++day) {
+    for (int day = 1; day <= link::kWeekdayCount; ++day) {
         const QString name = dayName(day);
         grid_->setItem(day - 1, 0, newCell(name));
         grid_->setItem(day - 1, kOnColumn,
@@ -53,9 +54,9 @@ SchedulePage::SchedulePage(QWidget* parent)
                        newCell(QString(), QStringLiteral("Zapnuto do – %1").arg(name)));
     }
     layout->addWidget(grid_);
-    planovacChb_ = new QCheckBox(QStringLiteral("Plánovač v provozu"), this);
-    planovacChb_->setObjectName(QStringLiteral("PlanovacChb"));
-    layout->addWidget(planovacChb_);
+    inOperationBox_ = new QCheckBox(QStringLiteral("Plánovač v provozu"), this);
+    inOperationBox_->setObjectName(QStringLiteral("PlanovacChb"));
+    layout->addWidget(inOperationBox_);
     auto* buttons = new QHBoxLayout;
     connect(addPageButton(this, buttons, QStringLiteral("NactiPlanovacButt"),
                           QStringLiteral("Načti plánovač")),
@@ -68,8 +69,8 @@ SchedulePage::SchedulePage(QWidget* parent)
 }
 
 void SchedulePage::showSchedule(const link::ReceivedSchedule& schedule) {
-    planovacChb_->setChecked(schedule.inOperation);
-    for (int day = 1; day <= kDays; ++day) {
+    inOperationBox_->setChecked(schedule.inOperation);
+    for (int day = 1; day <= link::kWeekdayCount; ++day) {
         const auto& times = schedule.days.at(static_cast<std::size_t>(day - 1));
         if (!times)
             continue;
@@ -84,7 +85,7 @@ QString SchedulePage::cellText(int column, int day) const {
 }
 
 bool SchedulePage::inOperation() const {
-    return planovacChb_->isChecked();
+    return inOperationBox_->isChecked();
 }
 
 void SchedulePage::setCellText(int column, int day, const QString& text) {

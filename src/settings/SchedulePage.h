@@ -17,7 +17,6 @@ namespace orfa::settings {
 class SchedulePage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kDays = link::kWeekdayCount;
     static constexpr int kOnColumn = 1;
     static constexpr int kOffColumn = 2;
 
@@ -44,7 +43,7 @@ private:
     void setCellText(int column, int day, const QString& text);
 
     QTableWidget* grid_ = nullptr;
-    QCheckBox* planovacChb_ = nullptr;
+    QCheckBox* inOperationBox_ = nullptr;
 };
 
 } // namespace orfa::settings

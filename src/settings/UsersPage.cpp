@@ -67,11 +67,11 @@ void UsersPage::buildPopupMenu() {
     });
 }
 
-void UsersPage::showUsers(const std::vector<UserListRow>& users) {
+void UsersPage::showUsers(const std::vector<users::UserListRow>& users) {
     const int row = grid_->currentRow();
     std::vector<QStringList> rows;
     rows.reserve(users.size());
-    for (const UserListRow& user : users)
+    for (const users::UserListRow& user : users)
         rows.push_back({QString::number(user.id), user.name, user.password,
                         user.administrator ? QStringLiteral("Ano") : QString()});
     fillListGrid(grid_, rows);

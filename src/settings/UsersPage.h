@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/UserListRow.h"
+#include "users/UserListRow.h"
 
 #include <QWidget>
 
@@ -24,7 +24,7 @@ public:
 
     // Fills the list; "Ano" marks administrators. Without users it keeps one empty row. The
     // selection stays on the same row where there still is one.
-    void showUsers(const std::vector<UserListRow>& users);
+    void showUsers(const std::vector<users::UserListRow>& users);
 
     // The ID of the selected user; 0 on the empty row of an empty list.
     int selectedId() const;

@@ -1,7 +1,9 @@
 // The operator's intents through the amplifier model, without any window, and
 // what reaches the amplifier (our simulator on loopback) as a result.
 #include "link/Instructions.h"
+#include "link/RadioMemories.h"
 #include "link/ValueCodec.h"
+#include "link/WeeklySchedule.h"
 #include "model/support/ModelRig.h"
 
 #include <QSignalSpy>
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void powerToggleBothWays();
     void pageRefresh_data();
     void pageRefresh();
+    void memoriesAndScheduleStoredWhileHeldBack();
 
 private:
     std::unique_ptr<ModelRig> rig_;
@@ -203,6 +206,7 @@ void TestControl::pageRefresh_data() {
     QTest::newRow("radio memories") << Page::RadioMemories << true << Codes{172};
     QTest::newRow("schedule") << Page::Schedule << true << Codes{170};
     QTest::newRow("sending held back") << Page::Outputs << false << Codes{};
+    QTest::newRow("schedule, held back") << Page::Schedule << false << Codes{170};
 }
 
 void TestControl::pageRefresh() {
@@ -217,6 +221,24 @@ void TestControl::pageRefresh() {
     if (allowed)
         instructions.push_back(65);
     QCOMPARE(rig_->receivedInstructions(), instructions);
+}
+
+// The settings dialog's stores go out whatever the panel holds back, and show in the model.
+void TestControl::memoriesAndScheduleStoredWhileHeldBack() {
+    link::RadioMemories memories{};
+    memories[1] = link::RadioMemory{{104, 50}, true};
+    link::WeeklySchedule schedule;
+    schedule.inOperation = true;
+    schedule.days[6] = link::ScheduleDay{{7, 30}, {18, 0}};
+    rig_->control().setSendingAllowed(false);
+    rig_->control().storeRadioMemories(memories);
+    rig_->control().storeSchedule(schedule);
+    QCOMPARE(rig_->model().radioMemory(2), memories[1]);
+    QCOMPARE(rig_->model().schedule(), schedule);
+    QVERIFY(rig_->waitForIdleQueue());
+    QCOMPARE(rig_->receivedInstructions(), (std::vector<int>{167, 164}));
+    QCOMPARE(int{rig_->sim().state().memories[1].mhz}, 104);
+    QCOMPARE(int{rig_->sim().state().schedule[6].onMinute}, 30);
 }
 
 QTEST_MAIN(TestControl)

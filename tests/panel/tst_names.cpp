@@ -6,9 +6,9 @@
 #include "config/support/TestDatabase.h"
 #include "panel/OutputStrip.h"
 #include "panel/support/PanelRig.h"
+#include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
-#include "settings/NstForm.h"
-#include "settings/SkupinyEdit.h"
+#include "settings/SettingsDialog.h"
 #include "settings/support/WhenShown.h"
 #include "spinel/Spinel.h"
 
@@ -341,13 +341,13 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
 
     int groupId = 0;
     WhenShown settings(QStringLiteral("NstForm"), [&](QDialog& dialog) {
-        auto& form = static_cast<settings::NstForm&>(dialog);
-        form.pages()->setCurrentIndex(settings::NstForm::kGroupsPage);
+        auto& form = static_cast<settings::SettingsDialog&>(dialog);
+        form.pages()->setCurrentIndex(settings::SettingsDialog::kGroupsPage);
         WhenShown editor(QStringLiteral("SkupinyEdit"), [&](QDialog& groupDialog) {
-            auto& groupEditor = static_cast<settings::SkupinyEdit&>(groupDialog);
-            groupId = groupEditor.IDSkupiny();
+            auto& groupEditor = static_cast<settings::GroupEditor&>(groupDialog);
+            groupId = groupEditor.groupId();
             for (int k : {2, 6, 9}) {
-                QCheckBox* box = groupEditor.VystupyChb(k);
+                QCheckBox* box = groupEditor.outputBox(k);
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
             }
             QTest::mouseClick(groupEditor.okButton(), Qt::LeftButton);

@@ -5,6 +5,7 @@
 // at over a connection of the test's own.
 #include "config/Database.h"
 #include "config/support/TestDatabase.h"
+#include "link/Instructions.h"
 #include "settings/FlagBoxGroup.h"
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
@@ -25,9 +26,9 @@
 #include <QToolButton>
 
 using namespace orfa;
-using settings::NstEditUziv;
-using settings::NstForm;
-using settings::SkupinyEdit;
+using settings::GroupEditor;
+using settings::SettingsDialog;
+using settings::UserEditor;
 
 class TestEditorsDatabase : public QObject {
     Q_OBJECT
@@ -62,12 +63,12 @@ private:
 
 namespace {
 
-void clickUsersButton(NstForm& form, QToolButton* button) {
-    clickOnPage(form, NstForm::kUsersPage, button);
+void clickUsersButton(SettingsDialog& form, QToolButton* button) {
+    clickOnPage(form, SettingsDialog::kUsersPage, button);
 }
 
-void clickGroupsButton(NstForm& form, QToolButton* button) {
-    clickOnPage(form, NstForm::kGroupsPage, button);
+void clickGroupsButton(SettingsDialog& form, QToolButton* button) {
+    clickOnPage(form, SettingsDialog::kGroupsPage, button);
 }
 
 } // namespace
@@ -146,17 +147,17 @@ void TestEditorsDatabase::editorsGetOnlyTheRowsOfNst() {
                      {QStringLiteral("Hala & sál")});
     commit();
     auto rig = openRig();
-    QVERIFY(rig->form().DbConnect());
-    const NstEditUziv& editor = rig->form().userEditor();
-    QCOMPARE(editor.VstupyChB().box(1)->text(), QStringLiteral("Linka 1"));
-    QVERIFY(!editor.VstupyEnChB().box(1)->isEnabled());
+    QVERIFY(rig->form().sharedReadFromDatabase());
+    const UserEditor& editor = rig->form().userEditor();
+    QCOMPARE(editor.inputConfigBoxes().box(1)->text(), QStringLiteral("Linka 1"));
+    QVERIFY(!editor.allowedInputBoxes().box(1)->isEnabled());
     // No row: the box keeps its caption and stays offered.
-    QCOMPARE(editor.VstupyChB().box(2)->text(), QStringLiteral("Vstup 2"));
-    QVERIFY(editor.VstupyChB().box(2)->isEnabled());
-    QCOMPARE(editor.MaticeChb().box(2)->text(), QStringLiteral("Hala && sál"));
-    QVERIFY(editor.VystupyChb().box(2)->isEnabled());
-    QCOMPARE(rig->form().groupEditor().VystupyChb(2)->text(), QStringLiteral("Hala && sál"));
-    QCOMPARE(rig->form().groupEditor().VystupyChb(3)->text(), QStringLiteral("Výstup 3"));
+    QCOMPARE(editor.inputConfigBoxes().box(2)->text(), QStringLiteral("Vstup 2"));
+    QVERIFY(editor.inputConfigBoxes().box(2)->isEnabled());
+    QCOMPARE(editor.switchingBoxes().box(2)->text(), QStringLiteral("Hala && sál"));
+    QVERIFY(editor.outputVolumeBoxes().box(2)->isEnabled());
+    QCOMPARE(rig->form().groupEditor().outputBox(2)->text(), QStringLiteral("Hala && sál"));
+    QCOMPARE(rig->form().groupEditor().outputBox(3)->text(), QStringLiteral("Výstup 3"));
 }
 
 void TestEditorsDatabase::userCommandsChangeUziv() {
@@ -164,28 +165,28 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     commit();
     const int start = generator(QStringLiteral("Uziv"));
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     QTableWidget* grid = form.usersPage().grid();
     // Cancel on New takes no ID.
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
-                         [](NstEditUziv& editor) { editor.reject(); }));
+                         [](UserEditor& editor) { editor.reject(); }));
     QCOMPARE(generator(QStringLiteral("Uziv")), start);
 
     const QString name = QStringLiteral("O'Brien 100% Žluťoučký");
     const QString password = QStringLiteral("kůň'%_");
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
-                         [&](NstEditUziv& editor) {
-                             typeText(editor.JmenoE(), name);
-                             typeText(editor.HesloE(), password);
+                         [&](UserEditor& editor) {
+                             typeText(editor.nameField(), name);
+                             typeText(editor.passwordField(), password);
                              clickIndicator(editor.rightBoxes()[0]);
-                             clickIndicator(editor.VstupyChB().box(1));
-                             clickIndicator(editor.MaticeChb().box(2));
+                             clickIndicator(editor.inputConfigBoxes().box(1));
+                             clickIndicator(editor.switchingBoxes().box(2));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     QVERIFY(rig->messages().messages.empty());
     const int id = start + 1;
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
-    QCOMPARE(form.userEditor().Id(), id);
+    QCOMPARE(form.userEditor().id(), id);
     const QString zeros(27, QLatin1Char('0'));
     QCOMPARE(
         userRow(id),
@@ -204,11 +205,11 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     // Edit replaces the row under the same ID.
     clickRow(grid, 1);
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), name);
-                             QCOMPARE(editor.HesloE()->text(), password);
+                         [&](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), name);
+                             QCOMPARE(editor.passwordField()->text(), password);
                              QVERIFY(editor.rightBoxes()[0]->isChecked());
-                             retype(editor.HesloE(), QStringLiteral("nové"));
+                             retype(editor.passwordField(), QStringLiteral("nové"));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
@@ -218,8 +219,8 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     const QStringList adam = userRow(50);
     clickRow(grid, 0);
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().copyButton()); },
-                         [](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), QStringLiteral("Adam"));
+                         [](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), QStringLiteral("Adam"));
                              QVERIFY(editor.rightBoxes()[3]->isChecked());
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
@@ -240,8 +241,8 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     expected.sort();
     QCOMPARE(rows, expected);
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
-                         [](NstEditUziv& editor) {
-                             typeText(editor.JmenoE(), QStringLiteral("Další"));
+                         [](UserEditor& editor) {
+                             typeText(editor.nameField(), QStringLiteral("Další"));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     QCOMPARE(userRow(id + 2).at(1), QStringLiteral("Další"));
@@ -259,24 +260,24 @@ void TestEditorsDatabase::failedUserSave() {
     commit();
     const QStringList before = userRow(5);
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     if (lockedByAnotherPanel)
         sql(QStringLiteral("UPDATE UZIV SET RADIO = 0 WHERE ID = 5")); // not committed
     QStringList duringFailure;
     bool closedAfterRetry = false;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("user not saved")));
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
+                         [&](UserEditor& editor) {
                              // Omega has no place in Windows-1250.
-                             retype(editor.JmenoE(), lockedByAnotherPanel
-                                                         ? QStringLiteral("Eva 2")
-                                                         : QStringLiteral("Ωmega"));
+                             retype(editor.nameField(), lockedByAnotherPanel
+                                                            ? QStringLiteral("Eva 2")
+                                                            : QStringLiteral("Ωmega"));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                              if (!editor.isVisible())
                                  return;
                              direct_->rollback();
                              duringFailure = userRow(5);
-                             retype(editor.JmenoE(), QStringLiteral("Eva 2"));
+                             retype(editor.nameField(), QStringLiteral("Eva 2"));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                              closedAfterRetry = !editor.isVisible();
                          }));
@@ -301,13 +302,13 @@ void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
     putUser(7, name, password, 0);
     commit();
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), name);
-                             QCOMPARE(editor.HesloE()->text(), password);
-                             editor.JmenoE()->end(false);
-                             typeText(editor.JmenoE(), QStringLiteral("x")); // no room left
+                         [&](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), name);
+                             QCOMPARE(editor.passwordField()->text(), password);
+                             editor.nameField()->end(false);
+                             typeText(editor.nameField(), QStringLiteral("x")); // no room left
                              clickIndicator(editor.rightBoxes()[0]);
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
@@ -324,15 +325,15 @@ void TestEditorsDatabase::textsLongerThanUzivHoldsAreRefused() {
     SettingsRig rig(testDb_.settingsLines(false)
                     << QStringLiteral("MaxIDUziv=1") << QStringLiteral("Uziv_1_Jmeno=") + name);
     rig.data().grantAllRights();
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                         [](NstEditUziv& editor) { editor.reject(); }));
+                         [](UserEditor& editor) { editor.reject(); }));
     clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
     QVERIFY(rig.data().databaseConnected());
     bool keptOpen = false;
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), name);
+                         [&](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), name);
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                              keptOpen = editor.isVisible();
                              editor.reject();
@@ -351,7 +352,7 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
     commit();
     const int g = generatorAtLeast(QStringLiteral("Skupiny"), 2);
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     QTableWidget* grid = form.groupsPage().grid();
     QCOMPARE(listRows(grid), (QStringList{QStringLiteral("1|5"), QStringLiteral("2|5  11")}));
     // Output 5 belongs to both groups.
@@ -360,10 +361,10 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
           std::pair{1, QStringList{QStringLiteral("5"), QStringLiteral("11")}}}) {
         clickRow(grid, row);
         QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().editButton()); },
-                              [&](SkupinyEdit& editor) {
+                              [&](GroupEditor& editor) {
                                   QStringList ticked;
-                                  for (int k = 1; k <= SkupinyEdit::kOutputs; ++k) {
-                                      if (editor.VystupyChb(k)->isChecked())
+                                  for (int k = 1; k <= link::kOutputCount; ++k) {
+                                      if (editor.outputBox(k)->isChecked())
                                           ticked << QString::number(k);
                                   }
                                   QCOMPARE(ticked, members);
@@ -372,15 +373,15 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
     }
     // Opening a new group takes its ID at once, even when it is cancelled.
     QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
-                          [&](SkupinyEdit& editor) {
-                              QCOMPARE(editor.IDSkupiny(), g + 1);
+                          [&](GroupEditor& editor) {
+                              QCOMPARE(editor.groupId(), g + 1);
                               editor.reject();
                           }));
     QCOMPARE(generator(QStringLiteral("Skupiny")), g + 1);
     QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
-                          [](SkupinyEdit& editor) {
-                              clickIndicator(editor.VystupyChb(9));
-                              clickIndicator(editor.VystupyChb(3));
+                          [](GroupEditor& editor) {
+                              clickIndicator(editor.outputBox(9));
+                              clickIndicator(editor.outputBox(3));
                               QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                           }));
     const QString added = QString::number(g + 2);
@@ -391,9 +392,9 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
     // A group saved without members vanishes.
     clickRow(grid, 1);
     QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().editButton()); },
-                          [](SkupinyEdit& editor) {
-                              clickIndicator(editor.VystupyChb(5));
-                              clickIndicator(editor.VystupyChb(11));
+                          [](GroupEditor& editor) {
+                              clickIndicator(editor.outputBox(5));
+                              clickIndicator(editor.outputBox(11));
                               QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                           }));
     QCOMPARE(listRows(grid), (QStringList{QStringLiteral("1|5"), added + QStringLiteral("|3  9")}));
@@ -410,13 +411,13 @@ void TestEditorsDatabase::failedGroupSaveAndDeleteKeepTheRows() {
     sql(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 7)"));
     commit();
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     // Another panel is changing the group and has not committed yet.
     sql(QStringLiteral("UPDATE SKUPINY SET IDVSTUPU = IDVSTUPU WHERE IDSKUPINY = 1"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("uložit")));
     WhenShown shown(QStringLiteral("SkupinyEdit"), [](QDialog& dialog) {
-        auto& editor = static_cast<SkupinyEdit&>(dialog);
-        clickIndicator(editor.VystupyChb(4));
+        auto& editor = static_cast<GroupEditor&>(dialog);
+        clickIndicator(editor.outputBox(4));
         QTest::mouseClick(editor.okButton(), Qt::LeftButton);
     });
     clickGroupsButton(form, form.groupsPage().editButton());
@@ -440,15 +441,16 @@ void TestEditorsDatabase::savePromptWritesNst() {
                      {QStringLiteral("Linka 1")});
     commit();
     auto rig = openRig();
-    NstForm& form = rig->form();
-    QVERIFY(!form.userEditor().VstupyChB().box(1)->isEnabled());
+    SettingsDialog& form = rig->form();
+    QVERIFY(!form.userEditor().inputConfigBoxes().box(1)->isEnabled());
     rig->messages().answer = true;
     clickIndicator(form.inputsPage().row(1).checkBox());
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
-                         [](NstEditUziv& editor) {
-                             QVERIFY(editor.VstupyChB().box(1)->isEnabled());
+                         [](UserEditor& editor) {
+                             QVERIFY(editor.inputConfigBoxes().box(1)->isEnabled());
                              // Every input now has its row, with what the page showed.
-                             QCOMPARE(editor.VstupyChB().box(2)->text(), QStringLiteral("Edit1"));
+                             QCOMPARE(editor.inputConfigBoxes().box(2)->text(),
+                                      QStringLiteral("Edit1"));
                              editor.reject();
                          }));
     QCOMPARE(rig->messages().questions.size(), std::size_t{1});
@@ -456,21 +458,21 @@ void TestEditorsDatabase::savePromptWritesNst() {
     QCOMPARE(direct_->text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
     QCOMPARE(direct_->integer(QStringLiteral("HODNINT")), 1);
     commit();
-    QVERIFY(!form.ZmenaPovolenychPrvku());
+    QVERIFY(!form.enablingChanged());
 }
 
 void TestEditorsDatabase::lostConnectionOpensNoEditor() {
     putUser(5, QStringLiteral("Eva"), QStringLiteral("eva"), 1);
     commit();
     auto rig = openRig();
-    NstForm& form = rig->form();
+    SettingsDialog& form = rig->form();
     rig->data().database().close();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not read")));
     QVERIFY(!inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
-                          [](NstEditUziv&) {}));
+                          [](UserEditor&) {}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("načíst")));
     QVERIFY(!inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().newButton()); },
-                           [](SkupinyEdit&) {}));
+                           [](GroupEditor&) {}));
     QCOMPARE(rig->messages().messages.size(), std::size_t{2});
     QVERIFY(rig->messages().messages[0].text.startsWith(
         QStringLiteral("Uživatele se nepodařilo načíst")));
@@ -481,20 +483,20 @@ void TestEditorsDatabase::lostConnectionOpensNoEditor() {
 void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.data().grantAllRights();
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog
     QVERIFY(rig.data().databaseConnected());
     rig.messages().answer = true;
     clickIndicator(form.inputsPage().row(1).checkBox());
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().newButton()); },
-                         [](NstEditUziv& editor) { editor.reject(); }));
+                         [](UserEditor& editor) { editor.reject(); }));
     QCOMPARE(rig.messages().questions.size(), std::size_t{1});
     QCOMPARE(rig.messages().messages.size(), std::size_t{2}); // the restart note, then why not
     QCOMPARE(rig.messages().messages[1].icon, settings::MessageIcon::Warning);
     sql(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     QCOMPARE(direct_->integer(QStringLiteral("N")), 0);
     commit();
-    QVERIFY(form.ZmenaPovolenychPrvku());
+    QVERIFY(form.enablingChanged());
 }
 
 QTEST_MAIN(TestEditorsDatabase)

@@ -1,6 +1,7 @@
 // The page "Skupiny" and the group editor with the settings file as the store: the page's
 // commands, the group IDs and counter, the member keys written on OK, deleting, and the
 // edge cases of empty and shrinking groups.
+#include "link/Instructions.h"
 #include "settings/GroupsPage.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/support/EditorSteps.h"
@@ -15,8 +16,8 @@
 #include <QToolButton>
 
 using namespace orfa;
-using settings::NstForm;
-using settings::SkupinyEdit;
+using settings::GroupEditor;
+using settings::SettingsDialog;
 
 class TestGroupEditor : public QObject {
     Q_OBJECT
@@ -55,10 +56,10 @@ QStringList threeGroups() {
                             << QStringLiteral("Skup_3_IDVstupu2=5");
 }
 
-std::vector<int> ticked(const SkupinyEdit& editor) {
+std::vector<int> ticked(const GroupEditor& editor) {
     std::vector<int> outputs;
-    for (int k = 1; k <= SkupinyEdit::kOutputs; ++k) {
-        if (editor.VystupyChb(k)->isChecked())
+    for (int k = 1; k <= link::kOutputCount; ++k) {
+        if (editor.outputBox(k)->isChecked())
             outputs.push_back(k);
     }
     return outputs;
@@ -69,15 +70,15 @@ QTableWidget* groupsGrid(SettingsRig& rig) {
 }
 
 void clickGroupsButton(SettingsRig& rig, QToolButton* button) {
-    clickOnPage(rig.form(), NstForm::kGroupsPage, button);
+    clickOnPage(rig.form(), SettingsDialog::kGroupsPage, button);
 }
 
 // Opens the editor with button and ticks or unticks outputs, then OK.
 bool toggleAndSave(SettingsRig& rig, QToolButton* button, std::initializer_list<int> outputs) {
     return inGroupEditor([&] { clickGroupsButton(rig, button); },
-                         [&](SkupinyEdit& editor) {
+                         [&](GroupEditor& editor) {
                              for (const int k : outputs)
-                                 clickIndicator(editor.VystupyChb(k));
+                                 clickIndicator(editor.outputBox(k));
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          });
 }
@@ -86,13 +87,13 @@ bool toggleAndSave(SettingsRig& rig, QToolButton* button, std::initializer_list<
 
 void TestGroupEditor::pageAndEditorControls() {
     SettingsRig rig;
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     const settings::GroupsPage& page = form.groupsPage();
     QCOMPARE(page.newButton()->toolTip(), QStringLiteral("Nová"));
     QCOMPARE(page.editButton()->toolTip(), QStringLiteral("Upravit"));
     QCOMPARE(page.deleteButton()->toolTip(), QStringLiteral("Smazat"));
     QCOMPARE(page.deleteButton()->accessibleName(), QStringLiteral("Smazat"));
-    const SkupinyEdit& editor = form.groupEditor();
+    const GroupEditor& editor = form.groupEditor();
     QCOMPARE(editor.windowTitle(), QStringLiteral("Editace skupin"));
     QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("GroupBox3"))->title(),
              QStringLiteral("Skupiny výstupů"));
@@ -100,25 +101,25 @@ void TestGroupEditor::pageAndEditorControls() {
     QVERIFY(editor.okButton()->isDefault());
     QCOMPARE(editor.cancelButton()->text(), QStringLiteral("&Stormo"));
     // Names and flags of a fresh file: every output off.
-    QCOMPARE(editor.VystupyChb(16)->text(), QStringLiteral("Výstup 16"));
-    QVERIFY(!editor.VystupyChb(16)->isEnabled());
+    QCOMPARE(editor.outputBox(16)->text(), QStringLiteral("Výstup 16"));
+    QVERIFY(!editor.outputBox(16)->isEnabled());
 }
 
 void TestGroupEditor::newGroupWritesTheCounterOnlyOnOk() {
     SettingsRig rig(outputsEnabled() << QStringLiteral("MaxIDSkupiny=2"));
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     const QByteArray before = rig.settingsBytes();
     QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
-                          [](SkupinyEdit& editor) {
-                              QVERIFY(editor.NovaSkupina());
-                              QCOMPARE(editor.IDSkupiny(), 3);
+                          [](GroupEditor& editor) {
+                              QVERIFY(editor.isNewGroup());
+                              QCOMPARE(editor.groupId(), 3);
                               QVERIFY(ticked(editor).empty());
-                              clickIndicator(editor.VystupyChb(2));
+                              clickIndicator(editor.outputBox(2));
                               QTest::mouseClick(editor.cancelButton(), Qt::LeftButton);
                           }));
     QCOMPARE(rig.settingsBytes(), before);
     QVERIFY(toggleAndSave(rig, form.groupsPage().newButton(), {9, 2, 5}));
-    QCOMPARE(form.groupEditor().IDSkupiny(), 3);
+    QCOMPARE(form.groupEditor().groupId(), 3);
     const QStringList expected{
         QStringLiteral("Skup_3_IDVstupu1"), QStringLiteral("Skup_3_IDVstupu2"),
         QStringLiteral("Skup_3_IDVstupu3"), QStringLiteral("Skup_3_SkupinaPocet")};
@@ -134,7 +135,7 @@ void TestGroupEditor::newGroupWritesTheCounterOnlyOnOk() {
 
 void TestGroupEditor::groupWithoutMembersStaysListed() {
     SettingsRig rig(outputsEnabled());
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     QVERIFY(toggleAndSave(rig, form.groupsPage().newButton(), {}));
     QCOMPARE(rig.valueInFile(QStringLiteral("Skup_1_SkupinaPocet")), QStringLiteral("0"));
     QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDSkupiny")), QStringLiteral("1"));
@@ -146,21 +147,21 @@ void TestGroupEditor::editAndDeleteKeepKeysAndCounter() {
     QStringList lines = threeGroups();
     lines.replaceInStrings(QStringLiteral("Vystup9En=1"), QStringLiteral("Vystup9En=0"));
     SettingsRig rig(lines);
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     clickRow(groupsGrid(rig), 1);
     QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().editButton()); },
-                          [](SkupinyEdit& editor) {
-                              QCOMPARE(editor.IDSkupiny(), 3);
+                          [](GroupEditor& editor) {
+                              QCOMPARE(editor.groupId(), 3);
                               QCOMPARE(ticked(editor), (std::vector<int>{4, 5}));
                               editor.reject();
                           }));
     clickRow(groupsGrid(rig), 0);
     QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().editButton()); },
-                          [](SkupinyEdit& editor) {
-                              QVERIFY(!editor.NovaSkupina());
+                          [](GroupEditor& editor) {
+                              QVERIFY(!editor.isNewGroup());
                               QCOMPARE(ticked(editor), (std::vector<int>{1, 5, 9}));
-                              clickIndicator(editor.VystupyChb(1));
-                              clickIndicator(editor.VystupyChb(9)); // disabled: stays a member
+                              clickIndicator(editor.outputBox(1));
+                              clickIndicator(editor.outputBox(9)); // disabled: stays a member
                               QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                           }));
     // The count shrinks; the third member key stays and is read by nobody.
@@ -184,12 +185,12 @@ void TestGroupEditor::editAndDeleteKeepKeysAndCounter() {
 
 void TestGroupEditor::emptyListOffersNothingToEdit() {
     SettingsRig rig(outputsEnabled());
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     const QByteArray before = rig.settingsBytes();
     clickIndicator(form.outputsPage().row(1).checkBox()); // not even the save prompt
-    QVERIFY(form.ZmenaPovolenychPrvku());
+    QVERIFY(form.enablingChanged());
     for (QToolButton* button : {form.groupsPage().editButton(), form.groupsPage().deleteButton()})
-        QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](SkupinyEdit&) {}));
+        QVERIFY(!inGroupEditor([&] { clickGroupsButton(rig, button); }, [](GroupEditor&) {}));
     QCOMPARE(rig.settingsBytes(), before);
     QVERIFY(rig.messages().questions.empty());
 }
@@ -197,7 +198,7 @@ void TestGroupEditor::emptyListOffersNothingToEdit() {
 // Group 1, the first row, has the focus; an accessibility client selects group 3.
 void TestGroupEditor::deleteTakesTheSelectedRow() {
     SettingsRig rig(threeGroups());
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     QCOMPARE(groupsGrid(rig)->currentRow(), 0);
     QVERIFY(selectRowAccessibly(groupsGrid(rig), 1));
     QCOMPARE(groupsGrid(rig)->currentRow(), 1);
@@ -208,20 +209,20 @@ void TestGroupEditor::deleteTakesTheSelectedRow() {
 
 void TestGroupEditor::savePromptBeforeTheEditor() {
     SettingsRig rig({QStringLiteral("Vystup7Nzv=Sál"), QStringLiteral("VstupyRG=1")});
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     rig.messages().answer = true;
     clickIndicator(form.outputsPage().row(7).checkBox());
     QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
-                          [](SkupinyEdit& editor) {
-                              QCOMPARE(editor.VystupyChb(7)->text(), QStringLiteral("Sál"));
-                              QVERIFY(editor.VystupyChb(7)->isEnabled());
+                          [](GroupEditor& editor) {
+                              QCOMPARE(editor.outputBox(7)->text(), QStringLiteral("Sál"));
+                              QVERIFY(editor.outputBox(7)->isEnabled());
                               editor.reject();
                           }));
     QCOMPARE(rig.messages().questions.size(), std::size_t{1});
     QCOMPARE(rig.valueInFile(QStringLiteral("Vystup7En")), QStringLiteral("1"));
     // Saved: the next editor is opened without asking.
     QVERIFY(inGroupEditor([&] { clickGroupsButton(rig, form.groupsPage().newButton()); },
-                          [](SkupinyEdit& editor) { editor.reject(); }));
+                          [](GroupEditor& editor) { editor.reject(); }));
     QCOMPARE(rig.messages().questions.size(), std::size_t{1});
     QVERIFY(!rig.settingsBytes().contains("MaxIDSkupiny"));
 }
@@ -242,7 +243,7 @@ void TestGroupEditor::newIdsStayWhereReadersLook() {
     QFETCH(QString, counter);
     QFETCH(bool, refused);
     SettingsRig rig(outputsEnabled() << QStringLiteral("MaxIDSkupiny=") + counter);
-    NstForm& form = rig.open();
+    SettingsDialog& form = rig.open();
     const QByteArray before = rig.settingsBytes();
     if (refused)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("založit")));

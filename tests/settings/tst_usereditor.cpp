@@ -23,8 +23,8 @@
 #include <QToolButton>
 
 using namespace orfa;
-using settings::NstEditUziv;
-using settings::NstForm;
+using settings::SettingsDialog;
+using settings::UserEditor;
 
 class TestUserEditor : public QObject {
     Q_OBJECT
@@ -78,10 +78,11 @@ QStringList twoUsers() {
     return lines + allEnabled();
 }
 
-int tickedFlagBoxes(const NstEditUziv& editor) {
+int tickedFlagBoxes(const UserEditor& editor) {
     int n = 0;
     for (const settings::FlagBoxGroup* group :
-         {&editor.VstupyChB(), &editor.VstupyEnChB(), &editor.MaticeChb(), &editor.VystupyChb()}) {
+         {&editor.inputConfigBoxes(), &editor.allowedInputBoxes(), &editor.switchingBoxes(),
+          &editor.outputVolumeBoxes()}) {
         for (int k = 1; k <= group->count(); ++k)
             n += group->box(k)->isChecked() ? 1 : 0;
     }
@@ -89,20 +90,20 @@ int tickedFlagBoxes(const NstEditUziv& editor) {
 }
 
 // The dialog opened by someone allowed to manage users.
-NstForm& openAsAdministrator(SettingsRig& rig) {
+SettingsDialog& openAsAdministrator(SettingsRig& rig) {
     rig.data().grantAllRights();
     return rig.open();
 }
 
 void click(SettingsRig& rig, QToolButton* button) {
-    clickOnPage(rig.form(), NstForm::kUsersPage, button);
+    clickOnPage(rig.form(), SettingsDialog::kUsersPage, button);
 }
 
 QTableWidget* grid(SettingsRig& rig) {
     return rig.form().usersPage().grid();
 }
 
-void pressOk(NstEditUziv& editor) {
+void pressOk(UserEditor& editor) {
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
 
@@ -126,11 +127,12 @@ void TestUserEditor::commandsAndEditorGroups() {
         menu << action->text();
     QCOMPARE(menu, (QStringList{QStringLiteral("&Nový..."), QStringLiteral("&Upravit..."),
                                 QStringLiteral("&Kopírovat..."), QStringLiteral("&Smazat")}));
-    const NstEditUziv& editor = rig.form().userEditor();
+    const UserEditor& editor = rig.form().userEditor();
     QCOMPARE(editor.windowTitle(), QStringLiteral("Editace uživatelů"));
     QStringList groups;
     for (const settings::FlagBoxGroup* group :
-         {&editor.VstupyChB(), &editor.VstupyEnChB(), &editor.MaticeChb(), &editor.VystupyChb()})
+         {&editor.inputConfigBoxes(), &editor.allowedInputBoxes(), &editor.switchingBoxes(),
+          &editor.outputVolumeBoxes()})
         groups << group->title() + QLatin1Char('/') + QString::number(group->count());
     QCOMPARE(groups, (QStringList{QStringLiteral("Konfigurace vstupů/10"),
                                   QStringLiteral("Povolené vstupy/10"),
@@ -143,44 +145,47 @@ void TestUserEditor::editorShowsTheDialogsNamesAndFlags() {
     SettingsRig rig({QStringLiteral("Vstup3Nzv=Pult A&B"), QStringLiteral("Vstup3En=1"),
                      QStringLiteral("Vstup4Nzv=Mikrofon"), QStringLiteral("Vystup5Nzv=Hala"),
                      QStringLiteral("Vystup5En=1")});
-    NstForm& form = openAsAdministrator(rig);
-    const NstEditUziv& editor = form.userEditor();
-    for (const settings::FlagBoxGroup* group : {&editor.VstupyChB(), &editor.VstupyEnChB()}) {
+    SettingsDialog& form = openAsAdministrator(rig);
+    const UserEditor& editor = form.userEditor();
+    for (const settings::FlagBoxGroup* group :
+         {&editor.inputConfigBoxes(), &editor.allowedInputBoxes()}) {
         QCOMPARE(group->box(3)->text(), QStringLiteral("Pult A&&B")); // shows "Pult A&B"
         QVERIFY(group->box(3)->isEnabled());
         QCOMPARE(group->box(4)->text(), QStringLiteral("Mikrofon"));
         QVERIFY(!group->box(4)->isEnabled()); // its flag is off
     }
-    QCOMPARE(editor.VstupyEnChB().box(3)->accessibleName(),
+    QCOMPARE(editor.allowedInputBoxes().box(3)->accessibleName(),
              QStringLiteral("Povolené vstupy: Pult A&B"));
-    for (const settings::FlagBoxGroup* group : {&editor.MaticeChb(), &editor.VystupyChb()}) {
+    for (const settings::FlagBoxGroup* group :
+         {&editor.switchingBoxes(), &editor.outputVolumeBoxes()}) {
         QCOMPARE(group->box(5)->text(), QStringLiteral("Hala"));
         QVERIFY(group->box(5)->isEnabled());
         QCOMPARE(group->box(6)->text(), QStringLiteral("Výstup 6"));
         QVERIFY(!group->box(6)->isEnabled());
     }
-    QCOMPARE(form.groupEditor().VystupyChb(5)->text(), QStringLiteral("Hala"));
-    QVERIFY(form.groupEditor().VystupyChb(5)->isEnabled());
-    QVERIFY(!form.groupEditor().VystupyChb(6)->isEnabled());
+    QCOMPARE(form.groupEditor().outputBox(5)->text(), QStringLiteral("Hala"));
+    QVERIFY(form.groupEditor().outputBox(5)->isEnabled());
+    QVERIFY(!form.groupEditor().outputBox(6)->isEnabled());
 }
 
 void TestUserEditor::newUserIsWrittenToTheFile() {
     SettingsRig rig(allEnabled());
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     const QString name = QStringLiteral("Jiří O'Neil 100%");
     const QString password = QStringLiteral("tajné'heslo");
-    QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
-                         [&](NstEditUziv& editor) {
-                             QVERIFY(editor.Novy());
-                             typeText(editor.JmenoE(), name);
-                             typeText(editor.HesloE(), password);
-                             for (QAbstractButton* box :
-                                  {editor.rightBoxes()[0], editor.rightBoxes()[1],
-                                   editor.VstupyChB().box(2), editor.VstupyEnChB().box(1),
-                                   editor.MaticeChb().box(16), editor.VystupyChb().box(3)})
-                                 clickIndicator(box);
-                             pressOk(editor);
-                         }));
+    QVERIFY(
+        inUserEditor([&] { click(rig, form.usersPage().newButton()); },
+                     [&](UserEditor& editor) {
+                         QVERIFY(editor.isNew());
+                         typeText(editor.nameField(), name);
+                         typeText(editor.passwordField(), password);
+                         for (QAbstractButton* box :
+                              {editor.rightBoxes()[0], editor.rightBoxes()[1],
+                               editor.inputConfigBoxes().box(2), editor.allowedInputBoxes().box(1),
+                               editor.switchingBoxes().box(16), editor.outputVolumeBoxes().box(3)})
+                             clickIndicator(box);
+                         pressOk(editor);
+                     }));
     const QStringList keys{QStringLiteral("MaxIDUziv"),
                            QStringLiteral("Uziv_1_Vstupy"),
                            QStringLiteral("Uziv_1_Vystupy"),
@@ -213,22 +218,22 @@ void TestUserEditor::newUserIsWrittenToTheFile() {
 
 void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
     SettingsRig rig(twoUsers());
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     QCOMPARE(listRows(grid(rig)),
              (QStringList{QStringLiteral("1|Karel"), QStringLiteral("3|Eva")}));
     clickRow(grid(rig), 0);
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
-                             QVERIFY(editor.Editovat());
-                             QCOMPARE(editor.Id(), 1);
-                             QCOMPARE(editor.JmenoE()->text(), QStringLiteral("Karel"));
-                             QCOMPARE(editor.HesloE()->text(), QStringLiteral("abc"));
+                         [&](UserEditor& editor) {
+                             QVERIFY(editor.isEditing());
+                             QCOMPARE(editor.id(), 1);
+                             QCOMPARE(editor.nameField()->text(), QStringLiteral("Karel"));
+                             QCOMPARE(editor.passwordField()->text(), QStringLiteral("abc"));
                              QCOMPARE(rightsTicked(editor),
                                       (std::vector<bool>{true, true, false, false, false, false}));
-                             QVERIFY(editor.VstupyChB().box(3)->isChecked());
-                             QVERIFY(editor.VstupyEnChB().box(3)->isChecked()); // 'M' at 13
-                             QVERIFY(editor.MaticeChb().box(2)->isChecked());
-                             QVERIFY(!editor.MaticeChb().box(3)->isChecked()); // '1', not 'C'
+                             QVERIFY(editor.inputConfigBoxes().box(3)->isChecked());
+                             QVERIFY(editor.allowedInputBoxes().box(3)->isChecked()); // 'M' at 13
+                             QVERIFY(editor.switchingBoxes().box(2)->isChecked());
+                             QVERIFY(!editor.switchingBoxes().box(3)->isChecked()); // '1', not 'C'
                              QCOMPARE(tickedFlagBoxes(editor), 7);
                              pressOk(editor);
                          }));
@@ -242,9 +247,9 @@ void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
 
     const QByteArray before = rig.settingsBytes();
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
-                         [&](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), QString());
-                             QCOMPARE(editor.HesloE()->text(), QString());
+                         [&](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), QString());
+                             QCOMPARE(editor.passwordField()->text(), QString());
                              QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
                              QCOMPARE(tickedFlagBoxes(editor), 0);
                              QCOMPARE(editor.inputs() + editor.sourceSwitching(),
@@ -262,11 +267,11 @@ void TestUserEditor::editKeepsLongStoredTexts() {
     SettingsRig rig(allEnabled() << QStringLiteral("MaxIDUziv=1")
                                  << QStringLiteral("Uziv_1_Jmeno=") + name
                                  << QStringLiteral("Uziv_1_Heslo=") + stored(password));
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
-                         [&](NstEditUziv& editor) {
-                             QCOMPARE(editor.JmenoE()->text(), name);
-                             QCOMPARE(editor.HesloE()->text(), password);
+                         [&](UserEditor& editor) {
+                             QCOMPARE(editor.nameField()->text(), name);
+                             QCOMPARE(editor.passwordField()->text(), password);
                              clickIndicator(editor.rightBoxes()[3]);
                              pressOk(editor);
                          }));
@@ -279,16 +284,16 @@ void TestUserEditor::editKeepsLongStoredTexts() {
 
 void TestUserEditor::copyAndDeleteNeverReuseAnId() {
     SettingsRig rig(twoUsers());
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     clickRow(grid(rig), 1);
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().copyButton()); },
-                         [](NstEditUziv& editor) {
-                             QVERIFY(editor.Kopirovat());
-                             QCOMPARE(editor.JmenoE()->text() + editor.HesloE()->text(),
+                         [](UserEditor& editor) {
+                             QVERIFY(editor.isCopying());
+                             QCOMPARE(editor.nameField()->text() + editor.passwordField()->text(),
                                       QStringLiteral("Evaeva"));
                              QCOMPARE(rightsTicked(editor),
                                       (std::vector<bool>{false, false, false, true, false, false}));
-                             retype(editor.JmenoE(), QStringLiteral("Eva Kopie"));
+                             retype(editor.nameField(), QStringLiteral("Eva Kopie"));
                              pressOk(editor);
                          }));
     QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDUziv")), QStringLiteral("4"));
@@ -303,9 +308,10 @@ void TestUserEditor::copyAndDeleteNeverReuseAnId() {
     QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Jmeno")), QString());
     QCOMPARE(rig.valueInFile(QStringLiteral("Uziv_4_Heslo")), stored(QStringLiteral("eva")));
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
-                         [](NstEditUziv& editor) {
-                             typeText(editor.JmenoE(), QStringLiteral("Nová"));
-                             QTest::keyClick(editor.JmenoE(), Qt::Key_Return); // OK is the default
+                         [](UserEditor& editor) {
+                             typeText(editor.nameField(), QStringLiteral("Nová"));
+                             QTest::keyClick(editor.nameField(),
+                                             Qt::Key_Return); // OK is the default
                          }));
     QCOMPARE(rig.valueInFile(QStringLiteral("MaxIDUziv")), QStringLiteral("5"));
     QCOMPARE(listRows(grid(rig)), (QStringList{QStringLiteral("1|Karel"), QStringLiteral("3|Eva"),
@@ -315,10 +321,10 @@ void TestUserEditor::copyAndDeleteNeverReuseAnId() {
 void TestUserEditor::selectAllLeavesDisabledBoxes() {
     SettingsRig rig({QStringLiteral("Vstup1En=1"), QStringLiteral("Vstup10En=1"),
                      QStringLiteral("Vystup2En=1"), QStringLiteral("Vystup16En=1")});
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     QVERIFY(inUserEditor(
         [&] { click(rig, form.usersPage().newButton()); },
-        [](NstEditUziv& editor) {
+        [](UserEditor& editor) {
             auto press = [&](const char* name) {
                 QTest::mouseClick(editor.findChild<QPushButton*>(QLatin1String(name)),
                                   Qt::LeftButton);
@@ -337,31 +343,31 @@ void TestUserEditor::selectAllLeavesDisabledBoxes() {
 
 void TestUserEditor::emptyListOffersNothingToEdit() {
     SettingsRig rig;
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     const QByteArray before = rig.settingsBytes();
     const settings::UsersPage& page = form.usersPage();
     for (QToolButton* button : {page.editButton(), page.copyButton(), page.deleteButton()})
-        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](NstEditUziv&) {}));
-    QVERIFY(!inUserEditor([&] { doubleClickRow(grid(rig), 0); }, [](NstEditUziv&) {}));
+        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](UserEditor&) {}));
+    QVERIFY(!inUserEditor([&] { doubleClickRow(grid(rig), 0); }, [](UserEditor&) {}));
     QCOMPARE(rig.settingsBytes(), before);
 }
 
 void TestUserEditor::menuAndDoubleClickRunTheCommands() {
     SettingsRig rig(twoUsers());
-    NstForm& form = openAsAdministrator(rig);
-    form.pages()->setCurrentIndex(NstForm::kUsersPage);
+    SettingsDialog& form = openAsAdministrator(rig);
+    form.pages()->setCurrentIndex(SettingsDialog::kUsersPage);
     auto menuItem = [&](const char* name) {
         return form.usersPage().popupMenu()->findChild<QAction*>(QLatin1String(name));
     };
     // What each way of opening the editor shows: its mode and the name loaded.
     auto opened = [&](const std::function<void()>& open) {
         QString seen;
-        inUserEditor(open, [&](NstEditUziv& editor) {
+        inUserEditor(open, [&](UserEditor& editor) {
             seen = QStringLiteral("%1%2%3 %4")
-                       .arg(int{editor.Novy()})
-                       .arg(int{editor.Editovat()})
-                       .arg(int{editor.Kopirovat()})
-                       .arg(editor.Novy() ? QString() : editor.JmenoE()->text());
+                       .arg(int{editor.isNew()})
+                       .arg(int{editor.isEditing()})
+                       .arg(int{editor.isCopying()})
+                       .arg(editor.isNew() ? QString() : editor.nameField()->text());
             editor.reject();
         });
         return seen;
@@ -390,7 +396,7 @@ void TestUserEditor::commandsTakeTheSelectedRow() {
     QFETCH(QString, how);
     QFETCH(bool, edit);
     SettingsRig rig(twoUsers());
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     QTableWidget* list = grid(rig);
     QCOMPARE(list->currentRow(), 0);
     const QModelIndex eva = list->model()->index(1, 0);
@@ -406,8 +412,8 @@ void TestUserEditor::commandsTakeTheSelectedRow() {
     if (edit) {
         QString opened;
         QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
-                             [&](NstEditUziv& editor) {
-                                 opened = editor.JmenoE()->text();
+                             [&](UserEditor& editor) {
+                                 opened = editor.nameField()->text();
                                  editor.reject();
                              }));
         QCOMPARE(opened, QStringLiteral("Eva"));
@@ -426,13 +432,13 @@ void TestUserEditor::savePrompt_data() {
 void TestUserEditor::savePrompt() {
     QFETCH(bool, yes);
     SettingsRig rig({QStringLiteral("Vstup1En=1"), QStringLiteral("Vstup4En=0")});
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     rig.messages().answer = yes;
     auto newUserOffersInput4 = [&] {
         bool enabled = false;
         inUserEditor([&] { click(rig, form.usersPage().newButton()); },
-                     [&](NstEditUziv& editor) {
-                         enabled = editor.VstupyChB().box(4)->isEnabled();
+                     [&](UserEditor& editor) {
+                         enabled = editor.inputConfigBoxes().box(4)->isEnabled();
                          editor.reject();
                      });
         return enabled;
@@ -450,25 +456,26 @@ void TestUserEditor::savePrompt() {
              QStringLiteral("Přejete si uložit změněná nastavení ?"));
     QCOMPARE(rig.valueInFile(QStringLiteral("Vstup4En")), QString::number(yes ? 1 : 0));
     // Saved and read again: the editor shows the names as stored now.
-    QCOMPARE(form.userEditor().VstupyChB().box(1)->text(),
+    QCOMPARE(form.userEditor().inputConfigBoxes().box(1)->text(),
              yes ? QStringLiteral("Jiné") : QStringLiteral("Vstup 1"));
-    QCOMPARE(form.ZmenaPovolenychPrvku(), !yes);
+    QCOMPARE(form.enablingChanged(), !yes);
     // Edit and Copy on the empty row ask as New does while the flags are unsaved, and then
     // open nothing.
     for (QToolButton* button : {form.usersPage().editButton(), form.usersPage().copyButton()})
-        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](NstEditUziv&) {}));
+        QVERIFY(!inUserEditor([&] { click(rig, button); }, [](UserEditor&) {}));
     QCOMPARE(rig.messages().questions.size(), std::size_t{yes ? 1U : 3U});
 }
 
 void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     SettingsRig rig(twoUsers());
-    NstForm& form = openAsAdministrator(rig);
+    SettingsDialog& form = openAsAdministrator(rig);
     const QByteArray before = rig.settingsBytes();
     bool keptOpen = false;
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().newButton()); },
-                         [&](NstEditUziv& editor) {
-                             typeText(editor.JmenoE(), QStringLiteral("Host"));
-                             typeText(editor.HesloE(), QStringLiteral("パス")); // not in cp1250
+                         [&](UserEditor& editor) {
+                             typeText(editor.nameField(), QStringLiteral("Host"));
+                             typeText(editor.passwordField(),
+                                      QStringLiteral("パス")); // not in cp1250
                              pressOk(editor);
                              keptOpen = editor.isVisible();
                              editor.reject();
@@ -484,8 +491,8 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     const QByteArray damaged = rig.settingsBytes();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
     WhenShown refused(QStringLiteral("NstEditUziv"), [](QDialog& dialog) {
-        auto& editor = static_cast<NstEditUziv&>(dialog);
-        typeText(editor.JmenoE(), QStringLiteral("Host"));
+        auto& editor = static_cast<UserEditor&>(dialog);
+        typeText(editor.nameField(), QStringLiteral("Host"));
         pressOk(editor);
     });
     click(rig, form.usersPage().newButton());
@@ -499,7 +506,7 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     QVERIFY(QDir().mkdir(rig.settingsPath()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
     WhenShown shown(QStringLiteral("NstEditUziv"),
-                    [](QDialog& dialog) { pressOk(static_cast<NstEditUziv&>(dialog)); });
+                    [](QDialog& dialog) { pressOk(static_cast<UserEditor&>(dialog)); });
     click(rig, form.usersPage().newButton());
     QVERIFY(shown.leftOpen());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smazat")));

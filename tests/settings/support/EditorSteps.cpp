@@ -10,24 +10,24 @@
 #include <QTableWidget>
 #include <QTest>
 
-void clickOnPage(orfa::settings::NstForm& form, int page, QAbstractButton* button) {
+void clickOnPage(orfa::settings::SettingsDialog& form, int page, QAbstractButton* button) {
     form.pages()->setCurrentIndex(page);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
 bool inUserEditor(const std::function<void()>& open,
-                  const std::function<void(orfa::settings::NstEditUziv&)>& work) {
+                  const std::function<void(orfa::settings::UserEditor&)>& work) {
     WhenShown shown(QStringLiteral("NstEditUziv"), [&](QDialog& dialog) {
-        work(static_cast<orfa::settings::NstEditUziv&>(dialog));
+        work(static_cast<orfa::settings::UserEditor&>(dialog));
     });
     open();
     return shown.ran();
 }
 
 bool inGroupEditor(const std::function<void()>& open,
-                   const std::function<void(orfa::settings::SkupinyEdit&)>& work) {
+                   const std::function<void(orfa::settings::GroupEditor&)>& work) {
     WhenShown shown(QStringLiteral("SkupinyEdit"), [&](QDialog& dialog) {
-        work(static_cast<orfa::settings::SkupinyEdit&>(dialog));
+        work(static_cast<orfa::settings::GroupEditor&>(dialog));
     });
     open();
     return shown.ran();
@@ -40,7 +40,7 @@ QString flagString(std::initializer_list<int> granted) {
     return text;
 }
 
-std::vector<bool> rightsTicked(const orfa::settings::NstEditUziv& editor) {
+std::vector<bool> rightsTicked(const orfa::settings::UserEditor& editor) {
     std::vector<bool> ticked;
     for (const QCheckBox* box : editor.rightBoxes())
         ticked.push_back(box->isChecked());

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/NstEditUziv.h"
-#include "settings/NstForm.h"
-#include "settings/SkupinyEdit.h"
+#include "settings/GroupEditor.h"
+#include "settings/SettingsDialog.h"
+#include "settings/UserEditor.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,21 +18,21 @@ class QTableWidget;
 // an operator does them: clicks on the page's buttons and in the modal editors.
 
 // Shows page of the settings dialog and clicks button on it.
-void clickOnPage(orfa::settings::NstForm& form, int page, QAbstractButton* button);
+void clickOnPage(orfa::settings::SettingsDialog& form, int page, QAbstractButton* button);
 
 // Runs open, which should open the user editor (or group editor) modally, and work inside it.
 // False when the editor did not appear.
 bool inUserEditor(const std::function<void()>& open,
-                  const std::function<void(orfa::settings::NstEditUziv&)>& work);
+                  const std::function<void(orfa::settings::UserEditor&)>& work);
 bool inGroupEditor(const std::function<void()>& open,
-                   const std::function<void(orfa::settings::SkupinyEdit&)>& work);
+                   const std::function<void(orfa::settings::GroupEditor&)>& work);
 
 // A flag string as the user editor stores it: 27 characters, the granted positions holding
 // their own letter, the others '0'.
 QString flagString(std::initializer_list<int> granted);
 
 // Which of the editor's six right boxes are ticked, in their order.
-std::vector<bool> rightsTicked(const orfa::settings::NstEditUziv& editor);
+std::vector<bool> rightsTicked(const orfa::settings::UserEditor& editor);
 
 // Types text into field key by key, any character included (QTest::keyClicks takes only
 // ASCII).

@@ -29,16 +29,16 @@ void SettingsRig::restart() {
     store_.reset();
     data_.reset();
     data_ = std::make_unique<orfa::data::DataModule>(dir_.path());
-    store_ =
-        std::make_unique<orfa::settings::NstDatabaseStore>(data_->database(), data_->settings());
+    store_ = std::make_unique<orfa::users::CentralSettingsDatabase>(data_->database(),
+                                                                    data_->settings());
 }
 
 SettingsRig::~SettingsRig() {
     form_.reset();
 }
 
-orfa::settings::NstForm& SettingsRig::open() {
-    form_ = std::make_unique<orfa::settings::NstForm>(*data_, *store_, messages_);
+orfa::settings::SettingsDialog& SettingsRig::open() {
+    form_ = std::make_unique<orfa::settings::SettingsDialog>(*data_, *store_, messages_);
     form_->show();
     return *form_;
 }

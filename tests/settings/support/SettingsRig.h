@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/DataModule.h"
-#include "settings/NstDatabaseStore.h"
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
 #include "settings/support/RecordingMessageSink.h"
 #include "sim/AmpSimulator.h"
+#include "users/CentralSettingsDatabase.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,13 +35,13 @@ public:
     void restart();
 
     // Creates the dialog and shows it; the show sequence has run when this returns.
-    orfa::settings::NstForm& open();
+    orfa::settings::SettingsDialog& open();
     // Presses "&OK" / "&Stormo" and destroys the dialog. True when it closed with that result.
     bool pressOk();
     bool pressCancel();
     void destroyForm();
 
-    orfa::settings::NstForm& form() { return *form_; }
+    orfa::settings::SettingsDialog& form() { return *form_; }
     orfa::data::DataModule& data() { return *data_; }
     orfa::sim::AmpSimulator& sim() { return sim_; }
     RecordingMessageSink& messages() { return messages_; }
@@ -71,6 +71,6 @@ private:
     orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::data::DataModule> data_;
     RecordingMessageSink messages_;
-    std::unique_ptr<orfa::settings::NstDatabaseStore> store_;
-    std::unique_ptr<orfa::settings::NstForm> form_;
+    std::unique_ptr<orfa::users::CentralSettingsDatabase> store_;
+    std::unique_ptr<orfa::settings::SettingsDialog> form_;
 };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "config/NstValues.h"
-#include "settings/NstEditUziv.h"
+#include "settings/UserEditor.h"
 
 #include <QDialog>
+
+#include "link/Instructions.h"
 
 #include <array>
 #include <memory>
@@ -18,13 +20,13 @@ class DataModule;
 }
 
 namespace orfa::users {
+class CentralSettingsStore;
 class GroupStore;
 class UserStore;
 } // namespace orfa::users
 
 namespace orfa::settings {
 
-class CentralSettingsStore;
 class ConnectionPage;
 class ControlPage;
 class GroupsPage;
@@ -34,7 +36,7 @@ class OutputsNamesPage;
 class RadioPage;
 class RadioScheduleExchange;
 class SchedulePage;
-class SkupinyEdit;
+class GroupEditor;
 class UsersPage;
 
 // The settings dialog "Nastavení": how to reach the central database and the amplifier, the
@@ -44,14 +46,14 @@ class UsersPage;
 // local settings in the settings file and the shared ones in the store that was in use when
 // the dialog opened; "&Stormo" (Esc) stores nothing.
 //
-// The dialog changes the data module's `UseDB` as the operator switches the database on or
+// The dialog changes the data module's usesDatabase() as the operator switches the database on or
 // off, and on OK when the database cannot be used.
 //
 // Users and groups are not part of OK and Stormo: the user editor and the group editor, which
 // the dialog owns while it is open, store each record at once in the store in use at that
 // moment. Whenever the dialog reads the shared settings it passes the names and enable flags
 // of inputs and outputs on to the editors, which offer only the enabled ones.
-class NstForm : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // The pages, in their order.
@@ -67,61 +69,61 @@ public:
     };
 
     // dataModule, database and messages must outlive the dialog.
-    NstForm(data::DataModule& dataModule, CentralSettingsStore& database, MessageSink& messages,
-            QWidget* parent = nullptr);
-    ~NstForm() override;
+    SettingsDialog(data::DataModule& dataModule, users::CentralSettingsStore& database,
+                   MessageSink& messages, QWidget* parent = nullptr);
+    ~SettingsDialog() override;
 
-    // `NactiNastaveniIni`: the local keys into the controls (DBChb without running its click
-    // handler), then `UseDB` := DBChb.
-    void NactiNastaveniIni();
-    // `UlozNastaveniIni`: the controls into the local keys. Throws SettingsWriteError.
-    void UlozNastaveniIni();
-    // `NstRegRead` / `NstRegWrite`: the shared settings between the controls and the settings
-    // file; the read passes every input's and output's name and flag on to the editors. The
-    // write clears ZmenaPovolenychPrvku() and throws SettingsWriteError.
-    void NstRegRead();
-    void NstRegWrite();
-    // `readNst` / `writeNst`: the same with table NST; a setting without its row keeps
-    // what its control shows, and the editors get only the inputs and outputs that have a
-    // row. The write clears ZmenaPovolenychPrvku(). Both throw config::DatabaseError; the
-    // controls are changed only after a complete read, and the write refuses a text longer
-    // than NST holds before anything is written, naming its field.
-    void readNst();
-    void writeNst();
+    // The local keys into the controls (the database check box without running its click
+    // handler), then the data module's usesDatabase() := that check box.
+    void readLocalSettings();
+    // The controls into the local keys. Throws SettingsWriteError.
+    void writeLocalSettings();
+    // The shared settings between the controls and the settings file; the read passes every input's
+    // and output's name and flag on to the editors. The write clears enablingChanged() and throws
+    // SettingsWriteError.
+    void readSharedFromFile();
+    void writeSharedToFile();
+    // The same with table NST; a setting without its row keeps what its control shows, and
+    // the editors get only the inputs and outputs that have a row. The write clears
+    // enablingChanged(). Both throw config::DatabaseError; the controls are changed only after
+    // a complete read, and the write refuses a text longer than NST holds before anything is
+    // written, naming its field.
+    void readSharedFromDatabase();
+    void writeSharedToDatabase();
     // Fill the users and the groups lists from the store in use; a database that cannot be
     // asked leaves the list empty.
-    void NactiDataUzivGrid();
-    void NactiDataSkupinyGrid();
+    void fillUserList();
+    void fillGroupList();
 
-    // `PovolZakazPrvky`: the database fields follow `UseDB`, outputs 9 to 16 the outputs
-    // choice, every name field its own check box; sets ZmenaPovolenychPrvku().
-    void PovolZakazPrvky();
+    // The database fields follow usesDatabase(), outputs 9 to 16 the outputs choice, every name
+    // field its own check box; sets enablingChanged().
+    void applyEnabling();
     // The operator switched the database check box to checked.
-    void DBChbClick(bool checked);
+    void databaseBoxClicked(bool checked);
     // The OK button's work before the dialog closes with the result OK. A store that refuses
     // the settings is reported to the operator; the dialog closes all the same.
-    void Button1Click();
+    void saveOnOk();
 
     // The commands of the page "Uživatelé". New, Edit and Copy first offer to save changed
     // enable flags (the save prompt), then open the user editor; Edit and Copy act on the
     // selected row and, after the prompt, do nothing on the empty row of an empty list.
     // Delete removes the selected user without asking. The list is refilled after every
     // stored change.
-    void NewUzivButtClick();
-    void EditUzivButtClick();
-    void CopyUzivButtClick();
-    void DelUzivButtClick();
-    // The commands of the page "Skupiny": New (`ToolButton1Click`), Edit (`ToolButton2Click`,
-    // nothing on the empty row) and Delete (`ToolButton4Click`), as for users.
-    void ToolButton1Click();
-    void ToolButton2Click();
-    void ToolButton4Click();
+    void newUser();
+    void editUser();
+    void copyUser();
+    void deleteUser();
+    // The commands of the page "Skupiny": New, Edit (nothing on the empty row) and Delete,
+    // as for users.
+    void newGroup();
+    void editGroup();
+    void deleteGroup();
 
     // Enable flags or the outputs choice changed since the dialog opened or last saved.
-    bool ZmenaPovolenychPrvku() const { return zmenaPovolenychPrvku_; }
-    // `UseDB` as it was when the dialog finished opening and the database could be read:
+    bool enablingChanged() const { return enablingChanged_; }
+    // usesDatabase() as it was when the dialog finished opening and the database could be read:
     // only then does OK write the shared settings to the database.
-    bool DbConnect() const { return dbConnect_; }
+    bool sharedReadFromDatabase() const { return sharedReadFromDatabase_; }
 
     QTabWidget* pages() const { return pages_; }
     ConnectionPage& connectionPage() const { return *connection_; }
@@ -130,8 +132,8 @@ public:
     GroupsPage& groupsPage() const { return *groups_; }
     UsersPage& usersPage() const { return *users_; }
     SchedulePage& schedulePage() const { return *schedule_; }
-    NstEditUziv& userEditor() const { return *nstEditUziv_; }
-    SkupinyEdit& groupEditor() const { return *skupinyEdit_; }
+    UserEditor& userEditor() const { return *userEditor_; }
+    GroupEditor& groupEditor() const { return *groupEditor_; }
     QPushButton* okButton() const { return okButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
 
@@ -144,25 +146,26 @@ protected:
 private:
     void buildPages();
     void buildButtons();
-    void FormShow();
-    bool readSharedFromDatabase();
+    void loadAll();
+    bool tryReadSharedFromDatabase();
     config::NstValues sharedFromControls() const;
     void showShared(const config::NstValues& values);
     std::vector<QLineEdit*> sharedTextFields() const;
     void limitSharedTexts();
     void refuseTextsNstCannotHold() const;
-    void passOnToEditors(const config::NstValues& values, const std::array<bool, 10>& inputs,
-                         const std::array<bool, 16>& outputs);
+    void passOnToEditors(const config::NstValues& values,
+                         const std::array<bool, link::kSourceCount>& inputs,
+                         const std::array<bool, link::kOutputCount>& outputs);
     void connectCommands();
     void offerToSaveBeforeEditor();
     void reportSaveFailure(const QString& reason);
     users::UserStore& userStore();
     users::GroupStore& groupStore();
-    void openUserEditor(NstEditUziv::Mode mode, int id);
+    void openUserEditor(UserEditor::Mode mode, int id);
     void openGroupEditor(bool isNew, int id);
 
     data::DataModule& data_;
-    CentralSettingsStore& database_;
+    users::CentralSettingsStore& database_;
     MessageSink& messages_;
 
     QTabWidget* pages_ = nullptr;
@@ -177,16 +180,16 @@ private:
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     std::unique_ptr<RadioScheduleExchange> exchange_;
-    NstEditUziv* nstEditUziv_ = nullptr;
-    SkupinyEdit* skupinyEdit_ = nullptr;
+    UserEditor* userEditor_ = nullptr;
+    GroupEditor* groupEditor_ = nullptr;
     std::unique_ptr<users::UserStore> userFile_;
     std::unique_ptr<users::UserStore> userDatabase_;
     std::unique_ptr<users::GroupStore> groupFile_;
     std::unique_ptr<users::GroupStore> groupDatabase_;
 
     bool shown_ = false;
-    bool zmenaPovolenychPrvku_ = false;
-    bool dbConnect_ = false;
+    bool enablingChanged_ = false;
+    bool sharedReadFromDatabase_ = false;
 };
 
 } // namespace orfa::settings

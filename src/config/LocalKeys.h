@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace orfa::settings {
+namespace orfa::config {
 
 // The settings that always stay in this computer's settings file, whatever store holds the
 // shared ones: how to reach the central database, tray behaviour and the send delay. Each
@@ -21,4 +21,4 @@ struct LocalKeys {
     bool operator==(const LocalKeys&) const = default;
 };
 
-} // namespace orfa::settings
+} // namespace orfa::config

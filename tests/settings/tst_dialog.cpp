@@ -20,7 +20,7 @@
 using namespace orfa;
 using settings::MessageIcon;
 
-class TestNstDialog : public QObject {
+class TestDialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pagesControlsAndCaptions();
@@ -74,9 +74,9 @@ bool labelExists(const QWidget* parent, const QString& text) {
 
 } // namespace
 
-void TestNstDialog::pagesControlsAndCaptions() {
+void TestDialog::pagesControlsAndCaptions() {
     SettingsRig rig;
-    settings::NstForm& form = rig.open();
+    settings::SettingsDialog& form = rig.open();
     QCOMPARE(form.windowTitle(), QStringLiteral("Nastavení"));
     QVERIFY(form.isModal());
     QStringList tabs;
@@ -125,13 +125,13 @@ void TestNstDialog::pagesControlsAndCaptions() {
         QStringLiteral("Výstupy"));
 }
 
-void TestNstDialog::rowsAreNamedForEveryone() {
+void TestDialog::rowsAreNamedForEveryone() {
     SettingsRig rig;
     data::DataModule& data = rig.data();
     settings::MessageSink& sink = rig.messages();
-    settings::NstDatabaseStore store(data.database(), data.settings());
+    users::CentralSettingsDatabase store(data.database(), data.settings());
     // Before it is shown the dialog holds its initial texts.
-    settings::NstForm form(data, store, sink);
+    settings::SettingsDialog form(data, store, sink);
     QCOMPARE(form.inputsPage().row(3).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(form.outputsPage().row(9).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("ProdlevaE"))->text(),
@@ -154,7 +154,7 @@ void TestNstDialog::rowsAreNamedForEveryone() {
         QVERIFY2(field->focusPolicy() & Qt::TabFocus, qPrintable(field->objectName()));
 }
 
-void TestNstDialog::usersPageFollowsProfileRight_data() {
+void TestDialog::usersPageFollowsProfileRight_data() {
     QTest::addColumn<int>("profile");
     QTest::addColumn<bool>("visible");
     QTest::newRow("granted") << 1 << true;
@@ -162,7 +162,7 @@ void TestNstDialog::usersPageFollowsProfileRight_data() {
     QTest::newRow("only 1 grants") << 2 << false;
 }
 
-void TestNstDialog::usersPageFollowsProfileRight() {
+void TestDialog::usersPageFollowsProfileRight() {
     QFETCH(int, profile);
     QFETCH(bool, visible);
     SettingsRig rig;
@@ -171,11 +171,11 @@ void TestNstDialog::usersPageFollowsProfileRight() {
     rights.profile = profile;
     rig.data().setRights(rights);
     rig.open();
-    QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kUsersPage), visible);
-    QCOMPARE(rig.form().pages()->isTabVisible(settings::NstForm::kGroupsPage), true);
+    QCOMPARE(rig.form().pages()->isTabVisible(settings::SettingsDialog::kUsersPage), visible);
+    QCOMPARE(rig.form().pages()->isTabVisible(settings::SettingsDialog::kGroupsPage), true);
 }
 
-void TestNstDialog::openingWithTheDatabaseRunsNoClickHandler() {
+void TestDialog::openingWithTheDatabaseRunsNoClickHandler() {
     // The database is in use, but its details are incomplete: it cannot be reached.
     SettingsRig rig({QStringLiteral("DBChb=1"), QStringLiteral("Vstup5En=1"),
                      QStringLiteral("Vstup5Nzv=Pult")});
@@ -188,8 +188,8 @@ void TestNstDialog::openingWithTheDatabaseRunsNoClickHandler() {
     // It still opens completely, with the file's values, and says why.
     QCOMPARE(rig.form().inputsPage().row(5).nameField()->text(), QStringLiteral("Pult"));
     QVERIFY(rig.form().inputsPage().row(5).nameField()->isEnabled());
-    QVERIFY(!rig.form().DbConnect());
-    QVERIFY(!rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(!rig.form().sharedReadFromDatabase());
+    QVERIFY(!rig.form().enablingChanged());
     QVERIFY(QTest::qWaitFor([&] { return !rig.messages().messages.empty(); }, 2000));
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     QVERIFY(rig.messages().messages[0].text.contains(QStringLiteral("centrální databáze")));
@@ -198,17 +198,17 @@ void TestNstDialog::openingWithTheDatabaseRunsNoClickHandler() {
     QCOMPARE(rig.queuedInstructions(), (std::vector<int>{172, 170}));
 }
 
-void TestNstDialog::enableCheckBoxesDecideNameFields() {
+void TestDialog::enableCheckBoxesDecideNameFields() {
     SettingsRig rig;
     rig.open();
     const auto& input2 = rig.form().inputsPage().row(2);
     QVERIFY(!input2.nameField()->isEnabled());
     // Typing changes nothing that the save prompt would ask about.
     QTest::keyClicks(rig.form().outputsPage().row(1).nameField(), QStringLiteral("x"));
-    QVERIFY(!rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(!rig.form().enablingChanged());
     clickIndicator(input2.checkBox());
     QVERIFY(input2.nameField()->isEnabled());
-    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(rig.form().enablingChanged());
     const auto& output7 = rig.form().outputsPage().row(7);
     clickIndicator(output7.checkBox());
     QVERIFY(output7.nameField()->isEnabled());
@@ -216,7 +216,7 @@ void TestNstDialog::enableCheckBoxesDecideNameFields() {
     QVERIFY(!output7.nameField()->isEnabled());
 }
 
-void TestNstDialog::eightOutputsDisableTheUpperRows() {
+void TestDialog::eightOutputsDisableTheUpperRows() {
     SettingsRig rig({QStringLiteral("VstupyRG=0"), QStringLiteral("Vystup10En=1"),
                      QStringLiteral("Vystup3En=1")});
     rig.open();
@@ -231,7 +231,7 @@ void TestNstDialog::eightOutputsDisableTheUpperRows() {
     QVERIFY(outputs.row(4).checkBox()->isEnabled());
 
     clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG1")));
-    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(rig.form().enablingChanged());
     QVERIFY(outputs.row(11).checkBox()->isEnabled());
     QVERIFY(!outputs.row(11).nameField()->isEnabled());
     clickIndicator(outputs.row(11).checkBox());
@@ -242,7 +242,7 @@ void TestNstDialog::eightOutputsDisableTheUpperRows() {
     QVERIFY(!outputs.row(16).nameField()->isEnabled());
 }
 
-void TestNstDialog::completeDetails_data() {
+void TestDialog::completeDetails_data() {
     QTest::addColumn<QStringList>("fields"); // address, port, path, login, password
     QTest::addColumn<bool>("complete");
     const QString path = QStringLiteral("/srv/a.fdb"); // 10 characters
@@ -276,7 +276,7 @@ void TestNstDialog::completeDetails_data() {
         << false;
 }
 
-void TestNstDialog::completeDetails() {
+void TestDialog::completeDetails() {
     QFETCH(QStringList, fields);
     QFETCH(bool, complete);
     settings::ConnectionPage page;
@@ -288,14 +288,14 @@ void TestNstDialog::completeDetails() {
     QCOMPARE(page.detailsComplete(), complete);
 }
 
-void TestNstDialog::tickingTheDatabaseBox_data() {
+void TestDialog::tickingTheDatabaseBox_data() {
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<bool>("connectAttempted");
     QTest::newRow("no details") << QStringList{} << false;
     QTest::newRow("unreachable details") << unreachableDetails() << true;
 }
 
-void TestNstDialog::tickingTheDatabaseBox() {
+void TestDialog::tickingTheDatabaseBox() {
     QFETCH(QStringList, stored);
     QFETCH(bool, connectAttempted);
     SettingsRig rig(stored);
@@ -311,7 +311,7 @@ void TestNstDialog::tickingTheDatabaseBox() {
     QVERIFY(message.icon == MessageIcon::Warning);
     QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
     QVERIFY(!rig.lineEdit(QStringLiteral("HesloZesE"))->isEnabled());
-    QVERIFY(rig.form().ZmenaPovolenychPrvku());
+    QVERIFY(rig.form().enablingChanged());
     // Only complete details are tried; the failure shows at OK.
     QCOMPARE(!rig.data().database().lastError().isEmpty(), connectAttempted);
     QVERIFY(!rig.data().databaseConnected());
@@ -322,7 +322,7 @@ void TestNstDialog::tickingTheDatabaseBox() {
     QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
 }
 
-void TestNstDialog::okButton_data() {
+void TestDialog::okButton_data() {
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<bool>("tick");
     QTest::addColumn<QStringList>("typed");
@@ -353,7 +353,7 @@ void TestNstDialog::okButton_data() {
         << QStringList{kConnectFailed} << QStringLiteral("1");
 }
 
-void TestNstDialog::okButton() {
+void TestDialog::okButton() {
     QFETCH(QStringList, stored);
     QFETCH(bool, tick);
     QFETCH(QStringList, typed);
@@ -389,7 +389,7 @@ void TestNstDialog::okButton() {
     }
 }
 
-void TestNstDialog::cancelAfterTickingTheDatabaseBox() {
+void TestDialog::cancelAfterTickingTheDatabaseBox() {
     SettingsRig rig;
     const QByteArray before = rig.settingsBytes();
     rig.open();
@@ -403,5 +403,5 @@ void TestNstDialog::cancelAfterTickingTheDatabaseBox() {
     QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
 }
 
-QTEST_MAIN(TestNstDialog)
-#include "tst_nstdialog.moc"
+QTEST_MAIN(TestDialog)
+#include "tst_dialog.moc"

@@ -1,4 +1,4 @@
-#include "settings/GroupListRow.h"
+#include "users/GroupListRow.h"
 
 #include "config/Database.h"
 #include "config/SettingsFile.h"
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace orfa::settings {
+namespace orfa::users {
 namespace {
 
 // A damaged count must not keep the dialog reading keys for minutes: the group editor stores
@@ -46,4 +46,4 @@ std::vector<GroupListRow> readGroupList(config::Database& db) {
     return rows;
 }
 
-} // namespace orfa::settings
+} // namespace orfa::users

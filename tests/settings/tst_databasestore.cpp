@@ -43,7 +43,7 @@ QString cell(const QTableWidget* grid, int row, int column) {
 
 } // namespace
 
-class TestNstDatabase : public QObject {
+class TestDatabaseStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -71,24 +71,24 @@ private:
     std::unique_ptr<config::Database> direct_;
 };
 
-void TestNstDatabase::init() {
+void TestDatabaseStore::init() {
     ORFA_REQUIRE_TEST_DATABASE(testDb_);
     direct_ = std::make_unique<config::Database>();
     QVERIFY2(direct_->open(testDb_.login()), qPrintable(direct_->lastError()));
     test::TestDatabase::clearTables(*direct_);
 }
 
-void TestNstDatabase::cleanup() {
+void TestDatabaseStore::cleanup() {
     direct_.reset();
 }
 
-void TestNstDatabase::putNst(const QString& name, const QString& text, int number) {
+void TestDatabaseStore::putNst(const QString& name, const QString& text, int number) {
     direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
                          .arg(quoted(name), quoted(text))
                          .arg(number));
 }
 
-QMap<QString, NstRow> TestNstDatabase::nstRows() {
+QMap<QString, NstRow> TestDatabaseStore::nstRows() {
     QMap<QString, NstRow> rows;
     direct_->execute(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
     for (; !direct_->eof(); direct_->next())
@@ -99,15 +99,15 @@ QMap<QString, NstRow> TestNstDatabase::nstRows() {
     return rows;
 }
 
-int TestNstDatabase::nstRowCount() {
+int TestDatabaseStore::nstRowCount() {
     direct_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
     const int n = direct_->integer(QStringLiteral("N"));
     commit();
     return n;
 }
 
-std::unique_ptr<SettingsRig> TestNstDatabase::rigWithAddressInNst(bool inUse,
-                                                                  const QStringList& more) {
+std::unique_ptr<SettingsRig> TestDatabaseStore::rigWithAddressInNst(bool inUse,
+                                                                    const QStringList& more) {
     auto rig = std::make_unique<SettingsRig>(testDb_.settingsLines(inUse) + more);
     putNst(QStringLiteral("IPZesE"), QStringLiteral("127.0.0.1"), 0);
     putNst(QStringLiteral("PortZesE"), QString::number(rig->sim().port()), 0);
@@ -116,7 +116,7 @@ std::unique_ptr<SettingsRig> TestNstDatabase::rigWithAddressInNst(bool inUse,
     return rig;
 }
 
-void TestNstDatabase::openShowsNstAndOkReplacesIt() {
+void TestDatabaseStore::openShowsNstAndOkReplacesIt() {
     auto rig = rigWithAddressInNst(
         true, {QStringLiteral("Vstup3Nzv=Ze souboru"), QStringLiteral("Vstup3En=0")});
     putNst(QStringLiteral("Vstup3En"), QStringLiteral("Pult O'Brien"), 1);
@@ -133,7 +133,7 @@ void TestNstDatabase::openShowsNstAndOkReplacesIt() {
 
     rig->open();
     QVERIFY(rig->data().usesDatabase());
-    QVERIFY(rig->form().DbConnect());
+    QVERIFY(rig->form().sharedReadFromDatabase());
     const auto& inputs = rig->form().inputsPage();
     QCOMPARE(inputs.row(3).nameField()->text(), QStringLiteral("Pult O'Brien"));
     QVERIFY(inputs.row(3).checkBox()->isChecked());
@@ -174,10 +174,10 @@ void TestNstDatabase::openShowsNstAndOkReplacesIt() {
     QCOMPARE(rig->form().inputsPage().row(5).nameField()->text(), QStringLiteral("Nový"));
 }
 
-void TestNstDatabase::emptyNstKeepsTheInitialTexts() {
+void TestDatabaseStore::emptyNstKeepsTheInitialTexts() {
     SettingsRig rig(testDb_.settingsLines(true));
     rig.open();
-    QVERIFY(rig.form().DbConnect());
+    QVERIFY(rig.form().sharedReadFromDatabase());
     QCOMPARE(rig.form().inputsPage().row(1).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(rig.form().outputsPage().row(16).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(rig.lineEdit(QStringLiteral("IPZesE"))->text(), QString());
@@ -187,7 +187,7 @@ void TestNstDatabase::emptyNstKeepsTheInitialTexts() {
     QCOMPARE(nstRows().value(QStringLiteral("Vystup16En")), (NstRow{QStringLiteral("Edit1"), 0}));
 }
 
-void TestNstDatabase::switchingOffWritesTheNstValuesToTheFile() {
+void TestDatabaseStore::switchingOffWritesTheNstValuesToTheFile() {
     auto rig = rigWithAddressInNst(true, {QStringLiteral("Vstup3Nzv=Ze souboru")});
     putNst(QStringLiteral("Vstup3En"), QStringLiteral("Z databáze"), 1);
     commit();
@@ -205,7 +205,7 @@ void TestNstDatabase::switchingOffWritesTheNstValuesToTheFile() {
     QCOMPARE(nstRows(), before);
 }
 
-void TestNstDatabase::switchingOffAndOnAgainStillWritesNst() {
+void TestDatabaseStore::switchingOffAndOnAgainStillWritesNst() {
     auto rig = rigWithAddressInNst(true);
     rig->open();
     clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
@@ -217,7 +217,7 @@ void TestNstDatabase::switchingOffAndOnAgainStillWritesNst() {
     QCOMPARE(nstRows().value(QStringLiteral("Vstup1En")).text, QStringLiteral("Znovu"));
 }
 
-void TestNstDatabase::switchingOnSavesOnlyTheLocalKeys() {
+void TestDatabaseStore::switchingOnSavesOnlyTheLocalKeys() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.open();
     clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
@@ -231,7 +231,7 @@ void TestNstDatabase::switchingOnSavesOnlyTheLocalKeys() {
     QCOMPARE(nstRowCount(), 0);
 }
 
-void TestNstDatabase::unreadDatabaseIsNeverWritten() {
+void TestDatabaseStore::unreadDatabaseIsNeverWritten() {
     auto rig = rigWithAddressInNst(true, {QStringLiteral("Vstup2Nzv=Ze souboru")});
     putNst(QStringLiteral("Vstup2En"), QStringLiteral("Z databáze"), 1);
     commit();
@@ -240,7 +240,7 @@ void TestNstDatabase::unreadDatabaseIsNeverWritten() {
     rig->data().database().close();
     rig->open();
     QVERIFY(rig->data().usesDatabase());
-    QVERIFY(!rig->form().DbConnect());
+    QVERIFY(!rig->form().sharedReadFromDatabase());
     QCOMPARE(rig->form().inputsPage().row(2).nameField()->text(), QStringLiteral("Ze souboru"));
     QVERIFY(QTest::qWaitFor([&] { return !rig->messages().messages.empty(); }, 2000));
     QVERIFY(rig->messages().messages[0].text.contains(QStringLiteral("Orfa.ini")));
@@ -254,7 +254,7 @@ void TestNstDatabase::unreadDatabaseIsNeverWritten() {
     QCOMPARE(rig->valueInFile(QStringLiteral("Vstup2Nzv")), QStringLiteral("Ze souboru"));
 }
 
-void TestNstDatabase::failedSaveIsReported() {
+void TestDatabaseStore::failedSaveIsReported() {
     auto rig = rigWithAddressInNst(true);
     putNst(QStringLiteral("Vstup1En"), QStringLiteral("Stará"), 1);
     commit();
@@ -280,7 +280,7 @@ void TestNstDatabase::failedSaveIsReported() {
 // One text longer than HODNTXT holds would make every save fail: the fields take no more while
 // the dialog saves to NST, and a longer text typed while the file was the store is refused
 // by name.
-void TestNstDatabase::textsLongerThanNstHoldsAreRefused() {
+void TestDatabaseStore::textsLongerThanNstHoldsAreRefused() {
     auto rig = rigWithAddressInNst(true);
     const QMap<QString, NstRow> before = nstRows();
     rig->open();
@@ -302,7 +302,7 @@ void TestNstDatabase::textsLongerThanNstHoldsAreRefused() {
             .arg(longName.size())));
 }
 
-void TestNstDatabase::listsComeFromTheDatabase() {
+void TestDatabaseStore::listsComeFromTheDatabase() {
     const QString stored = users::Encrypt(QStringLiteral("heslo"), users::passwordKey());
     for (const auto& [id, name, admin] :
          {std::tuple{2, QStringLiteral("Zdeněk"), 0}, std::tuple{5, QStringLiteral("Adam"), 1}})
@@ -338,7 +338,7 @@ void TestNstDatabase::listsComeFromTheDatabase() {
 // A panel that only reads (start-up, names and groups, a user's login, the records the
 // editors load, the dialog opened and cancelled) keeps no transaction open, so the oldest
 // active transaction of the site's database moves on while the panel keeps running.
-void TestNstDatabase::readsLeaveNoTransactionOpen() {
+void TestDatabaseStore::readsLeaveNoTransactionOpen() {
     direct_->execute(QStringLiteral("INSERT INTO UZIV VALUES (3, 'Novák', '', '', '', '', 1, 0, 1, "
                                     "0, 0, 0, '')"));
     direct_->execute(QStringLiteral("INSERT INTO SKUPINY VALUES (1, 5)"));
@@ -359,5 +359,5 @@ void TestNstDatabase::readsLeaveNoTransactionOpen() {
     QVERIFY(watch.oldestActive() > mark);
 }
 
-QTEST_MAIN(TestNstDatabase)
-#include "tst_nstdatabase.moc"
+QTEST_MAIN(TestDatabaseStore)
+#include "tst_databasestore.moc"

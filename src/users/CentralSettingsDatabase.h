@@ -1,20 +1,20 @@
 #pragma once
 
-#include "settings/CentralSettingsStore.h"
+#include "users/CentralSettingsStore.h"
 
 namespace orfa::config {
 class Database;
 class SettingsFile;
 } // namespace orfa::config
 
-namespace orfa::settings {
+namespace orfa::users {
 
 // The central database through the data module's one connection; the connection details
 // come from the settings file.
-class NstDatabaseStore : public CentralSettingsStore {
+class CentralSettingsDatabase : public CentralSettingsStore {
 public:
     // Both must outlive this object.
-    NstDatabaseStore(config::Database& db, const config::SettingsFile& reg);
+    CentralSettingsDatabase(config::Database& db, const config::SettingsFile& reg);
 
     bool connect() override;
     void close() override;
@@ -30,4 +30,4 @@ private:
     const config::SettingsFile& reg_;
 };
 
-} // namespace orfa::settings
+} // namespace orfa::users

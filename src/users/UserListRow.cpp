@@ -1,4 +1,4 @@
-#include "settings/UserListRow.h"
+#include "users/UserListRow.h"
 
 #include "config/Database.h"
 #include "config/SettingsFile.h"
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace orfa::settings {
+namespace orfa::users {
 
 std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
     namespace keys = config::keys;
@@ -17,9 +17,9 @@ std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
         const QString name = reg.readText(keys::userName(n));
         if (name.isEmpty())
             continue;
-        rows.push_back(UserListRow{
-            n, name, users::Decrypt(reg.readText(keys::userPassword(n)), users::passwordKey()),
-            reg.readInteger(keys::userAdministration(n), 0) != 0});
+        rows.push_back(UserListRow{n, name,
+                                   Decrypt(reg.readText(keys::userPassword(n)), passwordKey()),
+                                   reg.readInteger(keys::userAdministration(n), 0) != 0});
     }
     return rows;
 }
@@ -28,12 +28,12 @@ std::vector<UserListRow> readUserList(config::Database& db) {
     std::vector<UserListRow> rows;
     db.execute(QStringLiteral("Select * from uziv order by jmeno"));
     for (; !db.eof(); db.next()) {
-        rows.push_back(
-            UserListRow{db.integer(QStringLiteral("ID")), db.text(QStringLiteral("JMENO")),
-                        users::Decrypt(db.text(QStringLiteral("HESLO")), users::passwordKey()),
-                        db.integer(QStringLiteral("ADMINISTRACE")) == 1});
+        rows.push_back(UserListRow{db.integer(QStringLiteral("ID")),
+                                   db.text(QStringLiteral("JMENO")),
+                                   Decrypt(db.text(QStringLiteral("HESLO")), passwordKey()),
+                                   db.integer(QStringLiteral("ADMINISTRACE")) == 1});
     }
     return rows;
 }
 
-} // namespace orfa::settings
+} // namespace orfa::users

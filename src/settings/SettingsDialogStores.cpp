@@ -1,21 +1,21 @@
 // The transfers of the settings dialog between its controls and the two stores.
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
 
+#include "config/LocalKeysFile.h"
+#include "config/SharedSettingsFile.h"
 #include "data/DataModule.h"
-#include "settings/CentralSettingsStore.h"
 #include "settings/ConnectionPage.h"
 #include "settings/ControlPage.h"
-#include "settings/GroupListRow.h"
+#include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
-#include "settings/LocalKeysFile.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/SettingsLog.h"
-#include "settings/SharedSettingsFile.h"
-#include "settings/SkupinyEdit.h"
-#include "settings/UserListRow.h"
 #include "settings/UsersPage.h"
+#include "users/CentralSettingsStore.h"
+#include "users/GroupListRow.h"
+#include "users/UserListRow.h"
 
 #include "config/DatabaseError.h"
 
@@ -23,39 +23,39 @@
 
 namespace orfa::settings {
 
-void NstForm::NactiNastaveniIni() {
-    const LocalKeys keys = readLocalKeys(data_.settings());
+void SettingsDialog::readLocalSettings() {
+    const config::LocalKeys keys = config::readLocalKeys(data_.settings());
     connection_->load(keys);
-    data_.setUsesDatabase(connection_->DBChb()->isChecked());
+    data_.setUsesDatabase(connection_->databaseBox()->isChecked());
     control_->load(keys);
 }
 
-void NstForm::UlozNastaveniIni() {
-    LocalKeys keys;
+void SettingsDialog::writeLocalSettings() {
+    config::LocalKeys keys;
     connection_->store(keys);
     control_->store(keys);
-    writeLocalKeys(data_.settings(), keys);
+    config::writeLocalKeys(data_.settings(), keys);
 }
 
-void NstForm::NstRegRead() {
-    const config::NstValues values = readSharedSettings(data_.settings());
+void SettingsDialog::readSharedFromFile() {
+    const config::NstValues values = config::readSharedSettings(data_.settings());
     showShared(values);
-    std::array<bool, 10> inputs{};
-    std::array<bool, 16> outputs{};
+    std::array<bool, link::kSourceCount> inputs{};
+    std::array<bool, link::kOutputCount> outputs{};
     inputs.fill(true);
     outputs.fill(true);
     passOnToEditors(values, inputs, outputs);
 }
 
-void NstForm::NstRegWrite() {
-    writeSharedSettings(data_.settings(), sharedFromControls());
-    zmenaPovolenychPrvku_ = false;
+void SettingsDialog::writeSharedToFile() {
+    config::writeSharedSettings(data_.settings(), sharedFromControls());
+    enablingChanged_ = false;
 }
 
 // NST may lack the row of an input or output; its entry then keeps what the control shows
 // and the editors keep what they show. A name that no row can give (U+FFFF never comes out
 // of the database's Windows-1250 texts) tells after the read which rows there were.
-void NstForm::readNst() {
+void SettingsDialog::readSharedFromDatabase() {
     const QString noRow(1, QChar(0xFFFF));
     const config::NstValues shown = sharedFromControls();
     config::NstValues values = shown;
@@ -64,8 +64,8 @@ void NstForm::readNst() {
     for (config::IoEntry& entry : values.outputs)
         entry.name = noRow;
     database_.read(values);
-    std::array<bool, 10> inputs{};
-    std::array<bool, 16> outputs{};
+    std::array<bool, link::kSourceCount> inputs{};
+    std::array<bool, link::kOutputCount> outputs{};
     for (std::size_t i = 0; i < values.inputs.size(); ++i) {
         inputs.at(i) = values.inputs.at(i).name != noRow;
         if (!inputs.at(i))
@@ -80,33 +80,35 @@ void NstForm::readNst() {
     passOnToEditors(values, inputs, outputs);
 }
 
-void NstForm::writeNst() {
+void SettingsDialog::writeSharedToDatabase() {
     refuseTextsNstCannotHold();
     database_.write(sharedFromControls());
-    zmenaPovolenychPrvku_ = false;
+    enablingChanged_ = false;
 }
 
-void NstForm::NactiDataUzivGrid() {
-    std::vector<UserListRow> rows;
+void SettingsDialog::fillUserList() {
+    std::vector<users::UserListRow> rows;
     try {
-        rows = data_.usesDatabase() ? database_.readUserList() : readUserList(data_.settings());
+        rows =
+            data_.usesDatabase() ? database_.readUserList() : users::readUserList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "users not read from the central database:" << error.message();
     }
     users_->showUsers(rows);
 }
 
-void NstForm::NactiDataSkupinyGrid() {
-    std::vector<GroupListRow> rows;
+void SettingsDialog::fillGroupList() {
+    std::vector<users::GroupListRow> rows;
     try {
-        rows = data_.usesDatabase() ? database_.readGroupList() : readGroupList(data_.settings());
+        rows = data_.usesDatabase() ? database_.readGroupList()
+                                    : users::readGroupList(data_.settings());
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "groups not read from the central database:" << error.message();
     }
     groups_->showGroups(rows);
 }
 
-config::NstValues NstForm::sharedFromControls() const {
+config::NstValues SettingsDialog::sharedFromControls() const {
     config::NstValues values;
     connection_->store(values);
     control_->store(values);
@@ -116,24 +118,25 @@ config::NstValues NstForm::sharedFromControls() const {
     return values;
 }
 
-void NstForm::passOnToEditors(const config::NstValues& values, const std::array<bool, 10>& inputs,
-                              const std::array<bool, 16>& outputs) {
+void SettingsDialog::passOnToEditors(const config::NstValues& values,
+                                     const std::array<bool, link::kSourceCount>& inputs,
+                                     const std::array<bool, link::kOutputCount>& outputs) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         if (inputs.at(i)) {
             const config::IoEntry& input = values.inputs.at(i);
-            nstEditUziv_->setInput(static_cast<int>(i) + 1, input.name, input.enabled);
+            userEditor_->setInput(static_cast<int>(i) + 1, input.name, input.enabled);
         }
     }
     for (std::size_t j = 0; j < outputs.size(); ++j) {
         if (outputs.at(j)) {
             const config::IoEntry& output = values.outputs.at(j);
-            nstEditUziv_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
-            skupinyEdit_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
+            userEditor_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
+            groupEditor_->setOutput(static_cast<int>(j) + 1, output.name, output.enabled);
         }
     }
 }
 
-void NstForm::showShared(const config::NstValues& values) {
+void SettingsDialog::showShared(const config::NstValues& values) {
     connection_->load(values);
     control_->load(values);
     inputs_->load(values);

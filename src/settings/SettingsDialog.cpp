@@ -1,23 +1,23 @@
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
 
 #include "config/DatabaseError.h"
+#include "config/LocalKeysFile.h"
 #include "config/SettingsWriteError.h"
+#include "config/SharedSettingsFile.h"
 #include "data/DataModule.h"
-#include "settings/CentralSettingsStore.h"
 #include "settings/ConnectionPage.h"
 #include "settings/ControlPage.h"
+#include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
-#include "settings/LocalKeysFile.h"
 #include "settings/MessageSink.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/RadioScheduleExchange.h"
 #include "settings/SchedulePage.h"
 #include "settings/SettingsLog.h"
-#include "settings/SharedSettingsFile.h"
-#include "settings/SkupinyEdit.h"
 #include "settings/UsersPage.h"
+#include "users/CentralSettingsStore.h"
 #include "users/GroupDatabaseStore.h"
 #include "users/GroupFileStore.h"
 #include "users/UserDatabaseStore.h"
@@ -43,8 +43,8 @@ QString databaseCaption() {
 
 } // namespace
 
-NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
-                 MessageSink& messages, QWidget* parent)
+SettingsDialog::SettingsDialog(data::DataModule& dataModule, users::CentralSettingsStore& database,
+                               MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , data_(dataModule)
     , database_(database)
@@ -54,32 +54,31 @@ NstForm::NstForm(data::DataModule& dataModule, CentralSettingsStore& database,
     setModal(true);
     buildPages();
     buildButtons();
-    exchange_ =
-        std::make_unique<RadioScheduleExchange>(data_.link(), *radio_, *schedule_, messages_);
-    // `FormCreate`: the editors live as long as the dialog.
-    nstEditUziv_ = new NstEditUziv(messages_, this);
-    skupinyEdit_ = new SkupinyEdit(messages_, this);
+    exchange_ = std::make_unique<RadioScheduleExchange>(data_.amplifier(), data_.control(), *radio_,
+                                                        *schedule_, messages_);
+    // The editors live as long as the dialog.
+    userEditor_ = new UserEditor(messages_, this);
+    groupEditor_ = new GroupEditor(messages_, this);
     userFile_ = std::make_unique<users::UserFileStore>(data_.settings());
     userDatabase_ = std::make_unique<users::UserDatabaseStore>(data_.database());
     groupFile_ = std::make_unique<users::GroupFileStore>(data_.settings());
     groupDatabase_ = std::make_unique<users::GroupDatabaseStore>(data_.database());
     connectCommands();
-    connect(connection_, &ConnectionPage::databaseClicked, this, &NstForm::DBChbClick);
-    connect(connection_, &ConnectionPage::outputsChoiceClicked, this, &NstForm::PovolZakazPrvky);
-    connect(inputs_, &InputsNamesPage::enableClicked, this, &NstForm::PovolZakazPrvky);
-    connect(outputs_, &OutputsNamesPage::enableClicked, this, &NstForm::PovolZakazPrvky);
-    connect(radio_, &RadioPage::loadClicked, this, [this] { exchange_->NactiPametRadioClick(); });
-    connect(radio_, &RadioPage::storeClicked, this,
-            [this] { exchange_->UlozPametRadioButtClick(); });
-    connect(schedule_, &SchedulePage::loadClicked, this,
-            [this] { exchange_->NactiPlanovacButtClick(); });
-    connect(schedule_, &SchedulePage::storeClicked, this,
-            [this] { exchange_->UlozPlanovacButtClick(); });
+    connect(connection_, &ConnectionPage::databaseClicked, this,
+            &SettingsDialog::databaseBoxClicked);
+    connect(connection_, &ConnectionPage::outputsChoiceClicked, this,
+            &SettingsDialog::applyEnabling);
+    connect(inputs_, &InputsNamesPage::enableClicked, this, &SettingsDialog::applyEnabling);
+    connect(outputs_, &OutputsNamesPage::enableClicked, this, &SettingsDialog::applyEnabling);
+    connect(radio_, &RadioPage::loadClicked, this, [this] { exchange_->readRadioMemories(); });
+    connect(radio_, &RadioPage::storeClicked, this, [this] { exchange_->storeRadioMemories(); });
+    connect(schedule_, &SchedulePage::loadClicked, this, [this] { exchange_->readSchedule(); });
+    connect(schedule_, &SchedulePage::storeClicked, this, [this] { exchange_->storeSchedule(); });
 }
 
-NstForm::~NstForm() = default;
+SettingsDialog::~SettingsDialog() = default;
 
-void NstForm::buildPages() {
+void SettingsDialog::buildPages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
     connection_ = new ConnectionPage(pages_);
@@ -102,7 +101,7 @@ void NstForm::buildPages() {
     layout->addWidget(pages_);
 }
 
-void NstForm::buildButtons() {
+void SettingsDialog::buildButtons() {
     auto* row = new QHBoxLayout;
     row->addStretch();
     okButton_ = new QPushButton(QStringLiteral("&OK"), this);
@@ -116,50 +115,50 @@ void NstForm::buildButtons() {
     row->addWidget(cancelButton_);
     qobject_cast<QVBoxLayout*>(layout())->addLayout(row);
     connect(okButton_, &QPushButton::clicked, this, [this] {
-        Button1Click();
+        saveOnOk();
         accept();
     });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void NstForm::showEvent(QShowEvent* event) {
+void SettingsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        loadAll();
     }
 }
 
-void NstForm::done(int result) {
+void SettingsDialog::done(int result) {
     // Answers that come after the dialog has closed are not shown.
     exchange_->detach();
     QDialog::done(result);
 }
 
-void NstForm::FormShow() {
+void SettingsDialog::loadAll() {
     exchange_->attach();
-    NactiNastaveniIni();
-    const bool sharedFromDatabase = data_.usesDatabase() && readSharedFromDatabase();
+    readLocalSettings();
+    const bool sharedFromDatabase = data_.usesDatabase() && tryReadSharedFromDatabase();
     if (!sharedFromDatabase)
-        NstRegRead();
-    PovolZakazPrvky();
-    NactiDataUzivGrid();
-    NactiDataSkupinyGrid();
-    exchange_->NactiPametRadioClick();
-    exchange_->NactiPlanovacButtClick();
+        readSharedFromFile();
+    applyEnabling();
+    fillUserList();
+    fillGroupList();
+    exchange_->readRadioMemories();
+    exchange_->readSchedule();
     pages_->setTabVisible(kUsersPage, users::UserRights::granted(data_.rights().profile));
     pages_->setCurrentIndex(kConnectionPage);
-    zmenaPovolenychPrvku_ = false;
-    dbConnect_ = sharedFromDatabase;
+    enablingChanged_ = false;
+    sharedReadFromDatabase_ = sharedFromDatabase;
     limitSharedTexts();
 }
 
 // With the database in use but unreadable, the dialog still opens, with the values of the
-// settings file; DbConnect() then stays off, so that OK cannot overwrite the central
+// settings file; sharedReadFromDatabase() then stays off, so that OK cannot overwrite the central
 // settings with values that were never read from there.
-bool NstForm::readSharedFromDatabase() {
+bool SettingsDialog::tryReadSharedFromDatabase() {
     try {
-        readNst();
+        readSharedFromDatabase();
         return true;
     } catch (const config::DatabaseError& error) {
         qCWarning(lcSettings) << "shared settings not read from the central database:"
@@ -177,14 +176,14 @@ bool NstForm::readSharedFromDatabase() {
     }
 }
 
-void NstForm::PovolZakazPrvky() {
+void SettingsDialog::applyEnabling() {
     connection_->setDatabaseFieldsEnabled(data_.usesDatabase());
     outputs_->applyEnabling(connection_->outputsChoice() == 1);
     inputs_->applyEnabling();
-    zmenaPovolenychPrvku_ = true;
+    enablingChanged_ = true;
 }
 
-void NstForm::DBChbClick(bool checked) {
+void SettingsDialog::databaseBoxClicked(bool checked) {
     data_.setUsesDatabase(checked);
     if (checked && connection_->detailsComplete())
         database_.connect(); // a failure shows when OK tests the connection
@@ -197,10 +196,10 @@ void NstForm::DBChbClick(bool checked) {
                            "Nyní se uloží pouze použití a přístup k databázi.\r\n"
                            "Případné další nastavení je nutné provést po restartu programu."));
     limitSharedTexts();
-    PovolZakazPrvky();
+    applyEnabling();
 }
 
-void NstForm::Button1Click() {
+void SettingsDialog::saveOnOk() {
     if (data_.usesDatabase() && connection_->detailsComplete()) {
         // The test connects with the details stored so far, not with those typed now.
         if (!database_.isConnected() && !database_.connect()) {
@@ -218,11 +217,11 @@ void NstForm::Button1Click() {
         data_.setUsesDatabase(false);
     }
     try {
-        UlozNastaveniIni();
-        if (data_.usesDatabase() && database_.isConnected() && dbConnect_)
-            writeNst();
+        writeLocalSettings();
+        if (data_.usesDatabase() && database_.isConnected() && sharedReadFromDatabase_)
+            writeSharedToDatabase();
         if (!data_.usesDatabase())
-            NstRegWrite();
+            writeSharedToFile();
     } catch (const config::SettingsWriteError& error) {
         qCWarning(lcSettings) << "settings not saved:" << error.path() << error.reason();
         reportSaveFailure(QStringLiteral("Nastavení se nepodařilo uložit do souboru %1:\r\n%2\r\n"
@@ -239,7 +238,7 @@ void NstForm::Button1Click() {
     }
 }
 
-void NstForm::reportSaveFailure(const QString& reason) {
+void SettingsDialog::reportSaveFailure(const QString& reason) {
     messages_.showMessage(MessageIcon::Error, caption(), reason);
 }
 

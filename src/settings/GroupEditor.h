@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -21,13 +23,11 @@ class MessageSink;
 // passes the outputs' names and enable flags on to it (setOutput); a box of a disabled
 // output cannot be clicked, but a member it already is stays ticked and is saved again.
 // "&OK" stores the group at once; "&Stormo" and the close box store nothing.
-class SkupinyEdit : public QDialog {
+class GroupEditor : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kOutputs = 16;
-
     // messages must outlive the editor.
-    explicit SkupinyEdit(MessageSink& messages, QWidget* parent = nullptr);
+    explicit GroupEditor(MessageSink& messages, QWidget* parent = nullptr);
 
     // Output j (1..16): caption and enabled state of its check box.
     void setOutput(int output, const QString& name, bool enabled);
@@ -39,28 +39,28 @@ public:
     // editor is not shown (Rejected).
     int run(users::GroupStore& store, bool isNew, int id);
 
-    // `OkButtClick`: stores the ticked outputs in increasing order as the group's members
+    // Stores the ticked outputs in increasing order as the group's members
     // and closes with Accepted; a store that refuses is reported and the editor stays open.
-    void OkButtClick();
+    void saveAndClose();
 
-    int IDSkupiny() const { return idSkupiny_; }
-    bool NovaSkupina() const { return novaSkupina_; }
+    int groupId() const { return groupId_; }
+    bool isNewGroup() const { return isNewGroup_; }
     // Check box of output k, 1..16.
-    QCheckBox* VystupyChb(int k) const { return vystupyChb_.at(static_cast<std::size_t>(k - 1)); }
-    QPushButton* okButton() const { return okButt_; }
-    QPushButton* cancelButton() const { return stormoButt_; }
+    QCheckBox* outputBox(int k) const { return outputBoxes_.at(static_cast<std::size_t>(k - 1)); }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
 private:
-    bool FormShow();
+    bool loadGroup();
     void reportFailure(const QString& what, const QString& reason);
 
     MessageSink& messages_;
     users::GroupStore* store_ = nullptr;
-    int idSkupiny_ = 0;
-    bool novaSkupina_ = false;
-    std::array<QCheckBox*, kOutputs> vystupyChb_{};
-    QPushButton* okButt_ = nullptr;
-    QPushButton* stormoButt_ = nullptr;
+    int groupId_ = 0;
+    bool isNewGroup_ = false;
+    std::array<QCheckBox*, link::kOutputCount> outputBoxes_{};
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace orfa::settings

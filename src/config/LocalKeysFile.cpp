@@ -1,13 +1,11 @@
-#include "settings/LocalKeysFile.h"
+#include "config/LocalKeysFile.h"
 
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 
-namespace orfa::settings {
+namespace orfa::config {
 
-namespace keys = config::keys;
-
-LocalKeys readLocalKeys(const config::SettingsFile& reg) {
+LocalKeys readLocalKeys(const SettingsFile& reg) {
     LocalKeys local;
     local.DBChb = reg.readFlag(keys::DBChb);
     local.DBIPE = reg.readText(keys::DBIPE);
@@ -21,7 +19,7 @@ LocalKeys readLocalKeys(const config::SettingsFile& reg) {
     return local;
 }
 
-void writeLocalKeys(config::SettingsFile& reg, const LocalKeys& local) {
+void writeLocalKeys(SettingsFile& reg, const LocalKeys& local) {
     reg.writeFlag(keys::DBChb, local.DBChb);
     reg.writeText(keys::DBIPE, local.DBIPE);
     reg.writeText(keys::DBPortE, local.DBportE);
@@ -33,4 +31,4 @@ void writeLocalKeys(config::SettingsFile& reg, const LocalKeys& local) {
     reg.writeText(keys::ProdlevaE, local.ProdlevaE);
 }
 
-} // namespace orfa::settings
+} // namespace orfa::config

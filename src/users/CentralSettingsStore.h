@@ -1,18 +1,18 @@
 #pragma once
 
 #include "config/NstValues.h"
-#include "settings/GroupListRow.h"
-#include "settings/UserListRow.h"
+#include "users/GroupListRow.h"
+#include "users/UserListRow.h"
 
 #include <QString>
 
 #include <vector>
 
-namespace orfa::settings {
+namespace orfa::users {
 
 // The central database as the settings dialog uses it: connecting and disconnecting, the
 // shared settings of table NST, and the users and groups lists. The program's one connection
-// is behind it (NstDatabaseStore); tests may put another one there.
+// is behind it (CentralSettingsDatabase); tests may put another one there.
 //
 // Every reader and writer throws config::DatabaseError when the database cannot be asked
 // (not connected, a failed statement, a lost connection, a lock held by another panel).
@@ -44,4 +44,4 @@ protected:
     CentralSettingsStore& operator=(const CentralSettingsStore&) = default;
 };
 
-} // namespace orfa::settings
+} // namespace orfa::users

@@ -29,19 +29,17 @@ class MessageSink;
 // The captions and enabled state of the flag check boxes come from the settings dialog
 // (setInput, setOutput); the editor never sets them itself. "&OK" stores the record at
 // once; "&Stormo" and the close box store nothing.
-class NstEditUziv : public QDialog {
+class UserEditor : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kInputs = 10;
-    static constexpr int kOutputs = 16;
     // Flag strings are stored at least this long, filled up with '0'.
     static constexpr int kFlagLength = 27;
 
     enum class Mode { New, Edit, Copy };
 
     // messages must outlive the editor.
-    explicit NstEditUziv(MessageSink& messages, QWidget* parent = nullptr);
-    ~NstEditUziv() override;
+    explicit UserEditor(MessageSink& messages, QWidget* parent = nullptr);
+    ~UserEditor() override;
 
     // Input i (1..10): caption and enabled state of its boxes in "Konfigurace vstupů" and
     // "Povolené vstupy".
@@ -56,44 +54,44 @@ public:
     // operator is told and the editor is not shown (Rejected).
     int run(users::UserStore& store, Mode mode, int id);
 
-    // `OkButtClick`: stores the record in the store run() was given and closes with
+    // Stores the record in the store run() was given and closes with
     // Accepted. A password with a character that cannot be stored, a name or password
     // longer than the store holds, or a store that refuses the save, is reported and the
     // editor stays open.
-    void OkButtClick();
-    // `Button1Click`: "Vybrat vše" (select) ticks every enabled check box and unticks the
+    void saveAndClose();
+    // "Vybrat vše" (select) ticks every enabled check box and unticks the
     // disabled ones; "Vymazat vše" unticks all.
-    void Button1Click(bool select);
+    void tickAll(bool select);
 
-    bool Novy() const { return mode_ == Mode::New; }
-    bool Editovat() const { return mode_ == Mode::Edit; }
-    bool Kopirovat() const { return mode_ == Mode::Copy; }
+    bool isNew() const { return mode_ == Mode::New; }
+    bool isEditing() const { return mode_ == Mode::Edit; }
+    bool isCopying() const { return mode_ == Mode::Copy; }
     // The record being edited; after a save, the ID it was saved under.
-    int Id() const { return id_; }
+    int id() const { return id_; }
     // The working flag strings.
-    const QString& inputs() const { return vstupy_; }
-    const QString& outputs() const { return vystupy_; }
-    const QString& sourceSwitching() const { return matice_; }
+    const QString& inputs() const { return inputFlags_; }
+    const QString& outputs() const { return outputFlags_; }
+    const QString& sourceSwitching() const { return switchingFlags_; }
 
-    QLineEdit* JmenoE() const { return jmenoE_; }
-    QLineEdit* HesloE() const { return hesloE_; }
-    FlagBoxGroup& VstupyChB() const { return *vstupyChB_; }
-    FlagBoxGroup& VstupyEnChB() const { return *vstupyEnChB_; }
-    FlagBoxGroup& MaticeChb() const { return *maticeChb_; }
-    FlagBoxGroup& VystupyChb() const { return *vystupyChb_; }
+    QLineEdit* nameField() const { return nameField_; }
+    QLineEdit* passwordField() const { return passwordField_; }
+    FlagBoxGroup& inputConfigBoxes() const { return *inputConfigBoxes_; }
+    FlagBoxGroup& allowedInputBoxes() const { return *allowedInputBoxes_; }
+    FlagBoxGroup& switchingBoxes() const { return *switchingBoxes_; }
+    FlagBoxGroup& outputVolumeBoxes() const { return *outputVolumeBoxes_; }
     // The six right boxes in the order of the stores: Administrace, Centrální hlasitost,
     // Změna profilů, Rádio, Aktivace předvoleb, Uložení předvoleb.
     const std::array<QCheckBox*, 6>& rightBoxes() const { return rights_; }
-    QPushButton* okButton() const { return okButt_; }
-    QPushButton* cancelButton() const { return stormoButt_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
 private:
     void buildFields(QVBoxLayout* layout);
     void buildFlagGroups(QVBoxLayout* layout);
     void buildButtons(QVBoxLayout* layout);
-    bool FormShow();
+    bool loadRecord();
     void showRecord(const users::UserRecord& record);
-    void showFlags(const QString& vstupy, const QString& vystupy, const QString& matice);
+    void showFlags(const QString& inputs, const QString& outputs, const QString& switching);
     void showRights(const users::UserRecord& record);
     void showTexts(const QString& name, const QString& password);
     void clearEditor();
@@ -106,19 +104,19 @@ private:
     Mode mode_ = Mode::New;
     int id_ = 0;
     int copyId_ = 0;
-    QString vstupy_;
-    QString vystupy_;
-    QString matice_;
+    QString inputFlags_;
+    QString outputFlags_;
+    QString switchingFlags_;
 
-    QLineEdit* jmenoE_ = nullptr;
-    QLineEdit* hesloE_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QLineEdit* passwordField_ = nullptr;
     std::array<QCheckBox*, 6> rights_{};
-    FlagBoxGroup* vstupyChB_ = nullptr;
-    FlagBoxGroup* vstupyEnChB_ = nullptr;
-    FlagBoxGroup* maticeChb_ = nullptr;
-    FlagBoxGroup* vystupyChb_ = nullptr;
-    QPushButton* okButt_ = nullptr;
-    QPushButton* stormoButt_ = nullptr;
+    FlagBoxGroup* inputConfigBoxes_ = nullptr;
+    FlagBoxGroup* allowedInputBoxes_ = nullptr;
+    FlagBoxGroup* switchingBoxes_ = nullptr;
+    FlagBoxGroup* outputVolumeBoxes_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace orfa::settings

@@ -9,7 +9,7 @@ class Database;
 class SettingsFile;
 } // namespace orfa::config
 
-namespace orfa::settings {
+namespace orfa::users {
 
 // One line of the users list: a stored user with the password readable, as the
 // administrator sees it on the page "Uživatelé".
@@ -30,4 +30,4 @@ std::vector<UserListRow> readUserList(const config::SettingsFile& reg);
 // ADMINISTRACE is 1. Throws config::DatabaseError when the database cannot be asked.
 std::vector<UserListRow> readUserList(config::Database& db);
 
-} // namespace orfa::settings
+} // namespace orfa::users

@@ -1,13 +1,13 @@
 // The commands of the pages "Uživatelé" and "Skupiny" and the save prompt before the editors.
-#include "settings/NstForm.h"
+#include "settings/SettingsDialog.h"
 
 #include "config/DatabaseError.h"
 #include "config/SettingsWriteError.h"
 #include "data/DataModule.h"
+#include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/MessageSink.h"
 #include "settings/SettingsLog.h"
-#include "settings/SkupinyEdit.h"
 #include "settings/UsersPage.h"
 #include "users/GroupStore.h"
 #include "users/UserStore.h"
@@ -46,31 +46,31 @@ bool changeOrReport(MessageSink& messages, const QString& what, const QString& d
 
 } // namespace
 
-void NstForm::connectCommands() {
-    connect(users_, &UsersPage::newRequested, this, &NstForm::NewUzivButtClick);
-    connect(users_, &UsersPage::editRequested, this, &NstForm::EditUzivButtClick);
-    connect(users_, &UsersPage::copyRequested, this, &NstForm::CopyUzivButtClick);
-    connect(users_, &UsersPage::deleteRequested, this, &NstForm::DelUzivButtClick);
-    connect(groups_, &GroupsPage::newRequested, this, &NstForm::ToolButton1Click);
-    connect(groups_, &GroupsPage::editRequested, this, &NstForm::ToolButton2Click);
-    connect(groups_, &GroupsPage::deleteRequested, this, &NstForm::ToolButton4Click);
+void SettingsDialog::connectCommands() {
+    connect(users_, &UsersPage::newRequested, this, &SettingsDialog::newUser);
+    connect(users_, &UsersPage::editRequested, this, &SettingsDialog::editUser);
+    connect(users_, &UsersPage::copyRequested, this, &SettingsDialog::copyUser);
+    connect(users_, &UsersPage::deleteRequested, this, &SettingsDialog::deleteUser);
+    connect(groups_, &GroupsPage::newRequested, this, &SettingsDialog::newGroup);
+    connect(groups_, &GroupsPage::editRequested, this, &SettingsDialog::editGroup);
+    connect(groups_, &GroupsPage::deleteRequested, this, &SettingsDialog::deleteGroup);
 }
 
-users::UserStore& NstForm::userStore() {
+users::UserStore& SettingsDialog::userStore() {
     return data_.usesDatabase() ? *userDatabase_ : *userFile_;
 }
 
-users::GroupStore& NstForm::groupStore() {
+users::GroupStore& SettingsDialog::groupStore() {
     return data_.usesDatabase() ? *groupDatabase_ : *groupFile_;
 }
 
 // The editors offer inputs and outputs by the enable flags last read from the store; flags
 // changed on the pages reach them only through the store.
-void NstForm::offerToSaveBeforeEditor() {
-    if (!zmenaPovolenychPrvku_ ||
+void SettingsDialog::offerToSaveBeforeEditor() {
+    if (!enablingChanged_ ||
         !messages_.ask(caption(), QStringLiteral("Přejete si uložit změněná nastavení ?")))
         return;
-    if (data_.usesDatabase() && !dbConnect_) {
+    if (data_.usesDatabase() && !sharedReadFromDatabase_) {
         // What the pages show did not come from the central database (it could not be read,
         // or it was switched on in this dialog); it must not replace the rows there.
         messages_.showMessage(MessageIcon::Warning, caption(),
@@ -82,66 +82,66 @@ void NstForm::offerToSaveBeforeEditor() {
     const bool saved = changeOrReport(messages_, QStringLiteral("Nastavení se nepodařilo uložit"),
                                       unchangedDatabase(), [this] {
                                           if (data_.usesDatabase())
-                                              writeNst();
+                                              writeSharedToDatabase();
                                           else
-                                              NstRegWrite();
+                                              writeSharedToFile();
                                       });
     if (!saved)
         return;
     changeOrReport(messages_, QStringLiteral("Uložené nastavení se nepodařilo znovu načíst"),
                    QString(), [this] {
                        if (data_.usesDatabase())
-                           readNst();
+                           readSharedFromDatabase();
                        else
-                           NstRegRead();
+                           readSharedFromFile();
                    });
 }
 
-void NstForm::openUserEditor(NstEditUziv::Mode mode, int id) {
-    if (nstEditUziv_->run(userStore(), mode, id) == QDialog::Accepted)
-        NactiDataUzivGrid();
+void SettingsDialog::openUserEditor(UserEditor::Mode mode, int id) {
+    if (userEditor_->run(userStore(), mode, id) == QDialog::Accepted)
+        fillUserList();
 }
 
-void NstForm::openGroupEditor(bool isNew, int id) {
-    if (skupinyEdit_->run(groupStore(), isNew, id) == QDialog::Accepted)
-        NactiDataSkupinyGrid();
+void SettingsDialog::openGroupEditor(bool isNew, int id) {
+    if (groupEditor_->run(groupStore(), isNew, id) == QDialog::Accepted)
+        fillGroupList();
 }
 
-void NstForm::NewUzivButtClick() {
+void SettingsDialog::newUser() {
     offerToSaveBeforeEditor();
-    openUserEditor(NstEditUziv::Mode::New, 0);
+    openUserEditor(UserEditor::Mode::New, 0);
 }
 
 // The save prompt comes first, as for New, even when the list has no user to edit.
-void NstForm::EditUzivButtClick() {
+void SettingsDialog::editUser() {
     offerToSaveBeforeEditor();
     if (const int id = users_->selectedId(); id != 0)
-        openUserEditor(NstEditUziv::Mode::Edit, id);
+        openUserEditor(UserEditor::Mode::Edit, id);
 }
 
-void NstForm::CopyUzivButtClick() {
+void SettingsDialog::copyUser() {
     offerToSaveBeforeEditor();
     if (const int id = users_->selectedId(); id != 0)
-        openUserEditor(NstEditUziv::Mode::Copy, id);
+        openUserEditor(UserEditor::Mode::Copy, id);
 }
 
-void NstForm::DelUzivButtClick() {
+void SettingsDialog::deleteUser() {
     const int id = users_->selectedId();
     if (id == 0)
         return;
     changeOrReport(messages_, QStringLiteral("Uživatele se nepodařilo smazat"), unchangedDatabase(),
                    [&] { userStore().remove(id); });
-    NactiDataUzivGrid();
+    fillUserList();
 }
 
-void NstForm::ToolButton1Click() {
+void SettingsDialog::newGroup() {
     offerToSaveBeforeEditor();
     openGroupEditor(true, 0);
 }
 
 // A group is never edited under ID 0: the empty row of an empty list has no group, and a
 // group saved as 0 would be one that the list of the settings file never shows.
-void NstForm::ToolButton2Click() {
+void SettingsDialog::editGroup() {
     const int id = groups_->selectedId();
     if (id == 0)
         return;
@@ -149,13 +149,13 @@ void NstForm::ToolButton2Click() {
     openGroupEditor(false, id);
 }
 
-void NstForm::ToolButton4Click() {
+void SettingsDialog::deleteGroup() {
     const int id = groups_->selectedId();
     if (id == 0)
         return;
     changeOrReport(messages_, QStringLiteral("Skupinu se nepodařilo smazat"), unchangedDatabase(),
                    [&] { groupStore().remove(id); });
-    NactiDataSkupinyGrid();
+    fillGroupList();
 }
 
 } // namespace orfa::settings

@@ -1,4 +1,4 @@
-#include "settings/SkupinyEdit.h"
+#include "settings/GroupEditor.h"
 
 #include "config/DatabaseError.h"
 #include "config/SettingsKeys.h"
@@ -29,7 +29,7 @@ constexpr int kPerColumn = 8;
 
 } // namespace
 
-SkupinyEdit::SkupinyEdit(MessageSink& messages, QWidget* parent)
+GroupEditor::GroupEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
     setObjectName(QStringLiteral("SkupinyEdit"));
@@ -39,55 +39,55 @@ SkupinyEdit::SkupinyEdit(MessageSink& messages, QWidget* parent)
     auto* frame = new QGroupBox(QStringLiteral("Skupiny výstupů"), this);
     frame->setObjectName(QStringLiteral("GroupBox3"));
     auto* grid = new QGridLayout(frame);
-    for (int k = 1; k <= kOutputs; ++k) {
+    for (int k = 1; k <= link::kOutputCount; ++k) {
         auto* box = new QCheckBox(frame);
         box->setObjectName(QStringLiteral("VystupyChb%1").arg(k));
         grid->addWidget(box, (k - 1) % kPerColumn, (k - 1) / kPerColumn);
-        vystupyChb_.at(static_cast<std::size_t>(k - 1)) = box;
+        outputBoxes_.at(static_cast<std::size_t>(k - 1)) = box;
         setOutput(k, config::keys::defaultOutputName(k), true);
     }
     layout->addWidget(frame);
 
     auto* row = new QHBoxLayout;
-    okButt_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButt_->setObjectName(QStringLiteral("OkButt"));
-    okButt_->setDefault(true);
-    stormoButt_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    stormoButt_->setObjectName(QStringLiteral("StormoButt"));
-    stormoButt_->setAutoDefault(false);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("OkButt"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
+    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
+    cancelButton_->setAutoDefault(false);
     row->addStretch();
-    row->addWidget(okButt_);
-    row->addWidget(stormoButt_);
+    row->addWidget(okButton_);
+    row->addWidget(cancelButton_);
     layout->addLayout(row);
-    connect(okButt_, &QPushButton::clicked, this, &SkupinyEdit::OkButtClick);
-    connect(stormoButt_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &GroupEditor::saveAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SkupinyEdit::setOutput(int output, const QString& name, bool enabled) {
-    QCheckBox* box = VystupyChb(output);
+void GroupEditor::setOutput(int output, const QString& name, bool enabled) {
+    QCheckBox* box = outputBox(output);
     box->setText(captionText(name));
     box->setAccessibleName(QStringLiteral("Ve skupině: ") + name);
     box->setEnabled(enabled);
 }
 
-int SkupinyEdit::run(users::GroupStore& store, bool isNew, int id) {
+int GroupEditor::run(users::GroupStore& store, bool isNew, int id) {
     store_ = &store;
-    novaSkupina_ = isNew;
+    isNewGroup_ = isNew;
     if (!isNew)
-        idSkupiny_ = id;
-    if (!FormShow())
+        groupId_ = id;
+    if (!loadGroup())
         return QDialog::Rejected;
     return exec();
 }
 
-bool SkupinyEdit::FormShow() {
+bool GroupEditor::loadGroup() {
     try {
-        if (novaSkupina_)
-            idSkupiny_ = store_->newGroupId();
-        for (QCheckBox* box : vystupyChb_)
+        if (isNewGroup_)
+            groupId_ = store_->newGroupId();
+        for (QCheckBox* box : outputBoxes_)
             box->setChecked(false);
-        for (const int output : store_->members(idSkupiny_))
-            VystupyChb(output)->setChecked(true);
+        for (const int output : store_->members(groupId_))
+            outputBox(output)->setChecked(true);
     } catch (const config::DatabaseError& error) {
         reportFailure(QStringLiteral("Skupinu se nepodařilo načíst"), error.message());
         return false;
@@ -100,14 +100,14 @@ bool SkupinyEdit::FormShow() {
     return true;
 }
 
-void SkupinyEdit::OkButtClick() {
+void GroupEditor::saveAndClose() {
     std::vector<int> members;
-    for (int k = 1; k <= kOutputs; ++k) {
-        if (VystupyChb(k)->isChecked())
+    for (int k = 1; k <= link::kOutputCount; ++k) {
+        if (outputBox(k)->isChecked())
             members.push_back(k);
     }
     try {
-        store_->save(idSkupiny_, members, novaSkupina_);
+        store_->save(groupId_, members, isNewGroup_);
     } catch (const config::DatabaseError& error) {
         reportFailure(QStringLiteral("Skupinu se nepodařilo uložit"),
                       error.message() +
@@ -121,8 +121,8 @@ void SkupinyEdit::OkButtClick() {
     accept();
 }
 
-void SkupinyEdit::reportFailure(const QString& what, const QString& reason) {
-    qCWarning(lcSettings) << "group" << idSkupiny_ << what << reason;
+void GroupEditor::reportFailure(const QString& what, const QString& reason) {
+    qCWarning(lcSettings) << "group" << groupId_ << what << reason;
     messages_.showMessage(MessageIcon::Error, caption(), what + QStringLiteral(":\r\n") + reason);
 }
 

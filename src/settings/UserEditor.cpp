@@ -1,8 +1,9 @@
-#include "settings/NstEditUziv.h"
+#include "settings/UserEditor.h"
 
 #include "config/DatabaseError.h"
 #include "config/SettingsKeys.h"
 #include "config/SettingsWriteError.h"
+#include "link/Instructions.h"
 #include "settings/FlagBoxGroup.h"
 #include "settings/MessageSink.h"
 #include "settings/SettingsLog.h"
@@ -28,26 +29,15 @@ QString caption() {
     return QStringLiteral("Editace uživatelů");
 }
 
-// How many characters of name and password a store holds.
-struct FieldLimits {
-    qsizetype name = 0;
-    qsizetype password = 0;
-};
-
-FieldLimits fieldLimits(const users::UserStore& store) {
-    const users::UserTextLimits limits = store.textLimits();
-    return FieldLimits{limits.name, users::longestPassword(limits.storedPassword)};
-}
-
 QString padded(const QString& flags) {
-    return flags.size() >= NstEditUziv::kFlagLength
+    return flags.size() >= UserEditor::kFlagLength
                ? flags
-               : flags + QString(NstEditUziv::kFlagLength - flags.size(), QLatin1Char('0'));
+               : flags + QString(UserEditor::kFlagLength - flags.size(), QLatin1Char('0'));
 }
 
 } // namespace
 
-NstEditUziv::NstEditUziv(MessageSink& messages, QWidget* parent)
+UserEditor::UserEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
     setObjectName(QStringLiteral("NstEditUziv"));
@@ -60,23 +50,23 @@ NstEditUziv::NstEditUziv(MessageSink& messages, QWidget* parent)
     clearEditor();
 }
 
-NstEditUziv::~NstEditUziv() = default;
+UserEditor::~UserEditor() = default;
 
-void NstEditUziv::buildFields(QVBoxLayout* layout) {
+void UserEditor::buildFields(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* fields = new QGridLayout;
-    jmenoE_ = new QLineEdit(this);
-    jmenoE_->setObjectName(QStringLiteral("JmenoE"));
-    hesloE_ = new QLineEdit(this);
-    hesloE_->setObjectName(QStringLiteral("HesloE"));
+    nameField_ = new QLineEdit(this);
+    nameField_->setObjectName(QStringLiteral("JmenoE"));
+    passwordField_ = new QLineEdit(this);
+    passwordField_->setObjectName(QStringLiteral("HesloE"));
     auto* nameLabel = new QLabel(QStringLiteral("Uživatelské jméno"), this);
-    nameLabel->setBuddy(jmenoE_);
+    nameLabel->setBuddy(nameField_);
     auto* passwordLabel = new QLabel(QStringLiteral("Heslo"), this);
-    passwordLabel->setBuddy(hesloE_);
+    passwordLabel->setBuddy(passwordField_);
     fields->addWidget(nameLabel, 0, 0);
-    fields->addWidget(jmenoE_, 0, 1);
+    fields->addWidget(nameField_, 0, 1);
     fields->addWidget(passwordLabel, 1, 0);
-    fields->addWidget(hesloE_, 1, 1);
+    fields->addWidget(passwordField_, 1, 1);
     fields->setRowStretch(2, 1);
     row->addLayout(fields, 1);
 
@@ -98,77 +88,82 @@ void NstEditUziv::buildFields(QVBoxLayout* layout) {
     layout->addLayout(row);
 }
 
-void NstEditUziv::buildFlagGroups(QVBoxLayout* layout) {
+void UserEditor::buildFlagGroups(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    vstupyChB_ = new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("VstupyChB"),
-                                  kInputs, 1, vstupy_, this);
-    vstupyEnChB_ = new FlagBoxGroup(QStringLiteral("Povolené vstupy"),
-                                    QStringLiteral("VstupyEnChB"), kInputs, 11, vstupy_, this);
-    maticeChb_ = new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"),
-                                  QStringLiteral("MaticeChb"), kOutputs, 1, matice_, this);
-    vystupyChb_ = new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"),
-                                   QStringLiteral("VystupyChb"), kOutputs, 1, vystupy_, this);
-    for (FlagBoxGroup* group : {vstupyChB_, vstupyEnChB_, maticeChb_, vystupyChb_})
+    inputConfigBoxes_ =
+        new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("VstupyChB"),
+                         link::kSourceCount, 1, inputFlags_, this);
+    allowedInputBoxes_ =
+        new FlagBoxGroup(QStringLiteral("Povolené vstupy"), QStringLiteral("VstupyEnChB"),
+                         link::kSourceCount, 11, inputFlags_, this);
+    switchingBoxes_ =
+        new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"), QStringLiteral("MaticeChb"),
+                         link::kOutputCount, 1, switchingFlags_, this);
+    outputVolumeBoxes_ =
+        new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"), QStringLiteral("VystupyChb"),
+                         link::kOutputCount, 1, outputFlags_, this);
+    for (FlagBoxGroup* group :
+         {inputConfigBoxes_, allowedInputBoxes_, switchingBoxes_, outputVolumeBoxes_})
         row->addWidget(group);
     // Until the settings dialog passes the stored names on.
-    for (int i = 1; i <= kInputs; ++i)
+    for (int i = 1; i <= link::kSourceCount; ++i)
         setInput(i, config::keys::defaultInputName(i), true);
-    for (int j = 1; j <= kOutputs; ++j)
+    for (int j = 1; j <= link::kOutputCount; ++j)
         setOutput(j, config::keys::defaultOutputName(j), true);
     layout->addLayout(row);
 }
 
-void NstEditUziv::buildButtons(QVBoxLayout* layout) {
+void UserEditor::buildButtons(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* selectAll = new QPushButton(QStringLiteral("Vybrat vše"), this);
     selectAll->setObjectName(QStringLiteral("Button1"));
     auto* clearAll = new QPushButton(QStringLiteral("Vymazat vše"), this);
     clearAll->setObjectName(QStringLiteral("Button2"));
-    okButt_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButt_->setObjectName(QStringLiteral("OkButt"));
-    okButt_->setDefault(true);
-    stormoButt_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    stormoButt_->setObjectName(QStringLiteral("StormoButt"));
-    for (QPushButton* button : {selectAll, clearAll, stormoButt_})
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("OkButt"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
+    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
+    for (QPushButton* button : {selectAll, clearAll, cancelButton_})
         button->setAutoDefault(false);
     row->addWidget(selectAll);
     row->addWidget(clearAll);
     row->addStretch();
-    row->addWidget(okButt_);
-    row->addWidget(stormoButt_);
+    row->addWidget(okButton_);
+    row->addWidget(cancelButton_);
     layout->addLayout(row);
-    connect(selectAll, &QPushButton::clicked, this, [this] { Button1Click(true); });
-    connect(clearAll, &QPushButton::clicked, this, [this] { Button1Click(false); });
-    connect(okButt_, &QPushButton::clicked, this, &NstEditUziv::OkButtClick);
-    connect(stormoButt_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(selectAll, &QPushButton::clicked, this, [this] { tickAll(true); });
+    connect(clearAll, &QPushButton::clicked, this, [this] { tickAll(false); });
+    connect(okButton_, &QPushButton::clicked, this, &UserEditor::saveAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void NstEditUziv::setInput(int input, const QString& name, bool enabled) {
-    vstupyChB_->setItem(input, name, enabled);
-    vstupyEnChB_->setItem(input, name, enabled);
+void UserEditor::setInput(int input, const QString& name, bool enabled) {
+    inputConfigBoxes_->setItem(input, name, enabled);
+    allowedInputBoxes_->setItem(input, name, enabled);
 }
 
-void NstEditUziv::setOutput(int output, const QString& name, bool enabled) {
-    maticeChb_->setItem(output, name, enabled);
-    vystupyChb_->setItem(output, name, enabled);
+void UserEditor::setOutput(int output, const QString& name, bool enabled) {
+    switchingBoxes_->setItem(output, name, enabled);
+    outputVolumeBoxes_->setItem(output, name, enabled);
 }
 
-int NstEditUziv::run(users::UserStore& store, Mode mode, int id) {
+int UserEditor::run(users::UserStore& store, Mode mode, int id) {
     store_ = &store;
     mode_ = mode;
     if (mode == Mode::Edit)
         id_ = id;
     else if (mode == Mode::Copy)
         copyId_ = id;
-    if (!FormShow())
+    if (!loadRecord())
         return QDialog::Rejected;
-    jmenoE_->setFocus();
+    nameField_->setFocus();
     return exec();
 }
 
 // Loads the record to edit over what the editor holds. A new user starts blank: no right
 // and '0' at every flag position.
-bool NstEditUziv::FormShow() {
+bool UserEditor::loadRecord() {
     if (mode_ == Mode::New) {
         clearEditor();
         showTexts(QString(), QString());
@@ -191,40 +186,41 @@ bool NstEditUziv::FormShow() {
     } else {
         // Another panel deleted the row: the editor keeps what it showed last, without
         // rights, and OK stores it again under the same ID.
-        showFlags(vstupy_, vystupy_, matice_);
-        showTexts(jmenoE_->text(), hesloE_->text());
+        showFlags(inputFlags_, outputFlags_, switchingFlags_);
+        showTexts(nameField_->text(), passwordField_->text());
         showRights(users::UserRecord{});
     }
     return true;
 }
 
-void NstEditUziv::showRecord(const users::UserRecord& record) {
+void UserEditor::showRecord(const users::UserRecord& record) {
     showFlags(record.inputs, record.outputs, record.sourceSwitching);
     showTexts(record.name, record.password);
     showRights(record);
 }
 
 // Whole, as stored: a field that cut them would have OK store the cut texts.
-void NstEditUziv::showTexts(const QString& name, const QString& password) {
-    const FieldLimits limits = fieldLimits(*store_);
-    showWhole(jmenoE_, name, limits.name);
-    showWhole(hesloE_, password, limits.password);
+void UserEditor::showTexts(const QString& name, const QString& password) {
+    const users::UserTextLimits limits = store_->textLimits();
+    showWhole(nameField_, name, limits.name);
+    showWhole(passwordField_, password, users::longestPassword(limits.storedPassword));
 }
 
 // The working strings become the given flag strings, filled up to kFlagLength, and every
 // flag box shows its position. A position that holds neither '0' nor its own letter stays
 // as it is unless its box changes state.
-void NstEditUziv::showFlags(const QString& vstupy, const QString& vystupy, const QString& matice) {
-    vstupy_ = padded(vstupy);
-    vystupy_ = padded(vystupy);
-    matice_ = padded(matice);
-    vstupyChB_->showFlags(vstupy_);
-    vstupyEnChB_->showFlags(vstupy_);
-    maticeChb_->showFlags(matice_);
-    vystupyChb_->showFlags(vystupy_);
+void UserEditor::showFlags(const QString& inputs, const QString& outputs,
+                           const QString& switching) {
+    inputFlags_ = padded(inputs);
+    outputFlags_ = padded(outputs);
+    switchingFlags_ = padded(switching);
+    inputConfigBoxes_->showFlags(inputFlags_);
+    allowedInputBoxes_->showFlags(inputFlags_);
+    switchingBoxes_->showFlags(switchingFlags_);
+    outputVolumeBoxes_->showFlags(outputFlags_);
 }
 
-void NstEditUziv::showRights(const users::UserRecord& record) {
+void UserEditor::showRights(const users::UserRecord& record) {
     const std::array<bool, 6> ticked{record.administration,  record.masterVolume,
                                      record.profile,         record.radio,
                                      record.activatePresets, record.storePresets};
@@ -232,15 +228,16 @@ void NstEditUziv::showRights(const users::UserRecord& record) {
         rights_.at(r)->setChecked(ticked.at(r));
 }
 
-void NstEditUziv::clearEditor() {
-    Button1Click(false);
-    vstupy_ = QString(kFlagLength, QLatin1Char('0'));
-    vystupy_ = vstupy_;
-    matice_ = vstupy_;
+void UserEditor::clearEditor() {
+    tickAll(false);
+    inputFlags_ = QString(kFlagLength, QLatin1Char('0'));
+    outputFlags_ = inputFlags_;
+    switchingFlags_ = inputFlags_;
 }
 
-void NstEditUziv::Button1Click(bool select) {
-    for (FlagBoxGroup* group : {vstupyChB_, vstupyEnChB_, maticeChb_, vystupyChb_}) {
+void UserEditor::tickAll(bool select) {
+    for (FlagBoxGroup* group :
+         {inputConfigBoxes_, allowedInputBoxes_, switchingBoxes_, outputVolumeBoxes_}) {
         if (select)
             group->selectEnabled();
         else
@@ -250,13 +247,13 @@ void NstEditUziv::Button1Click(bool select) {
         right->setChecked(select && right->isEnabled());
 }
 
-users::UserRecord NstEditUziv::recordFromControls() const {
+users::UserRecord UserEditor::recordFromControls() const {
     users::UserRecord record;
-    record.name = jmenoE_->text();
-    record.password = hesloE_->text();
-    record.inputs = vstupy_;
-    record.outputs = vystupy_;
-    record.sourceSwitching = matice_;
+    record.name = nameField_->text();
+    record.password = passwordField_->text();
+    record.inputs = inputFlags_;
+    record.outputs = outputFlags_;
+    record.sourceSwitching = switchingFlags_;
     record.administration = rights_[0]->isChecked();
     record.masterVolume = rights_[1]->isChecked();
     record.profile = rights_[2]->isChecked();
@@ -266,12 +263,12 @@ users::UserRecord NstEditUziv::recordFromControls() const {
     return record;
 }
 
-void NstEditUziv::OkButtClick() {
-    if (!users::canEncrypt(hesloE_->text())) {
+void UserEditor::saveAndClose() {
+    if (!users::canEncrypt(passwordField_->text())) {
         messages_.showMessage(MessageIcon::Error, caption(),
                               QStringLiteral("Heslo obsahuje znak, který nelze uložit. Použijte "
                                              "písmena, číslice a znaky české klávesnice."));
-        hesloE_->setFocus();
+        passwordField_->setFocus();
         return;
     }
     if (!textsFitTheStore())
@@ -290,11 +287,11 @@ void NstEditUziv::OkButtClick() {
 
 // Texts kept from the editor's previous use (when the record has no row any more) may come
 // from a store that holds more; they are refused rather than cut.
-bool NstEditUziv::textsFitTheStore() {
-    const FieldLimits limits = fieldLimits(*store_);
+bool UserEditor::textsFitTheStore() {
+    const users::UserTextLimits limits = store_->textLimits();
     const std::array<std::tuple<QLineEdit*, QString, qsizetype>, 2> fields{{
-        {jmenoE_, QStringLiteral("Uživatelské jméno"), limits.name},
-        {hesloE_, QStringLiteral("Heslo"), limits.password},
+        {nameField_, QStringLiteral("Uživatelské jméno"), limits.name},
+        {passwordField_, QStringLiteral("Heslo"), users::longestPassword(limits.storedPassword)},
     }};
     for (const auto& [field, label, limit] : fields) {
         if (field->text().size() > limit) {
@@ -310,7 +307,7 @@ bool NstEditUziv::textsFitTheStore() {
     return true;
 }
 
-void NstEditUziv::saveFailed(const QString& reason) {
+void UserEditor::saveFailed(const QString& reason) {
     qCWarning(lcSettings) << "user not saved:" << reason;
     messages_.showMessage(MessageIcon::Error, caption(),
                           QStringLiteral("Uživatele se nepodařilo uložit:\r\n%1").arg(reason));

@@ -17,7 +17,7 @@
 
 using namespace orfa;
 
-class TestNstFile : public QObject {
+class TestFileStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void missingKeysShowTheirDefaults();
@@ -51,7 +51,7 @@ QStringList expectedKeyOrder() {
 
 } // namespace
 
-void TestNstFile::missingKeysShowTheirDefaults() {
+void TestFileStore::missingKeysShowTheirDefaults() {
     SettingsRig rig({}, false);
     rig.open();
     QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
@@ -72,7 +72,7 @@ void TestNstFile::missingKeysShowTheirDefaults() {
         QCOMPARE(rig.lineEdit(QStringLiteral("RadioJmeno%1E").arg(k))->text(), QString::number(k));
 }
 
-void TestNstFile::okWritesEveryKeyInItsOrder() {
+void TestFileStore::okWritesEveryKeyInItsOrder() {
     SettingsRig rig({QStringLiteral("Neznamy=ponechat")}, false);
     rig.open();
     QVERIFY(rig.pressOk());
@@ -85,7 +85,7 @@ void TestNstFile::okWritesEveryKeyInItsOrder() {
     QVERIFY(rig.messages().messages.empty());
 }
 
-void TestNstFile::savedValuesComeBack() {
+void TestFileStore::savedValuesComeBack() {
     SettingsRig rig({QStringLiteral("DBIPE=127.0.0.1"), QStringLiteral("DBPortE=3050"),
                      QStringLiteral("DBCestaE=/srv/orfa/orfa.fdb"), QStringLiteral("DBLoginE=orfa"),
                      QStringLiteral("DBHesloE=heslo"), QStringLiteral("MinimizeChb=2"),
@@ -142,7 +142,7 @@ void TestNstFile::savedValuesComeBack() {
     QVERIFY(rig.checkBox(QStringLiteral("SysTrayChb"))->isChecked());
 }
 
-void TestNstFile::outputsChoice_data() {
+void TestFileStore::outputsChoice_data() {
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<int>("shown");
     QTest::addColumn<QString>("saved");
@@ -154,7 +154,7 @@ void TestNstFile::outputsChoice_data() {
     QTest::newRow("2") << QStringList{QStringLiteral("VstupyRG=2")} << 1 << QStringLiteral("1");
 }
 
-void TestNstFile::outputsChoice() {
+void TestFileStore::outputsChoice() {
     QFETCH(QStringList, stored);
     QFETCH(int, shown);
     QFETCH(QString, saved);
@@ -169,7 +169,7 @@ void TestNstFile::outputsChoice() {
     QCOMPARE(rig.valueInFile(QStringLiteral("VstupyRG")), saved);
 }
 
-void TestNstFile::cancelWritesNothing() {
+void TestFileStore::cancelWritesNothing() {
     SettingsRig rig({QStringLiteral("Vstup2En=1")});
     const QByteArray before = rig.settingsBytes();
     rig.open();
@@ -181,7 +181,7 @@ void TestNstFile::cancelWritesNothing() {
     QCOMPARE(rig.settingsBytes(), before);
 }
 
-void TestNstFile::refusedWriteIsReportedAndStillClosesWithOk() {
+void TestFileStore::refusedWriteIsReportedAndStillClosesWithOk() {
     SettingsRig rig;
     rig.open();
     // A directory where the file should be: the first write is refused.
@@ -198,7 +198,7 @@ void TestNstFile::refusedWriteIsReportedAndStillClosesWithOk() {
     QVERIFY(QFileInfo(rig.settingsPath()).isDir());
 }
 
-void TestNstFile::listsComeFromTheFile() {
+void TestFileStore::listsComeFromTheFile() {
     const QString stored = users::Encrypt(QStringLiteral("abc"), users::passwordKey());
     SettingsRig rig({QStringLiteral("MaxIDUziv=3"), QStringLiteral("Uziv_1_Jmeno=Karel"),
                      QStringLiteral("Uziv_1_Heslo=") + stored,
@@ -228,7 +228,7 @@ void TestNstFile::listsComeFromTheFile() {
     QCOMPARE(groups->item(1, 1)->text(), QString());
 }
 
-void TestNstFile::emptyListsKeepOneEmptyRow() {
+void TestFileStore::emptyListsKeepOneEmptyRow() {
     SettingsRig rig;
     rig.open();
     for (const QString& name : {QStringLiteral("UzivGrid"), QStringLiteral("SkupinyGrid")}) {
@@ -238,5 +238,5 @@ void TestNstFile::emptyListsKeepOneEmptyRow() {
     }
 }
 
-QTEST_MAIN(TestNstFile)
-#include "tst_nstfile.moc"
+QTEST_MAIN(TestFileStore)
+#include "tst_filestore.moc"

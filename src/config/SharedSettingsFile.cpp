@@ -1,26 +1,24 @@
-#include "settings/SharedSettingsFile.h"
+#include "config/SharedSettingsFile.h"
 
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 
-namespace orfa::settings {
+namespace orfa::config {
 
-namespace keys = config::keys;
-
-config::NstValues readSharedSettings(const config::SettingsFile& reg) {
-    config::NstValues values;
+NstValues readSharedSettings(const SettingsFile& reg) {
+    NstValues values;
     values.IPZesE = reg.readText(keys::IPZesE);
     values.PortZesE = reg.readText(keys::PortZesE);
     values.VstupyRG = reg.readInteger(keys::VstupyRG, 0);
     values.HesloZesE = reg.readText(keys::HesloZesE);
     values.LoginChb = reg.readFlag(keys::LoginChb);
     for (int i = 1; i <= static_cast<int>(values.inputs.size()); ++i) {
-        config::IoEntry& input = values.inputs[static_cast<std::size_t>(i - 1)];
+        IoEntry& input = values.inputs[static_cast<std::size_t>(i - 1)];
         input.enabled = reg.readFlag(keys::inputEnabled(i));
         input.name = reg.readText(keys::inputName(i), keys::defaultInputName(i));
     }
     for (int j = 1; j <= static_cast<int>(values.outputs.size()); ++j) {
-        config::IoEntry& output = values.outputs[static_cast<std::size_t>(j - 1)];
+        IoEntry& output = values.outputs[static_cast<std::size_t>(j - 1)];
         output.enabled = reg.readFlag(keys::outputEnabled(j));
         output.name = reg.readText(keys::outputName(j), keys::defaultOutputName(j));
     }
@@ -30,19 +28,19 @@ config::NstValues readSharedSettings(const config::SettingsFile& reg) {
     return values;
 }
 
-void writeSharedSettings(config::SettingsFile& reg, const config::NstValues& values) {
+void writeSharedSettings(SettingsFile& reg, const NstValues& values) {
     reg.writeText(keys::IPZesE, values.IPZesE);
     reg.writeText(keys::HesloZesE, values.HesloZesE);
     reg.writeText(keys::PortZesE, values.PortZesE);
     reg.writeFlag(keys::LoginChb, values.LoginChb);
     reg.writeInteger(keys::VstupyRG, values.VstupyRG);
     for (int i = 1; i <= static_cast<int>(values.inputs.size()); ++i) {
-        const config::IoEntry& input = values.inputs[static_cast<std::size_t>(i - 1)];
+        const IoEntry& input = values.inputs[static_cast<std::size_t>(i - 1)];
         reg.writeFlag(keys::inputEnabled(i), input.enabled);
         reg.writeText(keys::inputName(i), input.name);
     }
     for (int j = 1; j <= static_cast<int>(values.outputs.size()); ++j) {
-        const config::IoEntry& output = values.outputs[static_cast<std::size_t>(j - 1)];
+        const IoEntry& output = values.outputs[static_cast<std::size_t>(j - 1)];
         reg.writeFlag(keys::outputEnabled(j), output.enabled);
         reg.writeText(keys::outputName(j), output.name);
     }
@@ -50,4 +48,4 @@ void writeSharedSettings(config::SettingsFile& reg, const config::NstValues& val
         reg.writeText(keys::radioName(k), values.radioNames[static_cast<std::size_t>(k - 1)]);
 }
 
-} // namespace orfa::settings
+} // namespace orfa::config

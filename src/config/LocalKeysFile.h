@@ -1,21 +1,19 @@
 #pragma once
 
-#include "settings/LocalKeys.h"
+#include "config/LocalKeys.h"
 
 namespace orfa::config {
-class SettingsFile;
-}
 
-namespace orfa::settings {
+class SettingsFile;
 
 // The local keys as the settings file holds them: DBChb, the five database details (the
 // port under DBPortE), SysTrayChb, MinimizeChb and ProdlevaE ("800" when missing); every
 // other default is empty or off.
-LocalKeys readLocalKeys(const config::SettingsFile& reg);
+LocalKeys readLocalKeys(const SettingsFile& reg);
 
 // Writes the local keys in this order: DBChb, DBIPE, DBPortE, DBCestaE, DBLoginE, DBHesloE,
 // SysTrayChb, MinimizeChb, ProdlevaE. Throws SettingsWriteError when the file refuses a
 // write; the keys before it stay written, the rest are not.
-void writeLocalKeys(config::SettingsFile& reg, const LocalKeys& keys);
+void writeLocalKeys(SettingsFile& reg, const LocalKeys& keys);
 
-} // namespace orfa::settings
+} // namespace orfa::config

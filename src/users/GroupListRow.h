@@ -9,7 +9,7 @@ class Database;
 class SettingsFile;
 } // namespace orfa::config
 
-namespace orfa::settings {
+namespace orfa::users {
 
 // One line of the groups list: a group's ID and its member outputs as the page "Skupiny"
 // shows them.
@@ -30,4 +30,4 @@ std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg);
 // database cannot be asked.
 std::vector<GroupListRow> readGroupList(config::Database& db);
 
-} // namespace orfa::settings
+} // namespace orfa::users
