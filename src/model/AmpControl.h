@@ -36,6 +36,7 @@ public:
         Outputs,       // 82 sources, 81 levels, 80 master, 171 power
         RadioMemories, // 172
         Schedule,      // 170
+        Power,         // 171 alone: the status bar's power panel
     };
 
     // Both must outlive this object. Registers the display handlers of the
@@ -43,8 +44,8 @@ public:
     AmpControl(AmplifierModel& model, link::AmpLink& link, QObject* parent = nullptr);
 
     // While false, no intent but the power switch sends anything and refresh()
-    // queues nothing: the panel holds it while the amplifier is off and until
-    // its start-up has ended. True at first.
+    // queues nothing: the panel holds it until its start-up has ended. True at
+    // first.
     bool sendingAllowed() const { return sendingAllowed_; }
     void setSendingAllowed(bool allowed) { sendingAllowed_ = allowed; }
 
