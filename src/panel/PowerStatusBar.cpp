@@ -45,7 +45,6 @@ PowerStatusBar::PowerStatusBar(QWidget* parent)
         addWidget(panel, i == kPanels - 1 ? 1 : 0);
     }
     showConnection(link::AmpLink::ConnectionState::Disconnected, {}, {});
-    panels_[kPowerPanel]->setShownText(QStringLiteral("Zapnuto"));
     setToolTip(QStringLiteral("Dvojklikem zapnete nebo vypnete zesilovač"));
 }
 
@@ -70,6 +69,15 @@ void PowerStatusBar::showConnection(link::AmpLink::ConnectionState state, const 
 
 void PowerStatusBar::showSending(bool sending) {
     setPanelText(kSendingPanel, sending ? QStringLiteral("Odesílám data") : QString());
+}
+
+void PowerStatusBar::showPower(link::PowerState power) {
+    QString text;
+    if (power == link::PowerState::On)
+        text = QStringLiteral("Zapnuto");
+    else if (power == link::PowerState::Off)
+        text = QStringLiteral("Vypnuto");
+    setPanelText(kPowerPanel, text);
 }
 
 void PowerStatusBar::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/AmpLink.h"
+#include "link/AnswerDecoder.h"
 
 #include <QStatusBar>
 
@@ -32,6 +33,8 @@ public:
                         const QString& port);
     // "Odesílám data" or empty.
     void showSending(bool sending);
+    // "Zapnuto", "Vypnuto", or empty while the state is not known.
+    void showPower(link::PowerState power);
 
 Q_SIGNALS:
     void doubleClicked();
