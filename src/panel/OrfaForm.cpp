@@ -183,6 +183,9 @@ void OrfaForm::bindToAmplifier() {
         showPower(power);
         enableControlsByRights();
     });
+    statusBar_->showUnconfirmed(amplifier.unconfirmedItems());
+    connect(&amplifier, &model::AmplifierModel::unconfirmedChanged, this,
+            [this] { statusBar_->showUnconfirmed(data_.amplifier().unconfirmedItems()); });
 }
 
 bool OrfaForm::showTrayIcon() {

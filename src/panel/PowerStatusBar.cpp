@@ -1,6 +1,7 @@
 #include "panel/PowerStatusBar.h"
 
 #include "panel/CaptionedLabel.h"
+#include "panel/UnconfirmedItemsText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,6 +45,8 @@ PowerStatusBar::PowerStatusBar(QWidget* parent)
         panels_.at(index) = panel;
         addWidget(panel, i == kPanels - 1 ? 1 : 0);
     }
+    // The window's size must not follow the length of the message.
+    panels_[kUnconfirmedPanel]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     showConnection(link::AmpLink::ConnectionState::Disconnected, {}, {});
     setToolTip(QStringLiteral("Dvojklikem zapnete nebo vypnete zesilovač"));
 }
@@ -78,6 +81,12 @@ void PowerStatusBar::showPower(link::PowerState power) {
     else if (power == link::PowerState::Off)
         text = QStringLiteral("Vypnuto");
     setPanelText(kPowerPanel, text);
+}
+
+void PowerStatusBar::showUnconfirmed(const std::set<model::AmpItem>& items) {
+    const QString text = unconfirmedItemsText(items);
+    setPanelText(kUnconfirmedPanel, text);
+    panels_[kUnconfirmedPanel]->setToolTip(text);
 }
 
 void PowerStatusBar::mouseDoubleClickEvent(QMouseEvent* event) {

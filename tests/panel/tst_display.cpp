@@ -30,7 +30,12 @@ bool isSettingCommand(int code) {
     return code < 80 || (code >= 160 && code <= 167);
 }
 
+// What the operator uses while the amplifier misbehaves.
+enum class Operated { Level3, GroupLevel1, Source4, Band3, MasterVolume };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Operated)
 
 class TestDisplay : public QObject {
     Q_OBJECT
@@ -40,6 +45,8 @@ private Q_SLOTS:
     void controlsStayDisabledUntilTheAmplifierIsOn();
     void enablingFollowsFlagsAndRights();
     void presetMenusFollowTheirRights();
+    void unconfirmedSettingsAreNamed_data();
+    void unconfirmedSettingsAreNamed();
     void connectionPanelShowsTheAttempt();
     void linkPanelsSayTheState();
 };
@@ -206,6 +213,70 @@ void TestDisplay::presetMenusFollowTheirRights() {
     form.enableControlsByRights();
     QVERIFY(!form.presetsMenu()->menuAction()->isVisible());
     QVERIFY(!form.presetsMenu()->isEnabled());
+}
+
+void TestDisplay::unconfirmedSettingsAreNamed_data() {
+    QTest::addColumn<bool>("silent"); // the amplifier answers nothing; else it refuses
+    QTest::addColumn<Operated>("operated");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("level refused")
+        << false << Operated::Level3 << QStringLiteral("Zesilovač nepotvrdil: výstup 3 hlasitost");
+    QTest::newRow("group level refused")
+        << false << Operated::GroupLevel1
+        << QStringLiteral("Zesilovač nepotvrdil: výstupy 1, 2 hlasitost");
+    QTest::newRow("source refused")
+        << false << Operated::Source4 << QStringLiteral("Zesilovač nepotvrdil: výstup 4 zdroj");
+    QTest::newRow("band refused") << false << Operated::Band3
+                                  << QStringLiteral(
+                                         "Zesilovač nepotvrdil: vstupy 5 a 6 pásmo 1kHz");
+    QTest::newRow("master volume unanswered")
+        << true << Operated::MasterVolume
+        << QStringLiteral("Zesilovač nepotvrdil: celková hlasitost");
+}
+
+// A setting the amplifier refuses or never answers is named in the status bar, for a
+// screen reader too, until an answer carries its value again.
+void TestDisplay::unconfirmedSettingsAreNamed() {
+    QFETCH(bool, silent);
+    QFETCH(Operated, operated);
+    QFETCH(QString, message);
+    PanelRig rig(PanelRig::allEnabled());
+    rig.sim().state().power = true;
+    QVERIFY(rig.start());
+    QTRY_VERIFY(rig.amplifierOn());
+    QVERIFY(rig.waitForIdleQueue());
+    panel::OrfaForm& form = rig.form();
+    QWidget* shown = form.powerStatusBar()->panel(panel::PowerStatusBar::kUnconfirmedPanel);
+    QCOMPARE(accessibleName(shown), QString());
+    rig.data().amplifier().setOutputGroup(1, 1);
+    rig.data().amplifier().setOutputGroup(2, 1);
+
+    sim::Faults& faults = rig.sim().faults();
+    faults.silent = silent;
+    faults.ackCode = silent ? 0 : 2;
+    switch (operated) {
+    case Operated::Level3:
+        drag(form.outputStrip(3)->levelSlider(), 40);
+        break;
+    case Operated::GroupLevel1:
+        drag(form.outputStrip(1)->levelSlider(), 40);
+        break;
+    case Operated::Source4:
+        QTest::mouseClick(form.outputStrip(4)->sourceButton(5), Qt::LeftButton);
+        break;
+    case Operated::Band3:
+        drag(form.inputBox(3)->slider(3), 20);
+        break;
+    case Operated::MasterVolume:
+        drag(form.masterVolumeSlider(), 100);
+        break;
+    }
+    QTRY_COMPARE(accessibleName(shown), message);
+
+    faults = sim::Faults{};
+    form.refreshInputsPage();
+    form.refreshOutputsPage();
+    QTRY_COMPARE(accessibleName(shown), QString());
 }
 
 // An amplifier whose connection takes a while: "Připojuji..." until it is made.
