@@ -123,7 +123,7 @@ void TestLogin::automaticLogin_data() {
     QTest::addColumn<QString>("param1");
     QTest::addColumn<QString>("param2");
     QTest::addColumn<bool>("closesByItself");
-    QTest::addColumn<QString>("loaded"); // UzivPrava.name afterwards
+    QTest::addColumn<QString>("loaded"); // rights().name afterwards
     QTest::newRow("right") << QStringLiteral("Petr") << QStringLiteral("Heslo1") << true
                            << QStringLiteral("Petr");
     QTest::newRow("password in other case")
