@@ -248,8 +248,7 @@ void OrfaForm::readTrayOption() {
 void OrfaForm::refreshCurrentPage() {
     // Names, flags and groups anew at each page shown, so that the panel
     // follows what another panel of the site has configured.
-    if (startupFinished_)
-        enableControlsByRights();
+    enableControlsByRights();
     if (pages_->currentIndex() == kInputsPage)
         refreshInputsPage();
     else
