@@ -15,9 +15,10 @@
 
 namespace orfa::panel {
 
+using model::AmpControl;
 using model::AmplifierModel;
 
-void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, model::AmpControl& control) {
+void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, AmpControl& control) {
     const int output = strip.output();
     PanelSlider* slider = strip.levelSlider();
     QCheckBox* mute = strip.muteBox();
@@ -62,7 +63,7 @@ void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, model::AmpContro
                      });
 }
 
-void bindInputBox(InputBox& box, AmplifierModel& model, model::AmpControl& control) {
+void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control) {
     const int k = box.box();
     for (int parameter = 1; parameter <= link::kInputParameterCount; ++parameter) {
         PanelSlider* slider = box.slider(parameter - 1);
@@ -82,7 +83,7 @@ void bindInputBox(InputBox& box, AmplifierModel& model, model::AmpControl& contr
     }
 }
 
-void bindRadio(RadioBox& radio, AmplifierModel& model, model::AmpControl& control) {
+void bindRadio(RadioBox& radio, AmplifierModel& model, AmpControl& control) {
     CaptionedLabel* label = radio.frequencyLabel();
     const auto show = [label](link::RadioFrequency frequency) {
         label->setShownText(link::frequencyText(frequency) + QStringLiteral(" MHz"));
@@ -96,7 +97,7 @@ void bindRadio(RadioBox& radio, AmplifierModel& model, model::AmpControl& contro
     }
 }
 
-void bindMasterVolume(PanelSlider& slider, AmplifierModel& model, model::AmpControl& control) {
+void bindMasterVolume(PanelSlider& slider, AmplifierModel& model, AmpControl& control) {
     const auto show = [&slider, &model] { slider.showValue(model.masterVolume()); };
     show();
     QObject::connect(&model, &AmplifierModel::masterVolumeChanged, &slider, show);
