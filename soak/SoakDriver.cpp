@@ -1,10 +1,11 @@
 #include "SoakDriver.h"
 
-#include "panel/ControlActions.h"
+#include "model/AmplifierModel.h"
+#include "panel/InputBox.h"
 #include "panel/OrfaForm.h"
 #include "panel/OutputStrip.h"
-#include "panel/PanelModel.h"
 #include "panel/PanelSlider.h"
+#include "panel/RadioBox.h"
 #include "sim/AmpSimulator.h"
 
 #include <QCheckBox>
@@ -22,8 +23,10 @@ void drag(QSlider* slider, int position) {
 
 } // namespace
 
-SoakDriver::SoakDriver(orfa::panel::OrfaForm& form, orfa::sim::AmpSimulator& sim, quint32 seed)
+SoakDriver::SoakDriver(orfa::panel::OrfaForm& form, orfa::model::AmplifierModel& amplifier,
+                       orfa::sim::AmpSimulator& sim, quint32 seed)
     : form_(form)
+    , amplifier_(amplifier)
     , sim_(sim)
     , random_(seed) {
     actTimer_.setInterval(15);
@@ -44,39 +47,37 @@ void SoakDriver::stop() {
 }
 
 void SoakDriver::act() {
-    orfa::panel::PanelModel& model = form_.model();
     const int output = random_.bounded(1, 17);
-    orfa::panel::TVystup& out = model.Vystup(output);
+    orfa::panel::OutputStrip* strip = form_.outputStrip(output);
     switch (random_.bounded(10)) {
     case 0:
     case 1:
     case 2:
-        drag(out.TrackBar, random_.bounded(0, 80));
+        drag(strip->levelSlider(), random_.bounded(0, 80));
         break;
     case 3:
-        out.Tlacitko.at(static_cast<std::size_t>(random_.bounded(1, 11)))->click();
+        strip->sourceButton(random_.bounded(1, 11))->click();
         break;
     case 4:
-        out.CheckBox->click();
+        strip->muteBox()->click();
         break;
     case 5:
-        drag(form_.volTrackBar(), random_.bounded(0, 160));
+        drag(form_.masterVolumeSlider(), random_.bounded(0, 160));
         break;
     case 6: {
-        orfa::panel::TVstup& box = model.Vstup(random_.bounded(1, 6));
-        QSlider* slider = box.TrackBar.at(static_cast<std::size_t>(random_.bounded(0, 6)));
+        QSlider* slider = form_.inputBox(random_.bounded(1, 6))->slider(random_.bounded(0, 6));
         drag(slider, random_.bounded(slider->minimum(), slider->maximum() + 1));
         break;
     }
     case 7:
-        model.RadioTlac(random_.bounded(1, 10))->click();
+        form_.radio()->memoryButton(random_.bounded(1, 10))->click();
         break;
     case 8:
         form_.pages()->setCurrentIndex(random_.bounded(0, 3));
         break;
     default:
         // Regroup an output now and then, so that group spreading runs too.
-        out.IDSkupiny = random_.bounded(0, 4);
+        amplifier_.setOutputGroup(output, random_.bounded(0, 4));
         break;
     }
     ++actions_;

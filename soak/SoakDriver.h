@@ -4,6 +4,9 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+namespace orfa::model {
+class AmplifierModel;
+}
 namespace orfa::panel {
 class OrfaForm;
 }
@@ -16,7 +19,9 @@ class AmpSimulator;
 class SoakDriver : public QObject {
     Q_OBJECT
 public:
-    SoakDriver(orfa::panel::OrfaForm& form, orfa::sim::AmpSimulator& sim, quint32 seed);
+    // amplifier: the model the window shows, whose output groups it changes.
+    SoakDriver(orfa::panel::OrfaForm& form, orfa::model::AmplifierModel& amplifier,
+               orfa::sim::AmpSimulator& sim, quint32 seed);
 
     void start();
     // Stops moving controls and ends every fault.
@@ -30,6 +35,7 @@ private:
     void changeFaults();
 
     orfa::panel::OrfaForm& form_;
+    orfa::model::AmplifierModel& amplifier_;
     orfa::sim::AmpSimulator& sim_;
     QRandomGenerator random_;
     QTimer actTimer_;

@@ -10,6 +10,7 @@
 #include "link/ReceiveBuffer.h"
 #include "link/SendQueue.h"
 #include "link/ValueCodec.h"
+#include "panel/InputBox.h"
 #include "panel/OrfaForm.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
@@ -63,22 +64,21 @@ int disagreements(orfa::panel::OrfaForm& form, const orfa::sim::AmpState& amp) {
             ++differences;
         }
     };
-    orfa::panel::PanelModel& model = form.model();
     for (int n = 1; n <= 16; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        check(model.Vystup(n).TrackBar->value() == amp.mix.levels.at(i), "level of output", n);
-        check(model.Vystup(n).RadioGroup->selectedSource() == amp.mix.sources.at(i),
-              "source of output", n);
+        const orfa::panel::OutputStrip* strip = form.outputStrip(n);
+        check(strip->levelSlider()->value() == amp.mix.levels.at(i), "level of output", n);
+        check(strip->selectedSource() == amp.mix.sources.at(i), "source of output", n);
     }
-    check(form.volTrackBar()->value() == 80 - amp.mix.masterVolumeDb, "master volume", 0);
+    check(form.masterVolumeSlider()->value() == 80 - amp.mix.masterVolumeDb, "master volume", 0);
     for (int k = 1; k <= 5; ++k) {
         for (int p = 1; p <= 6; ++p) {
             const auto byte =
                 amp.mix.inputParameters.at(static_cast<std::size_t>(6 * (k - 1) + p - 1));
             const int expected =
                 std::clamp(orfa::link::inputParameterPosition(p, byte), 0, p == 1 ? 15 : 24);
-            check(model.Vstup(k).TrackBar.at(static_cast<std::size_t>(p - 1))->value() == expected,
-                  "input parameter", 10 * k + p);
+            check(form.inputBox(k)->slider(p - 1)->value() == expected, "input parameter",
+                  10 * k + p);
         }
     }
     return differences;
@@ -103,9 +103,10 @@ int main(int argc, char** argv) {
     orfa::data::DataModule data(dir.path());
     orfa::panel::OrfaForm form(data, {});
     form.show();
-    if (!QTest::qWaitFor([&] { return form.InitPrgOk(); }, 10000))
+    if (!QTest::qWaitFor([&] { return form.startupFinished(); }, 10000))
         return 1;
-    if (!QTest::qWaitFor([&] { return data.amplifierOn(); }, 10000))
+    if (!QTest::qWaitFor([&] { return data.amplifier().power() == orfa::link::PowerState::On; },
+                         10000))
         std::fprintf(stderr, "the amplifier did not report that it is on\n");
 
     const double startMiB = residentMiB();
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
     });
     monitor.start();
 
-    SoakDriver driver(form, sim, seed);
+    SoakDriver driver(form, data.amplifier(), sim, seed);
     QElapsedTimer clock;
     clock.start();
     driver.start();
@@ -138,9 +139,9 @@ int main(int argc, char** argv) {
     // Read every page again, whichever is current: showing the current page anew
     // would request nothing.
     const int currentPage = form.pages()->currentIndex();
-    form.VstupyShow();
+    form.refreshInputsPage();
     settled = drained() && settled;
-    form.TabSheet1Show();
+    form.refreshOutputsPage();
     settled = drained() && settled;
     QTest::qWait(300);
     const double endMiB = residentMiB();

@@ -39,7 +39,7 @@ int runProgram(OrfaApplication& app) {
                      &panel::OrfaForm::activateFromSecondInstance);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
-                     &panel::OrfaForm::Konec1Click);
+                     &panel::OrfaForm::quit);
     // Shown from the event loop: the start-up sequence (the login dialog among it) then
     // runs inside exec(), so SIGTERM or SIGINT during it ends the program too.
     QTimer::singleShot(0, &form, [&form] { form.show(); });

@@ -38,13 +38,6 @@ void DataModule::setUsesDatabase(bool uses) {
     Q_EMIT usesDatabaseChanged(uses);
 }
 
-void DataModule::setAmplifierOn(bool on) {
-    if (on == amplifierOn_)
-        return;
-    amplifierOn_ = on;
-    Q_EMIT amplifierOnChanged(on);
-}
-
 void DataModule::setRights(const users::UserRights& rights) {
     if (rights == rights_)
         return;

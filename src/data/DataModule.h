@@ -44,9 +44,6 @@ public:
     void setUsesDatabase(bool uses);
     // Whether the operator must log in when the program starts ("LoginChb").
     bool loginAtStart() const { return loginAtStart_; }
-    // Whether the amplifier is switched on, as the panel last learnt it.
-    bool amplifierOn() const { return amplifierOn_; }
-    void setAmplifierOn(bool on);
 
     // The rights of the operator logged in; none until someone logs in or
     // grantAllRights() is called.
@@ -81,7 +78,6 @@ public:
 
 Q_SIGNALS:
     void usesDatabaseChanged(bool uses);
-    void amplifierOnChanged(bool on);
     void rightsChanged(const orfa::users::UserRights& rights);
 
 private:
@@ -97,7 +93,6 @@ private:
     QString databaseError_;
     bool usesDatabase_ = false;
     bool loginAtStart_ = false;
-    bool amplifierOn_ = false;
     users::UserRights rights_ = users::UserRights::noRights();
 };
 

@@ -157,6 +157,9 @@ void AmpControl::refresh(Page page) {
     case Page::Schedule:
         requests = {link::buildReadSchedule};
         break;
+    case Page::Power:
+        requests = {link::buildReadPower};
+        break;
     }
     for (RequestBuilder build : requests)
         queue(build(link_.signature()));

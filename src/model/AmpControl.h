@@ -41,6 +41,7 @@ public:
         Outputs,       // 82 sources, 81 levels, 80 master, 171 power
         RadioMemories, // 172
         Schedule,      // 170
+        Power,         // 171 alone: the status bar's power panel
     };
 
     // Both must outlive this object. Registers the display handlers of the
@@ -48,11 +49,11 @@ public:
     AmpControl(AmplifierModel& model, link::AmpLink& link, QObject* parent = nullptr);
 
     // While false, no intent but the power switch sends anything and refresh()
-    // of the inputs and outputs pages queues nothing: the panel holds it while
-    // the amplifier is off and until its start-up has ended. The radio memories
-    // and the schedule are the settings dialog's, which reads and stores them
-    // whatever the panel holds back: refresh() of their pages,
-    // storeRadioMemories() and storeSchedule() always queue. True at first.
+    // of the inputs, outputs and power pages queues nothing: the panel holds
+    // it until its start-up has ended. The radio memories and the schedule are
+    // the settings dialog's, which reads and stores them whatever the panel
+    // holds back: refresh() of their pages, storeRadioMemories() and
+    // storeSchedule() always queue. True at first.
     bool sendingAllowed() const { return sendingAllowed_; }
     void setSendingAllowed(bool allowed) { sendingAllowed_ = allowed; }
 

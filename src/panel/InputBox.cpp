@@ -1,7 +1,7 @@
 #include "panel/InputBox.h"
 
+#include "link/ValueCodec.h"
 #include "panel/PanelSlider.h"
-#include "panel/Tag.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -31,10 +31,9 @@ InputBox::InputBox(int box, QWidget* parent)
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
-    auto* gain = new PanelSlider(0, 15, box == 1 ? 15 : 5, this);
+    auto* gain = new PanelSlider(0, link::kGainMaxPosition, this);
     gain->setTickPosition(QSlider::TicksBothSides);
     gain->setTickInterval(1);
-    setTag(gain, 100 * box);
     sliders_[0] = gain;
     grid->addWidget(gain, 0, 0, 3, 1, Qt::AlignHCenter);
     grid->addWidget(smallLabel(QStringLiteral("Zisk"), this, Qt::AlignHCenter), 3, 0);
@@ -46,22 +45,24 @@ InputBox::InputBox(int box, QWidget* parent)
                     1);
 
     for (int band = 1; band <= kBands; ++band) {
-        const QString name = QString::fromUtf16(kBandNames.at(static_cast<std::size_t>(band - 1)));
-        auto* slider = new PanelSlider(0, 24, 10, this);
+        auto* slider = new PanelSlider(0, link::kBandMaxPosition, this);
         slider->setTickPosition(QSlider::TicksRight);
         slider->setTickInterval(2);
-        slider->setMark(12);
-        setTag(slider, 100 * box + band);
+        slider->setMark(link::kBandMaxPosition / 2);
         sliders_.at(static_cast<std::size_t>(band)) = slider;
         grid->addWidget(slider, 0, band + 1, 3, 1, Qt::AlignHCenter);
 
-        auto* label = smallLabel(name, this, Qt::AlignHCenter);
+        auto* label = smallLabel(bandName(band), this, Qt::AlignHCenter);
         bandLabels_.at(static_cast<std::size_t>(band - 1)) = label;
         grid->addWidget(label, 3, band + 1);
     }
     for (int row = 0; row < 3; ++row)
         grid->setRowStretch(row, 1);
     nameSliders();
+}
+
+QString InputBox::bandName(int band) {
+    return QString::fromUtf16(kBandNames.at(static_cast<std::size_t>(band - 1)));
 }
 
 void InputBox::setSourceLabel(int source, const QString& label) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -14,7 +16,7 @@ class PanelSlider;
 class InputBox : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kBands = 5;
+    static constexpr int kBands = link::kInputParameterCount - 1;
 
     InputBox(int box, QWidget* parent = nullptr);
 
@@ -23,6 +25,8 @@ public:
     PanelSlider* slider(int index) const { return sliders_.at(static_cast<std::size_t>(index)); }
     // 1..5, the labels under the band sliders.
     QLabel* bandLabel(int band) const { return bandLabels_.at(static_cast<std::size_t>(band - 1)); }
+    // What band 1..5 is called on its label: "60Hz" .. "10kHz".
+    static QString bandName(int band);
 
     // What a screen reader calls source 2k-1 or 2k of the box: the configured
     // name, or the number while none is configured. The sliders' accessible

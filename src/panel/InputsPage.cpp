@@ -9,7 +9,7 @@ namespace orfa::panel {
 namespace {
 
 // The frames as they were named on the original form, box 1 to 5.
-constexpr std::array<const char16_t*, InputsPage::kBoxes> kFrameNames = {
+constexpr std::array<const char16_t*, link::kInputBoxCount> kFrameNames = {
     u"GroupBox1", u"GroupBox4", u"GroupBox2", u"GroupBox5", u"GroupBox3"};
 
 } // namespace
@@ -17,7 +17,7 @@ constexpr std::array<const char16_t*, InputsPage::kBoxes> kFrameNames = {
 InputsPage::InputsPage(QWidget* parent)
     : QWidget(parent) {
     auto* grid = new QGridLayout(this);
-    for (int k = 1; k <= kBoxes; ++k) {
+    for (int k = 1; k <= link::kInputBoxCount; ++k) {
         auto* box = new InputBox(k, this);
         box->setObjectName(QString::fromUtf16(kFrameNames.at(static_cast<std::size_t>(k - 1))));
         boxes_.at(static_cast<std::size_t>(k - 1)) = box;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QWidget>
 
 #include <array>
@@ -13,15 +15,14 @@ class RadioBox;
 class InputsPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kBoxes = 5;
-
     explicit InputsPage(QWidget* parent = nullptr);
 
+    // 1..5
     InputBox* box(int k) const { return boxes_.at(static_cast<std::size_t>(k - 1)); }
     RadioBox* radio() const { return radio_; }
 
 private:
-    std::array<InputBox*, kBoxes> boxes_{};
+    std::array<InputBox*, link::kInputBoxCount> boxes_{};
     RadioBox* radio_ = nullptr;
 };
 

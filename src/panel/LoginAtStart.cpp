@@ -6,10 +6,9 @@ namespace orfa::panel {
 
 bool runLoginAtStart(data::DataModule& data, const QStringList& arguments, QWidget* parent) {
     LoginForm form(data, parent);
-    form.Param1 = arguments.value(0);
-    form.Param2 = arguments.value(1);
+    form.setCommandLineLogin(arguments.value(0), arguments.value(1));
     form.exec();
-    return form.SpatneHeslo;
+    return form.failed();
 }
 
 } // namespace orfa::panel

@@ -21,32 +21,32 @@ LoginForm::LoginForm(data::DataModule& dataModule, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     fields->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    jmenoE_ = new QLineEdit(this);
-    jmenoE_->setObjectName(QStringLiteral("JmenoE"));
-    jmenoE_->setAccessibleName(QStringLiteral("Uživatelské jméno"));
-    fields->addRow(QStringLiteral("&Uživatelské jméno"), jmenoE_);
-    hesloE_ = new QLineEdit(this);
-    hesloE_->setObjectName(QStringLiteral("HesloE"));
-    hesloE_->setAccessibleName(QStringLiteral("Heslo"));
-    hesloE_->setEchoMode(QLineEdit::Password);
-    hesloE_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    fields->addRow(QStringLiteral("&Heslo"), hesloE_);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("JmenoE"));
+    nameEdit_->setAccessibleName(QStringLiteral("Uživatelské jméno"));
+    fields->addRow(QStringLiteral("&Uživatelské jméno"), nameEdit_);
+    passwordEdit_ = new QLineEdit(this);
+    passwordEdit_->setObjectName(QStringLiteral("HesloE"));
+    passwordEdit_->setAccessibleName(QStringLiteral("Heslo"));
+    passwordEdit_->setEchoMode(QLineEdit::Password);
+    passwordEdit_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
+    fields->addRow(QStringLiteral("&Heslo"), passwordEdit_);
     column->addLayout(fields);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    okButt_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButt_->setObjectName(QStringLiteral("OkButt"));
-    okButt_->setDefault(true);
-    stormoButt_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    stormoButt_->setObjectName(QStringLiteral("StormoButt"));
-    stormoButt_->setAutoDefault(false);
-    buttons->addWidget(okButt_);
-    buttons->addWidget(stormoButt_);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("OkButt"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
+    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
+    cancelButton_->setAutoDefault(false);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     column->addLayout(buttons);
 
-    connect(okButt_, &QPushButton::clicked, this, &LoginForm::OkButtClick);
-    connect(stormoButt_, &QPushButton::clicked, this, &LoginForm::reject);
+    connect(okButton_, &QPushButton::clicked, this, &LoginForm::checkTypedLogin);
+    connect(cancelButton_, &QPushButton::clicked, this, &LoginForm::reject);
 }
 
 void LoginForm::showEvent(QShowEvent* event) {
@@ -54,7 +54,7 @@ void LoginForm::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    FormShow();
+    startLogin();
 }
 
 bool LoginForm::matches(const QString& name, const QString& password) const {
@@ -63,40 +63,46 @@ bool LoginForm::matches(const QString& name, const QString& password) const {
            password.toUpper() == record.password.toUpper();
 }
 
-void LoginForm::FormShow() {
-    SpatneHeslo = true;
-    jmenoE_->setText(data_.settings().readText(config::keys::LastLogin));
-    if (!Param1.isEmpty())
-        data_.loadUserRights(Param1);
-    if (!Param1.isEmpty() && !Param2.isEmpty() && matches(Param1, Param2)) {
-        SpatneHeslo = false;
-        // Closed from the event loop once showing has finished.
-        QMetaObject::invokeMethod(this, &LoginForm::ZavriOkno, Qt::QueuedConnection);
-    }
-    if (!jmenoE_->text().isEmpty())
-        hesloE_->setFocus();
+void LoginForm::setCommandLineLogin(const QString& name, const QString& password) {
+    commandLineName_ = name;
+    commandLinePassword_ = password;
 }
 
-void LoginForm::OkButtClick() {
-    data_.loadUserRights(jmenoE_->text());
-    if (matches(jmenoE_->text(), hesloE_->text()))
-        SpatneHeslo = false;
+void LoginForm::startLogin() {
+    failed_ = true;
+    nameEdit_->setText(data_.settings().readText(config::keys::LastLogin));
+    if (!commandLineName_.isEmpty())
+        data_.loadUserRights(commandLineName_);
+    if (!commandLineName_.isEmpty() && !commandLinePassword_.isEmpty() &&
+        matches(commandLineName_, commandLinePassword_)) {
+        failed_ = false;
+        // Closed from the event loop once showing has finished.
+        QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
+    }
+    if (!nameEdit_->text().isEmpty())
+        passwordEdit_->setFocus();
+}
+
+void LoginForm::checkTypedLogin() {
+    data_.loadUserRights(nameEdit_->text());
+    if (matches(nameEdit_->text(), passwordEdit_->text()))
+        failed_ = false;
     accept();
 }
 
 void LoginForm::reject() {
-    SpatneHeslo = true;
+    failed_ = true;
     QDialog::reject();
 }
 
-void LoginForm::ZavriOkno() {
+void LoginForm::acceptIfShown() {
     if (isVisible())
         accept();
 }
 
 void LoginForm::done(int result) {
     try {
-        data_.settings().writeText(config::keys::LastLogin, jmenoE_->text());
+        data_.settings().writeText(config::keys::LastLogin, nameEdit_->text());
     } catch (const config::SettingsWriteError& error) {
         // Remembering the name is a convenience; the login itself must go on.
         qCWarning(lcPanel) << "cannot store the last login:" << error.what();

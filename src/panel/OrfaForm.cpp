@@ -2,24 +2,22 @@
 
 #include "config/SettingsKeys.h"
 #include "data/DataModule.h"
-#include "link/AnswerDecoder.h"
-#include "link/CommandBuilder.h"
 #include "link/Instructions.h"
+#include "link/ValueCodec.h"
 #include "panel/AboutBox.h"
 #include "panel/AppIcon.h"
-#include "panel/ControlActions.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/DatabaseUnreachableMessage.h"
 #include "panel/InputsPage.h"
 #include "panel/LoginAtStart.h"
+#include "panel/ModelBinding.h"
+#include "panel/OutputStrip.h"
 #include "panel/OutputsPage.h"
-#include "panel/PanelEnabling.h"
+#include "panel/PanelLog.h"
 #include "panel/PanelSlider.h"
 #include "panel/PowerStatusBar.h"
 #include "panel/RadioBox.h"
-#include "panel/Tag.h"
 #include "settings/RunSettingsDialog.h"
-
-#include "panel/PanelLog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -36,8 +34,21 @@
 namespace orfa::panel {
 namespace {
 
+using Page = model::AmpControl::Page;
+
 // Posted to the window to close it once the current step has returned.
 const QEvent::Type kCloseRequest = static_cast<QEvent::Type>(QEvent::User + 1);
+
+// The groups as stored now: an output taken out of its group, or of a deleted
+// one, stops moving with it at once. An output listed in several groups takes
+// the one listed last.
+void applyOutputGroups(model::AmplifierModel& amplifier,
+                       const std::vector<config::GroupMember>& groups) {
+    for (int n = 1; n <= link::kOutputCount; ++n)
+        amplifier.setOutputGroup(n, 0);
+    for (const config::GroupMember& member : groups)
+        amplifier.setOutputGroup(member.output, member.group);
+}
 
 } // namespace
 
@@ -45,48 +56,20 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     : QMainWindow(parent)
     , data_(dataModule)
     , arguments_(std::move(arguments))
-    , trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable)
-    , requests_(model_, dataModule.link()) {
+    , trayAvailable_(&QSystemTrayIcon::isSystemTrayAvailable) {
     setWindowTitle(QStringLiteral("Orfa - ovládání zesilovače"));
     setWindowIcon(appIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    auto* central = new QWidget(this);
-    auto* row = new QHBoxLayout(central);
-    pages_ = new QTabWidget(central);
-    pages_->setTabPosition(QTabWidget::South);
-    pages_->setAccessibleName(QStringLiteral("Stránky ovládání"));
-    inputsPage_ = new InputsPage(pages_);
-    outputPages_[0] = new OutputsPage(1, pages_);
-    outputPages_[1] = new OutputsPage(9, pages_);
-    pages_->addTab(inputsPage_, QStringLiteral("Vstupy"));
-    pages_->addTab(outputPages_[0], QStringLiteral("Výstupy 1 až 8"));
-    pages_->addTab(outputPages_[1], QStringLiteral("Výstupy 9 až 16"));
-    row->addWidget(pages_, 1);
-
-    auto* volume = new QVBoxLayout;
-    volume->addWidget(new QLabel(QStringLiteral("+79dB"), central), 0, Qt::AlignHCenter);
-    volTrackBar_ = new PanelSlider(0, 159, 150, central);
-    volTrackBar_->setObjectName(QStringLiteral("VolTrackBar"));
-    volTrackBar_->setTickPosition(QSlider::TicksBothSides);
-    volTrackBar_->setTickInterval(2);
-    volTrackBar_->setMark(80);
-    volTrackBar_->setAccessibleName(QStringLiteral("Celková hlasitost"));
-    volume->addWidget(volTrackBar_, 1, Qt::AlignHCenter);
-    volume->addWidget(new QLabel(QStringLiteral("-79dB"), central), 0, Qt::AlignHCenter);
-    row->addLayout(volume);
-    setCentralWidget(central);
-
+    // Nothing goes to the amplifier before the start-up sequence has ended.
+    data_.control().setSendingAllowed(false);
+    buildPages();
     statusBar_ = new PowerStatusBar(this);
     setStatusBar(statusBar_);
-
-    display_ = std::make_unique<AnswerDisplay>(model_, *volTrackBar_, *radioMhzCaption());
-    actions_ = new ControlActions(model_, data_.link(), requests_, this);
-    actions_->attach(*inputsPage_, *outputPages_[0], *outputPages_[1], *volTrackBar_);
     buildMenus();
     buildTray();
-    registerDisplayHandlers();
+    bindToAmplifier();
 
     link::AmpLink& link = data_.link();
     const auto showConnection = [this] {
@@ -97,53 +80,82 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     statusBar_->showSending(link.isSending());
     connect(&link, &link::AmpLink::connectionStateChanged, this, showConnection);
     connect(&link, &link::AmpLink::sendingChanged, statusBar_, &PowerStatusBar::showSending);
-    connect(pages_, &QTabWidget::currentChanged, this, &OrfaForm::pageChanged);
-    connect(statusBar_, &PowerStatusBar::doubleClicked, this, &OrfaForm::StatusBar1DblClick);
+    connect(pages_, &QTabWidget::currentChanged, this, &OrfaForm::refreshCurrentPage);
+    connect(statusBar_, &PowerStatusBar::doubleClicked, this, &OrfaForm::togglePower);
 
     setFixedSize(sizeHint());
 }
 
-OrfaForm::~OrfaForm() {
-    link::AmpLink& link = data_.link();
-    for (std::uint8_t signature :
-         {link::kReadMasterVolume, link::kReadOutputLevels, link::kReadOutputSources,
-          link::kReadInputParameters, link::kReadPower, link::kReadTunedFrequency})
-        link.clearDisplayHandler(signature);
+InputBox* OrfaForm::inputBox(int box) const {
+    return inputsPage_->box(box);
 }
 
-CaptionedLabel* OrfaForm::radioMhzCaption() const {
-    return inputsPage_->radio()->frequencyLabel();
+RadioBox* OrfaForm::radio() const {
+    return inputsPage_->radio();
+}
+
+CaptionedLabel* OrfaForm::frequencyLabel() const {
+    return radio()->frequencyLabel();
+}
+
+void OrfaForm::buildPages() {
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    pages_ = new QTabWidget(central);
+    pages_->setTabPosition(QTabWidget::South);
+    pages_->setAccessibleName(QStringLiteral("Stránky ovládání"));
+    inputsPage_ = new InputsPage(pages_);
+    outputPages_[0] = new OutputsPage(1, pages_);
+    outputPages_[1] = new OutputsPage(1 + OutputsPage::kStrips, pages_);
+    for (int n = 1; n <= link::kOutputCount; ++n) {
+        const auto index = static_cast<std::size_t>(n - 1);
+        strips_.at(index) = outputPages_.at(index / OutputsPage::kStrips)->strip(n);
+    }
+    pages_->addTab(inputsPage_, QStringLiteral("Vstupy"));
+    pages_->addTab(outputPages_[0], QStringLiteral("Výstupy 1 až 8"));
+    pages_->addTab(outputPages_[1], QStringLiteral("Výstupy 9 až 16"));
+    row->addWidget(pages_, 1);
+
+    auto* volume = new QVBoxLayout;
+    volume->addWidget(new QLabel(QStringLiteral("+79dB"), central), 0, Qt::AlignHCenter);
+    masterVolume_ = new PanelSlider(0, link::kMasterVolumeMaxPosition, central);
+    masterVolume_->setObjectName(QStringLiteral("VolTrackBar"));
+    masterVolume_->setTickPosition(QSlider::TicksBothSides);
+    masterVolume_->setTickInterval(2);
+    masterVolume_->setMark(80); // 0 dB
+    masterVolume_->setAccessibleName(QStringLiteral("Celková hlasitost"));
+    volume->addWidget(masterVolume_, 1, Qt::AlignHCenter);
+    volume->addWidget(new QLabel(QStringLiteral("-79dB"), central), 0, Qt::AlignHCenter);
+    row->addLayout(volume);
+    setCentralWidget(central);
 }
 
 void OrfaForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
     powerAction_ = file->addAction(QStringLiteral("&Zapnutý zesilovač"));
     powerAction_->setCheckable(true);
-    connect(powerAction_, &QAction::triggered, this, &OrfaForm::Zapnutzesilova1Click);
+    connect(powerAction_, &QAction::triggered, this, &OrfaForm::togglePower);
     file->addSeparator();
-    connect(file->addAction(QStringLiteral("&Konec")), &QAction::triggered, this,
-            &OrfaForm::Konec1Click);
+    connect(file->addAction(QStringLiteral("&Konec")), &QAction::triggered, this, &OrfaForm::quit);
 
+    model::AmpControl& control = data_.control();
     presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
-    for (int preset = 1; preset <= 8; ++preset) {
-        QAction* activate = presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset));
-        setTag(activate, preset);
-        connect(activate, &QAction::triggered, this,
-                [this, preset] { actions_->Aktivovat81Click(preset); });
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        connect(presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset)),
+                &QAction::triggered, this, [&control, preset] { control.recallPreset(preset); });
     }
     storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
-    for (int preset = 1; preset <= 8; ++preset) {
-        QAction* store = storeMenu_->addAction(QStringLiteral("P%1").arg(preset));
-        setTag(store, preset);
-        connect(store, &QAction::triggered, this, [this, preset] { actions_->P81Click(preset); });
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        connect(storeMenu_->addAction(QStringLiteral("P%1").arg(preset)), &QAction::triggered, this,
+                [&control, preset] { control.storePreset(preset); });
     }
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
     optionsAction_ = settings->addAction(QStringLiteral("&Možnosti..."));
-    connect(optionsAction_, &QAction::triggered, this, &OrfaForm::Monosti1Click);
+    connect(optionsAction_, &QAction::triggered, this, &OrfaForm::openSettings);
     settings->addSeparator();
     connect(settings->addAction(QStringLiteral("&O programu...")), &QAction::triggered, this,
-            &OrfaForm::Oprogramu1Click);
+            &OrfaForm::showAbout);
 }
 
 void OrfaForm::buildTray() {
@@ -151,9 +163,29 @@ void OrfaForm::buildTray() {
     tray_->setToolTip(QStringLiteral("Orfa"));
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick)
-            Tray1Click();
+            showFromTray();
     });
     showTrayIcon();
+}
+
+void OrfaForm::bindToAmplifier() {
+    model::AmplifierModel& amplifier = data_.amplifier();
+    model::AmpControl& control = data_.control();
+    for (int k = 1; k <= link::kInputBoxCount; ++k)
+        bindInputBox(*inputBox(k), amplifier, control);
+    bindRadio(*radio(), amplifier, control);
+    for (OutputStrip* strip : strips_)
+        bindOutputStrip(*strip, amplifier, control);
+    bindMasterVolume(*masterVolume_, amplifier, control);
+
+    showPower(amplifier.power());
+    connect(&amplifier, &model::AmplifierModel::powerChanged, this, [this](link::PowerState power) {
+        showPower(power);
+        enableControlsByRights();
+    });
+    statusBar_->showUnconfirmed(amplifier.unconfirmedItems());
+    connect(&amplifier, &model::AmplifierModel::unconfirmedChanged, this,
+            [this] { statusBar_->showUnconfirmed(data_.amplifier().unconfirmedItems()); });
 }
 
 bool OrfaForm::showTrayIcon() {
@@ -163,51 +195,27 @@ bool OrfaForm::showTrayIcon() {
     return true;
 }
 
-void OrfaForm::registerDisplayHandlers() {
-    link::AmpLink& link = data_.link();
-    link.setDisplayHandler(link::kReadMasterVolume, [this](const spinel::Bytes& frame) {
-        display_->ZobrazCentralniHlasitost(frame.at(spinel::kFrame97DataOffset));
-    });
-    link.setDisplayHandler(link::kReadOutputLevels, [this](const spinel::Bytes& frame) {
-        display_->ZobrazHlasitostVystupy(frame);
-    });
-    link.setDisplayHandler(link::kReadOutputSources, [this](const spinel::Bytes& frame) {
-        display_->ZobrazPripojeneVstupy(frame);
-    });
-    link.setDisplayHandler(link::kReadInputParameters, [this](const spinel::Bytes& frame) {
-        display_->ZobrazVstupniKonfiguraci(frame);
-    });
-    link.setDisplayHandler(link::kReadPower,
-                           [this](const spinel::Bytes& frame) { ZobrazZapnutoVypnuto(frame); });
-    link.setDisplayHandler(link::kReadTunedFrequency, [this](const spinel::Bytes& frame) {
-        display_->ZobrazNaladeneRadio(frame);
-    });
-}
-
 void OrfaForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    FormShow();
+    runStartup();
 }
 
-void OrfaForm::FormShow() {
-    model_.PriradOvladaciPrvky(this);
-    ukoncitProgram_ = false;
-    statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QString());
-
+void OrfaForm::runStartup() {
+    quitting_ = false;
     if (!data_.databaseError().isEmpty()) {
         // Never all rights because the login flag could not be read: the
         // operator gets none and is told why.
         DatabaseUnreachableMessage::show(this, data_.databaseError(), data_.settings().filePath());
     } else if (data_.loginAtStart()) {
-        ukoncitProgram_ = runLoginAtStart(data_, arguments_, this);
+        quitting_ = runLoginAtStart(data_, arguments_, this);
     } else {
         data_.grantAllRights();
     }
 
-    NactiNazvyVstupuAVystupu();
+    applyNames();
     pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
 
     int page = data_.settings().readInteger(config::keys::ActivePageOrfaForm, 0);
@@ -219,18 +227,17 @@ void OrfaForm::FormShow() {
         pages_->setCurrentIndex(page);
     }
 
-    ZakazVsechnyOvladaciPrvky();
+    disableAllControls();
     optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    requests_.NactiZapnutoVypnuto();
-    if (ukoncitProgram_)
-        ZavriOkno();
+    if (quitting_)
+        closeLater();
     readTrayOption();
     data_.readSendDelay();
-    initPrgOk_ = true;
-    if (pages_->currentIndex() == kInputsPage)
-        VstupyShow();
-    else
-        TabSheet1Show();
+    startupFinished_ = true;
+    data_.control().setSendingAllowed(true);
+    // The power state first: the page's own request for it then takes its slot.
+    data_.control().refresh(Page::Power);
+    refreshCurrentPage();
     Q_EMIT started();
 }
 
@@ -238,120 +245,90 @@ void OrfaForm::readTrayOption() {
     minimiseToTray_ = data_.settings().readFlag(config::keys::SysTrayChb, false);
 }
 
-void OrfaForm::pageChanged(int index) {
-    if (index == kInputsPage)
-        VstupyShow();
+void OrfaForm::refreshCurrentPage() {
+    // Names, flags and groups anew at each page shown, so that the panel
+    // follows what another panel of the site has configured.
+    enableControlsByRights();
+    if (pages_->currentIndex() == kInputsPage)
+        refreshInputsPage();
     else
-        TabSheet1Show();
+        refreshOutputsPage();
 }
 
-void OrfaForm::VstupyShow() {
-    if (!initPrgOk_)
+void OrfaForm::refreshInputsPage() {
+    data_.control().refresh(Page::Inputs);
+}
+
+void OrfaForm::refreshOutputsPage() {
+    data_.control().refresh(Page::Outputs);
+}
+
+void OrfaForm::disableAllControls() {
+    panel::disableAllControls(*inputsPage_, strips_, *masterVolume_);
+}
+
+void OrfaForm::applyNames() {
+    const auto names = data_.readIoNames();
+    if (!names)
         return;
-    model_.PriradOvladaciPrvky(this);
-    requests_.NactiCentralniHlasitost();
-    requests_.NactiVstupniKonfiguraci();
-    requests_.NactiNaladeneRadio();
-    requests_.NactiZapnutoVypnuto();
+    applyIoNames(*inputsPage_, strips_, *names, data_.rights(),
+                 data_.usesDatabase() ? LevelRule::FlagAndVolume : LevelRule::FlagMatrixAndVolume);
+    applyOutputGroups(data_.amplifier(), names->groups);
 }
 
-void OrfaForm::TabSheet1Show() {
-    if (!initPrgOk_)
+void OrfaForm::enableControlsByRights() {
+    if (data_.amplifier().power() != link::PowerState::On)
         return;
-    model_.PriradOvladaciPrvky(this);
-    requests_.NactiPripojeneVstupy();
-    requests_.NactiHlasitostVystupy();
-    requests_.NactiCentralniHlasitost();
-    requests_.NactiZapnutoVypnuto();
-}
-
-void OrfaForm::ZakazVsechnyOvladaciPrvky() {
-    panel::ZakazVsechnyOvladaciPrvky(model_, volTrackBar_, radioMhzCaption());
-}
-
-void OrfaForm::NactiNazvyVstupuAVystupu() {
-    if (const auto names = data_.readIoNames()) {
-        applyIoNames(model_, *names, data_.rights(),
-                     data_.usesDatabase() ? LevelRule::FlagAndVolume
-                                          : LevelRule::FlagMatrixAndVolume);
-    }
-}
-
-void OrfaForm::PovolOvladaciPrvkyPodleNastaveni() {
-    if (!data_.amplifierOn())
-        return;
-    NactiNazvyVstupuAVystupu();
+    applyNames();
     const users::UserRights& rights = data_.rights();
-    volTrackBar_->setEnabled(users::UserRights::granted(rights.masterVolume));
-    const bool radio = users::UserRights::granted(rights.radio);
-    for (int r = 1; r <= PanelModel::kMemories; ++r) {
-        if (QPushButton* button = model_.RadioTlac(r))
-            button->setEnabled(radio);
-    }
-    radioMhzCaption()->setEnabled(radio);
-    const bool activate = users::UserRights::granted(rights.activatePresets);
-    presetsMenu_->setEnabled(activate);
-    presetsMenu_->menuAction()->setVisible(activate);
+    masterVolume_->setEnabled(users::UserRights::granted(rights.masterVolume));
+    const bool radioAllowed = users::UserRights::granted(rights.radio);
+    for (int r = 1; r <= link::kRadioMemoryCount; ++r)
+        radio()->memoryButton(r)->setEnabled(radioAllowed);
+    frequencyLabel()->setEnabled(radioAllowed);
+    const bool recall = users::UserRights::granted(rights.activatePresets);
+    presetsMenu_->setEnabled(recall);
+    presetsMenu_->menuAction()->setVisible(recall);
     const bool store = users::UserRights::granted(rights.storePresets);
     storeMenu_->setEnabled(store);
     storeMenu_->menuAction()->setVisible(store);
 }
 
-void OrfaForm::ZobrazZapnutoVypnuto(const spinel::Bytes& frame) {
-    data_.setAmplifierOn(false);
-    switch (link::decodePowerState(frame)) {
-    case link::PowerState::Off:
-        statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QStringLiteral("Vypnuto"));
-        powerAction_->setChecked(false);
-        break;
-    case link::PowerState::On:
-        statusBar_->setPanelText(PowerStatusBar::kPowerPanel, QStringLiteral("Zapnuto"));
-        powerAction_->setChecked(true);
-        data_.setAmplifierOn(true);
-        PovolOvladaciPrvkyPodleNastaveni();
-        break;
-    case link::PowerState::Unknown:
-        break;
-    }
+void OrfaForm::showPower(link::PowerState power) {
+    statusBar_->showPower(power);
+    powerAction_->setChecked(power == link::PowerState::On);
 }
 
-void OrfaForm::StatusBar1DblClick() {
-    const bool switchOff =
-        statusBar_->panelText(PowerStatusBar::kPowerPanel) == QStringLiteral("Zapnuto");
-    link::AmpLink& link = data_.link();
-    link.send(link::buildSetPower(link.signature(), !switchOff));
-    statusBar_->setPanelText(PowerStatusBar::kPowerPanel,
-                             switchOff ? QStringLiteral("Vypnuto") : QStringLiteral("Zapnuto"));
-    powerAction_->setChecked(!switchOff);
-    data_.setAmplifierOn(!switchOff);
-    ZakazVsechnyOvladaciPrvky();
-    PovolOvladaciPrvkyPodleNastaveni();
+void OrfaForm::togglePower() {
+    disableAllControls();
+    // Switched on, the model's power change enables them again.
+    data_.control().togglePower();
 }
 
-void OrfaForm::Konec1Click() {
-    ukoncitProgram_ = true;
+void OrfaForm::quit() {
+    quitting_ = true;
     close();
 }
 
-void OrfaForm::Oprogramu1Click() {
+void OrfaForm::showAbout() {
     AboutBox about(data_.settings(), this);
     about.exec();
 }
 
-void OrfaForm::Monosti1Click() {
+void OrfaForm::openSettings() {
     if (!users::UserRights::granted(data_.rights().administration))
         return;
     settings::runSettingsDialog(data_, this);
-    NactiNazvyVstupuAVystupu();
+    applyNames();
     data_.loadUserRights(data_.rights().name);
-    PovolOvladaciPrvkyPodleNastaveni();
+    enableControlsByRights();
     optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    requests_.NactiZapnutoVypnuto();
+    data_.control().refresh(Page::Power);
     readTrayOption();
     data_.readSendDelay();
 }
 
-void OrfaForm::Tray1Click() {
+void OrfaForm::showFromTray() {
     bringToFront();
 }
 
@@ -367,7 +344,7 @@ void OrfaForm::bringToFront() {
     activateWindow();
 }
 
-void OrfaForm::ZavriOkno() {
+void OrfaForm::closeLater() {
     QCoreApplication::postEvent(this, new QEvent(kCloseRequest));
 }
 
@@ -387,7 +364,7 @@ void OrfaForm::closeEvent(QCloseEvent* event) {
         qCWarning(lcPanel) << "cannot store the active page:" << error.what();
     }
     const bool toTray = data_.settings().readFlag(config::keys::MinimizeChb, false);
-    if (toTray && !ukoncitProgram_ && showTrayIcon()) {
+    if (toTray && !quitting_ && showTrayIcon()) {
         event->ignore();
         hide();
         return;

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "panel/AmpRequests.h"
-#include "panel/AnswerDisplay.h"
-#include "panel/CaptionedLabel.h"
-#include "panel/PanelModel.h"
+#include "link/AnswerDecoder.h"
+#include "panel/PanelEnabling.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class QAction;
 class QMenu;
@@ -23,14 +20,20 @@ class DataModule;
 
 namespace orfa::panel {
 
-class ControlActions;
+class CaptionedLabel;
+class InputBox;
 class InputsPage;
+class OutputStrip;
 class OutputsPage;
 class PanelSlider;
 class PowerStatusBar;
+class RadioBox;
 
 // The main window: three pages of controls, the master volume, the status
 // bar, the menus and the tray icon; its start-up sequence, closing and hiding.
+// The controls show the data module's amplifier model and hand the operator's
+// acts to its control; until the start-up has finished the control sends
+// nothing.
 class OrfaForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,44 +43,48 @@ public:
 
     // arguments: the command-line parameters after the program name.
     OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget* parent = nullptr);
-    ~OrfaForm() override;
 
-    PanelModel& model() { return model_; }
-    AmpRequests& requests() { return requests_; }
-    bool InitPrgOk() const { return initPrgOk_; }
+    bool startupFinished() const { return startupFinished_; }
 
     QTabWidget* pages() const { return pages_; }
-    PanelSlider* volTrackBar() const { return volTrackBar_; }
-    CaptionedLabel* radioMhzCaption() const;
-    PowerStatusBar* statusBar1() const { return statusBar_; }
-    QAction* zapnutyZesilovacAction() const { return powerAction_; }
-    QAction* moznostiAction() const { return optionsAction_; }
-    QMenu* predvolbyMenu() const { return presetsMenu_; }
-    QMenu* ulozitMenu() const { return storeMenu_; }
+    // 1..5
+    InputBox* inputBox(int box) const;
+    RadioBox* radio() const;
+    CaptionedLabel* frequencyLabel() const;
+    // 1..16, on whichever page it stands.
+    OutputStrip* outputStrip(int output) const {
+        return strips_.at(static_cast<std::size_t>(output - 1));
+    }
+    PanelSlider* masterVolumeSlider() const { return masterVolume_; }
+    PowerStatusBar* powerStatusBar() const { return statusBar_; }
+    QAction* powerAction() const { return powerAction_; }
+    QAction* optionsAction() const { return optionsAction_; }
+    QMenu* presetsMenu() const { return presetsMenu_; }
+    QMenu* storeMenu() const { return storeMenu_; }
 
-    // The page-show handlers: queue the requests for the values on the page.
-    void VstupyShow();
-    void TabSheet1Show();
+    // What showing a page asks the amplifier for: the values on the page.
+    void refreshInputsPage();
+    void refreshOutputsPage();
 
-    void ZakazVsechnyOvladaciPrvky();
-    void PovolOvladaciPrvkyPodleNastaveni();
+    void disableAllControls();
+    // While the amplifier is on: names, flags and groups anew, the controls
+    // enabled by them and the rights, the preset menus by their rights. Runs
+    // when the amplifier is switched or reported on, and at each page shown.
+    void enableControlsByRights();
     // Names, enable flags and groups from the store in use.
-    void NactiNazvyVstupuAVystupu();
+    void applyNames();
 
-    void ZobrazZapnutoVypnuto(const spinel::Bytes& frame);
+    // Switches the amplifier off when the model says it is on, on otherwise,
+    // and enables the controls accordingly.
+    void togglePower();
 
-    // The power toggle: switches the amplifier off when the status bar says
-    // "Zapnuto", on otherwise, and enables the controls accordingly.
-    void StatusBar1DblClick();
-    void Zapnutzesilova1Click() { StatusBar1DblClick(); }
-    ControlActions& actions() { return *actions_; }
-
-    void Konec1Click();
-    void Oprogramu1Click();
-    void Monosti1Click();
-    void Tray1Click();
+    // "&Konec": ends the program, whatever the tray option says.
+    void quit();
+    void showAbout();
+    void openSettings();
+    void showFromTray();
     // Closes the window from the event loop, after the current step returns.
-    void ZavriOkno();
+    void closeLater();
     // A second copy of the program asks this one to come to the front.
     void activateFromSecondInstance();
     // Whether a system tray exists to hold the icon: the desktop's answer
@@ -95,11 +102,13 @@ protected:
     void customEvent(QEvent* event) override;
 
 private:
+    void buildPages();
     void buildMenus();
     void buildTray();
-    void registerDisplayHandlers();
-    void FormShow();
-    void pageChanged(int index);
+    void bindToAmplifier();
+    void runStartup();
+    void refreshCurrentPage();
+    void showPower(link::PowerState power);
     void readTrayOption();
     void bringToFront();
     // Shows the tray icon where a system tray exists; false where none does,
@@ -108,11 +117,11 @@ private:
 
     data::DataModule& data_;
     QStringList arguments_;
-    PanelModel model_;
     QTabWidget* pages_ = nullptr;
     InputsPage* inputsPage_ = nullptr;
     std::array<OutputsPage*, 2> outputPages_{};
-    PanelSlider* volTrackBar_ = nullptr;
+    OutputStrips strips_{};
+    PanelSlider* masterVolume_ = nullptr;
     PowerStatusBar* statusBar_ = nullptr;
     QAction* powerAction_ = nullptr;
     QAction* optionsAction_ = nullptr;
@@ -120,13 +129,11 @@ private:
     QMenu* storeMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
-    AmpRequests requests_;
-    ControlActions* actions_ = nullptr;
-    std::unique_ptr<AnswerDisplay> display_;
 
     bool shownOnce_ = false;
-    bool initPrgOk_ = false;
-    bool ukoncitProgram_ = false;
+    bool startupFinished_ = false;
+    // The next close ends the program even where it would hide to the tray.
+    bool quitting_ = false;
     bool minimiseToTray_ = false;
 };
 

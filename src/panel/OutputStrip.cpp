@@ -1,7 +1,7 @@
 #include "panel/OutputStrip.h"
 
+#include "link/ValueCodec.h"
 #include "panel/PanelSlider.h"
-#include "panel/Tag.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 namespace orfa::panel {
 namespace {
 
-constexpr std::array<const char16_t*, OutputStrip::kSources> kInitialCaptions = {
+constexpr std::array<const char16_t*, link::kSourceCount> kInitialCaptions = {
     u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8.Rádio L", u"9. Rádio R", u"10. Mikrofon"};
 
 constexpr int kSliderColumnWidth = 44;
@@ -24,14 +24,12 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     : QWidget(parent)
     , output_(output)
     , outputLabel_(QString::number(output)) {
-    const int tag = output - 1;
     group_ = new QGroupBox(QStringLiteral("Výstup 1"), this);
-    setTag(group_, tag);
     buttonGroup_ = new QButtonGroup(this);
     auto* items = new QVBoxLayout(group_);
     items->setSpacing(1);
     items->setContentsMargins(6, 4, kSliderColumnWidth, 4);
-    for (int source = 1; source <= kSources; ++source) {
+    for (int source = 1; source <= link::kSourceCount; ++source) {
         auto* button = new QRadioButton(
             QString::fromUtf16(kInitialCaptions.at(static_cast<std::size_t>(source - 1))), group_);
         sourceLabels_.at(static_cast<std::size_t>(source - 1)) = QString::number(source);
@@ -40,14 +38,12 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
         items->addWidget(button);
     }
 
-    slider_ = new PanelSlider(0, 79, 5, this);
+    slider_ = new PanelSlider(0, link::kOutputLevelMax, this);
     slider_->setTickPosition(QSlider::TicksRight);
     slider_->setTickInterval(4);
-    setTag(slider_, tag);
 
     mute_ = new QCheckBox(this);
     mute_->setToolTip(QStringLiteral("Ztlumit"));
-    setTag(mute_, tag);
 
     // The slider shares the group's cell and stands on its right-hand margin.
     auto* grid = new QGridLayout(this);
@@ -62,10 +58,7 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     mute_->setContentsMargins(0, 0, kSliderColumnWidth / 2 - 8, 0);
 
     nameControls();
-    connect(buttonGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            Q_EMIT sourceSelected(id);
-    });
+    connect(buttonGroup_, &QButtonGroup::idClicked, this, &OutputStrip::sourceClicked);
 }
 
 int OutputStrip::selectedSource() const {
@@ -74,7 +67,7 @@ int OutputStrip::selectedSource() const {
 }
 
 void OutputStrip::selectSource(int source) {
-    if (source >= 1 && source <= kSources) {
+    if (source >= 1 && source <= link::kSourceCount) {
         buttons_.at(static_cast<std::size_t>(source - 1))->setChecked(true);
         return;
     }
@@ -102,7 +95,7 @@ void OutputStrip::setSourceLabel(int source, const QString& label) {
 
 void OutputStrip::nameControls() {
     group_->setAccessibleName(QStringLiteral("Zdroj výstupu ") + outputLabel_);
-    for (int source = 1; source <= kSources; ++source)
+    for (int source = 1; source <= link::kSourceCount; ++source)
         nameSourceButton(source);
     slider_->setAccessibleName(QStringLiteral("Hlasitost výstupu ") + outputLabel_);
     mute_->setAccessibleName(QStringLiteral("Ztlumit výstup ") + outputLabel_);

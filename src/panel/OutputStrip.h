@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QWidget>
 
 #include <array>
@@ -22,8 +24,6 @@ class PanelSlider;
 class OutputStrip : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kSources = 10;
-
     OutputStrip(int output, QWidget* parent = nullptr);
 
     int output() const { return output_; }
@@ -47,8 +47,9 @@ public:
     void setSourceLabel(int source, const QString& label);
 
 Q_SIGNALS:
-    // An item became selected, by the user or by code.
-    void sourceSelected(int source);
+    // The operator chose item s (1..10), also the one already selected: the
+    // mouse, the keys or assistive technology. selectSource() never emits it.
+    void sourceClicked(int source);
 
 private:
     void nameControls();
@@ -56,10 +57,10 @@ private:
 
     int output_;
     QString outputLabel_;
-    std::array<QString, kSources> sourceLabels_;
+    std::array<QString, link::kSourceCount> sourceLabels_;
     QGroupBox* group_ = nullptr;
     QButtonGroup* buttonGroup_ = nullptr;
-    std::array<QRadioButton*, kSources> buttons_{};
+    std::array<QRadioButton*, link::kSourceCount> buttons_{};
     PanelSlider* slider_ = nullptr;
     QCheckBox* mute_ = nullptr;
 };

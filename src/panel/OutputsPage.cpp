@@ -14,7 +14,7 @@ OutputsPage::OutputsPage(int firstOutput, QWidget* parent)
     for (int i = 0; i < kStrips; ++i) {
         auto* strip = new OutputStrip(firstOutput + i, this);
         strips_.at(static_cast<std::size_t>(i)) = strip;
-        grid->addWidget(strip, i / 4, i % 4);
+        grid->addWidget(strip, i / (kStrips / 2), i % (kStrips / 2));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QWidget>
 
 #include <array>
@@ -8,15 +10,15 @@ namespace orfa::panel {
 
 class OutputStrip;
 
-// An output page: eight strips, the first four in the upper row.
+// An output page: half of the outputs (eight strips), the first four in the upper row.
 class OutputsPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kStrips = 8;
+    static constexpr int kStrips = link::kOutputCount / 2;
 
     OutputsPage(int firstOutput, QWidget* parent = nullptr);
 
-    // Output numbers firstOutput .. firstOutput + 7.
+    // Output numbers firstOutput .. firstOutput + kStrips - 1.
     OutputStrip* strip(int output) const {
         return strips_.at(static_cast<std::size_t>(output - firstOutput_));
     }

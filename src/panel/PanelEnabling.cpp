@@ -1,9 +1,11 @@
 #include "panel/PanelEnabling.h"
 
 #include "config/SettingsKeys.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
+#include "panel/InputsPage.h"
 #include "panel/OutputStrip.h"
-#include "panel/PanelModel.h"
+#include "panel/PanelSlider.h"
 #include "panel/RadioBox.h"
 
 #include <QCheckBox>
@@ -11,39 +13,33 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QStringList>
 
 namespace orfa::panel {
 
 using users::flags::allows;
 
-void ZakazVsechnyOvladaciPrvky(PanelModel& model, QWidget* masterVolume, QWidget* frequencyLabel) {
-    for (int n = 1; n <= PanelModel::kOutputs; ++n) {
-        TVystup& out = model.Vystup(n);
-        if (!out.TrackBar)
-            continue;
-        for (int i = 1; i <= OutputStrip::kSources; ++i)
-            out.Tlacitko.at(static_cast<std::size_t>(i))->setEnabled(false);
-        out.TrackBar->setEnabled(false);
-        out.CheckBox->setEnabled(false);
+void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
+                        QWidget& masterVolume) {
+    for (OutputStrip* strip : strips) {
+        for (int i = 1; i <= link::kSourceCount; ++i)
+            strip->sourceButton(i)->setEnabled(false);
+        strip->levelSlider()->setEnabled(false);
+        strip->muteBox()->setEnabled(false);
     }
-    for (int k = 1; k <= PanelModel::kBoxes; ++k) {
-        TVstup& box = model.Vstup(k);
-        if (!box.GroupBox)
-            continue;
-        box.TrackBar[0]->setEnabled(false);
-        for (int band = 1; band <= 5; ++band) {
-            box.TrackBar.at(static_cast<std::size_t>(band))->setEnabled(false);
-            box.Label.at(static_cast<std::size_t>(band))->setEnabled(false);
+    for (int k = 1; k <= link::kInputBoxCount; ++k) {
+        InputBox* box = inputs.box(k);
+        box->slider(0)->setEnabled(false);
+        for (int band = 1; band <= InputBox::kBands; ++band) {
+            box->slider(band)->setEnabled(false);
+            box->bandLabel(band)->setEnabled(false);
         }
     }
-    masterVolume->setEnabled(false);
-    frequencyLabel->setEnabled(false);
-    for (int r = 1; r <= PanelModel::kMemories; ++r) {
-        if (QPushButton* button = model.RadioTlac(r))
-            button->setEnabled(false);
-    }
+    masterVolume.setEnabled(false);
+    RadioBox* radio = inputs.radio();
+    radio->frequencyLabel()->setEnabled(false);
+    for (int r = 1; r <= link::kRadioMemoryCount; ++r)
+        radio->memoryButton(r)->setEnabled(false);
 }
 
 namespace {
@@ -66,105 +62,89 @@ QString sourceLabel(int source, const QString& name) {
     return spokenLabel(source, name, config::keys::defaultInputName(source));
 }
 
-void setBoxControlsEnabled(TVstup& box, bool on, bool onlyEnable) {
+void setBoxControlsEnabled(InputBox& box, bool on, bool onlyEnable) {
     auto apply = [&](QWidget* w) {
         if (!onlyEnable)
             w->setEnabled(on);
         else if (on)
             w->setEnabled(true);
     };
-    apply(box.GroupBox);
-    for (int j = 0; j <= 5; ++j)
-        apply(box.TrackBar.at(static_cast<std::size_t>(j)));
-    for (int band = 1; band <= 5; ++band)
-        apply(box.Label.at(static_cast<std::size_t>(band)));
+    apply(&box);
+    for (int j = 0; j <= InputBox::kBands; ++j)
+        apply(box.slider(j));
+    for (int band = 1; band <= InputBox::kBands; ++band)
+        apply(box.bandLabel(band));
 }
 
 // Box k serves sources 2k-1 and 2k: its caption names both, and it is enabled
 // when either of them is on. A source without an entry changes nothing, so
 // the caption never accumulates names over repeated runs.
-void applyBox(PanelModel& model, int k, const config::IoNames& names,
-              const users::UserRights& rights) {
+void applyBox(InputBox& box, const config::IoNames& names, const users::UserRights& rights) {
+    const int k = box.box();
     const auto& first = names.sources.at(static_cast<std::size_t>(2 * k - 2));
     const auto& second = names.sources.at(static_cast<std::size_t>(2 * k - 1));
-    TVstup& box = model.Vstup(k);
-    if (!box.GroupBox || (!first && !second))
+    if (!first && !second)
         return;
-    auto* frame = qobject_cast<InputBox*>(box.GroupBox);
     QStringList caption;
     if (first) {
         caption << first->name;
         setBoxControlsEnabled(box, first->enabled && allows(rights.inputs, 2 * k - 1), false);
-        frame->setSourceLabel(2 * k - 1, sourceLabel(2 * k - 1, first->name));
+        box.setSourceLabel(2 * k - 1, sourceLabel(2 * k - 1, first->name));
     }
     if (second) {
         caption << second->name;
         setBoxControlsEnabled(box, second->enabled && allows(rights.inputs, 2 * k), true);
-        frame->setSourceLabel(2 * k, sourceLabel(2 * k, second->name));
+        box.setSourceLabel(2 * k, sourceLabel(2 * k, second->name));
     }
-    box.GroupBox->setTitle(captionText(caption.join(QStringLiteral(", "))));
+    box.setTitle(captionText(caption.join(QStringLiteral(", "))));
 }
 
-void applySourceCaptions(PanelModel& model, int i, const QString& name) {
+void applySourceCaptions(const OutputStrips& strips, int i, const QString& name) {
     const QString label = sourceLabel(i, name);
-    for (int n = 1; n <= PanelModel::kOutputs; ++n) {
-        TVystup& out = model.Vystup(n);
-        if (QRadioButton* button = out.Tlacitko.at(static_cast<std::size_t>(i))) {
-            button->setText(captionText(name));
-            out.RadioGroup->setSourceLabel(i, label);
-        }
+    for (OutputStrip* strip : strips) {
+        strip->sourceButton(i)->setText(captionText(name));
+        strip->setSourceLabel(i, label);
     }
 }
 
-void applyOutput(TVystup& out, int n, const config::IoEntry& entry, const users::UserRights& rights,
+void applyOutput(OutputStrip& strip, const config::IoEntry& entry, const users::UserRights& rights,
                  LevelRule levelRule) {
+    const int n = strip.output();
     const bool flag = entry.enabled;
     const bool matrix = allows(rights.sourceSwitching, n);
     const bool groupOn = flag && matrix;
-    out.RadioGroup->sourceGroup()->setEnabled(groupOn);
-    for (int i = 1; i <= OutputStrip::kSources; ++i) {
-        out.Tlacitko.at(static_cast<std::size_t>(i))
-            ->setEnabled(flag && allows(rights.enabledInputs, i) && matrix);
-    }
+    strip.sourceGroup()->setEnabled(groupOn);
+    for (int i = 1; i <= link::kSourceCount; ++i)
+        strip.sourceButton(i)->setEnabled(flag && allows(rights.enabledInputs, i) && matrix);
     const bool levelBase = levelRule == LevelRule::FlagMatrixAndVolume ? groupOn : flag;
-    out.TrackBar->setEnabled(levelBase && allows(rights.outputs, n));
-    out.CheckBox->setEnabled(out.TrackBar->isEnabled());
-    out.RadioGroup->sourceGroup()->setTitle(captionText(entry.name));
-    out.RadioGroup->setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
+    strip.levelSlider()->setEnabled(levelBase && allows(rights.outputs, n));
+    strip.muteBox()->setEnabled(strip.levelSlider()->isEnabled());
+    strip.sourceGroup()->setTitle(captionText(entry.name));
+    strip.setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
 }
 
 } // namespace
 
-void applyIoNames(PanelModel& model, const config::IoNames& names, const users::UserRights& rights,
+void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
+                  const config::IoNames& names, const users::UserRights& rights,
                   LevelRule levelRule) {
-    for (int k = 1; k <= PanelModel::kBoxes; ++k)
-        applyBox(model, k, names, rights);
-    for (int i = 1; i <= 10; ++i) {
+    for (int k = 1; k <= link::kInputBoxCount; ++k)
+        applyBox(*inputs.box(k), names, rights);
+    for (int i = 1; i <= link::kSourceCount; ++i) {
         if (const auto& entry = names.sources.at(static_cast<std::size_t>(i - 1)))
-            applySourceCaptions(model, i, entry->name);
+            applySourceCaptions(strips, i, entry->name);
     }
-    for (int n = 1; n <= PanelModel::kOutputs; ++n) {
-        TVystup& out = model.Vystup(n);
-        const auto& entry = names.outputs.at(static_cast<std::size_t>(n - 1));
-        if (entry && out.TrackBar)
-            applyOutput(out, n, *entry, rights, levelRule);
+    for (OutputStrip* strip : strips) {
+        if (const auto& entry = names.outputs.at(static_cast<std::size_t>(strip->output() - 1)))
+            applyOutput(*strip, *entry, rights, levelRule);
     }
-    for (int r = 1; r <= PanelModel::kMemories; ++r) {
-        QPushButton* button = model.RadioTlac(r);
-        if (!button)
-            continue;
+    RadioBox* radio = inputs.radio();
+    for (int r = 1; r <= link::kRadioMemoryCount; ++r) {
+        QPushButton* button = radio->memoryButton(r);
         const auto& name = names.radioNames.at(static_cast<std::size_t>(r - 1));
         button->setText(captionText(name ? *name : QString::number(r)));
         button->setAccessibleName(RadioBox::memoryButtonName(
             spokenLabel(r, name.value_or(QString()), config::keys::defaultRadioName(r))));
-    }
-    // The groups as stored now: an output taken out of its group, or of a deleted one,
-    // stops moving with it at once.
-    for (int n = 1; n <= PanelModel::kOutputs; ++n)
-        model.Vystup(n).IDSkupiny = 0;
-    for (const config::GroupMember& member : names.groups) {
-        if (member.output >= 1 && member.output <= PanelModel::kOutputs)
-            model.Vystup(member.output).IDSkupiny = member.group;
     }
 }
 

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "config/IoNames.h"
+#include "link/Instructions.h"
 #include "users/UserRights.h"
+
+#include <array>
 
 class QWidget;
 
 namespace orfa::panel {
 
-class PanelModel;
+class InputsPage;
+class OutputStrip;
+
+// The strips of outputs 1..16, index 0 for output 1.
+using OutputStrips = std::array<OutputStrip*, link::kOutputCount>;
 
 // Whether the level slider follows the output's source switching right too
 // (names from the settings file) or only its volume right (central database).
@@ -17,15 +24,15 @@ enum class LevelRule { FlagMatrixAndVolume, FlagAndVolume };
 // and the check box; per input box the gain, the bands and their labels; the
 // master volume, the frequency label and the memory buttons. Frames and menus
 // keep their state.
-void ZakazVsechnyOvladaciPrvky(PanelModel& model, QWidget* masterVolume, QWidget* frequencyLabel);
+void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
+                        QWidget& masterVolume);
 
-// Puts names into the captions and the accessible names, sets the enabled
+// Puts names into the captions and the accessible names, and sets the enabled
 // state of every input and output control by the settings flags and the
-// rights, and records each output's group. Entries without a value leave their
-// controls as they are.
-// The groups replace those recorded before: an output in no group gets 0, one
-// listed in several groups the group listed last.
-void applyIoNames(PanelModel& model, const config::IoNames& names, const users::UserRights& rights,
+// rights. Entries without a value leave their controls as they are. The groups
+// are not the controls' business (see AmplifierModel::setOutputGroup()).
+void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
+                  const config::IoNames& names, const users::UserRights& rights,
                   LevelRule levelRule);
 
 } // namespace orfa::panel

@@ -1,19 +1,29 @@
 #include "panel/PanelSlider.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
 namespace orfa::panel {
 
-PanelSlider::PanelSlider(int minimum, int maximum, int position, QWidget* parent)
+PanelSlider::PanelSlider(int minimum, int maximum, QWidget* parent)
     : QSlider(Qt::Vertical, parent) {
     setRange(minimum, maximum);
-    setValue(position);
     setInvertedAppearance(true);
     setInvertedControls(true);
     setPageStep(qMax(1, (maximum - minimum) / 10));
     setFocusPolicy(Qt::StrongFocus);
+    // Every change but those of showValue(), whose signals are blocked.
+    connect(this, &QAbstractSlider::valueChanged, this, [this](int value) {
+        if (isEnabled())
+            Q_EMIT valueChosen(value);
+    });
+}
+
+void PanelSlider::showValue(int value) {
+    const QSignalBlocker blocker(this);
+    setValue(value);
 }
 
 void PanelSlider::setMark(int value) {

@@ -1,6 +1,7 @@
 #include "panel/PowerStatusBar.h"
 
 #include "panel/CaptionedLabel.h"
+#include "panel/UnconfirmedItemsText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,8 +45,9 @@ PowerStatusBar::PowerStatusBar(QWidget* parent)
         panels_.at(index) = panel;
         addWidget(panel, i == kPanels - 1 ? 1 : 0);
     }
+    // The window's size must not follow the length of the message.
+    panels_[kUnconfirmedPanel]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     showConnection(link::AmpLink::ConnectionState::Disconnected, {}, {});
-    panels_[kPowerPanel]->setShownText(QStringLiteral("Zapnuto"));
     setToolTip(QStringLiteral("Dvojklikem zapnete nebo vypnete zesilovač"));
 }
 
@@ -70,6 +72,21 @@ void PowerStatusBar::showConnection(link::AmpLink::ConnectionState state, const 
 
 void PowerStatusBar::showSending(bool sending) {
     setPanelText(kSendingPanel, sending ? QStringLiteral("Odesílám data") : QString());
+}
+
+void PowerStatusBar::showPower(link::PowerState power) {
+    QString text;
+    if (power == link::PowerState::On)
+        text = QStringLiteral("Zapnuto");
+    else if (power == link::PowerState::Off)
+        text = QStringLiteral("Vypnuto");
+    setPanelText(kPowerPanel, text);
+}
+
+void PowerStatusBar::showUnconfirmed(const std::set<model::AmpItem>& items) {
+    const QString text = unconfirmedItemsText(items);
+    setPanelText(kUnconfirmedPanel, text);
+    panels_[kUnconfirmedPanel]->setToolTip(text);
 }
 
 void PowerStatusBar::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,7 +1,6 @@
 #include "panel/RadioBox.h"
 
 #include "panel/CaptionedLabel.h"
-#include "panel/Tag.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -21,13 +20,12 @@ RadioBox::RadioBox(QWidget* parent)
     frequency_->setFont(font);
     grid->addWidget(frequency_, 0, 0, 1, 3);
 
-    for (int memory = 1; memory <= kMemories; ++memory) {
+    for (int memory = 1; memory <= link::kRadioMemoryCount; ++memory) {
         auto* button = new QPushButton(QString::number(memory), this);
         button->setObjectName(QStringLiteral("Radio%1MemButt").arg(memory));
         button->setFlat(true);
         button->setAccessibleName(memoryButtonName(QString::number(memory)));
         button->setMinimumHeight(28);
-        setTag(button, memory);
         buttons_.at(static_cast<std::size_t>(memory - 1)) = button;
         const int column = (memory - 1) / 3;
         const int row = (memory - 1) % 3;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Instructions.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -14,8 +16,6 @@ class CaptionedLabel;
 class RadioBox : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kMemories = 9;
-
     explicit RadioBox(QWidget* parent = nullptr);
 
     CaptionedLabel* frequencyLabel() const { return frequency_; }
@@ -29,7 +29,7 @@ public:
 
 private:
     CaptionedLabel* frequency_ = nullptr;
-    std::array<QPushButton*, kMemories> buttons_{};
+    std::array<QPushButton*, link::kRadioMemoryCount> buttons_{};
 };
 
 } // namespace orfa::panel

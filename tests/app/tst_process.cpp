@@ -177,11 +177,11 @@ void answerLoginAtStart(const QByteArray& answer, QTimer& poll) {
         if (answer == "terminate") {
             ::raise(SIGTERM);
         } else if (answer == "wrong") {
-            login->JmenoE()->setText(QStringLiteral("Petr"));
-            login->HesloE()->setText(QStringLiteral("spatne"));
-            login->OkButt()->click();
+            login->nameEdit()->setText(QStringLiteral("Petr"));
+            login->passwordEdit()->setText(QStringLiteral("spatne"));
+            login->okButton()->click();
         } else {
-            login->StormoButt()->click();
+            login->cancelButton()->click();
         }
     });
     poll.start(20);

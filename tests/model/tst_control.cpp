@@ -205,6 +205,7 @@ void TestControl::pageRefresh_data() {
     QTest::newRow("outputs") << Page::Outputs << true << Codes{82, 81, 80, 171};
     QTest::newRow("radio memories") << Page::RadioMemories << true << Codes{172};
     QTest::newRow("schedule") << Page::Schedule << true << Codes{170};
+    QTest::newRow("power") << Page::Power << true << Codes{171};
     QTest::newRow("sending held back") << Page::Outputs << false << Codes{};
     QTest::newRow("schedule, held back") << Page::Schedule << false << Codes{170};
 }

@@ -3,10 +3,12 @@
 #include "config/SettingsKeys.h"
 #include "link/AmpLink.h"
 #include "link/ValueCodec.h"
+#include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
 #include "panel/PowerStatusBar.h"
+#include "panel/RadioBox.h"
 #include "panel/support/PanelRig.h"
 #include "panel/support/StalledListener.h"
 
@@ -28,7 +30,12 @@ bool isSettingCommand(int code) {
     return code < 80 || (code >= 160 && code <= 167);
 }
 
+// What the operator uses while the amplifier misbehaves.
+enum class Operated { Level3, GroupLevel1, Source4, Band3, MasterVolume };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Operated)
 
 class TestDisplay : public QObject {
     Q_OBJECT
@@ -38,6 +45,8 @@ private Q_SLOTS:
     void controlsStayDisabledUntilTheAmplifierIsOn();
     void enablingFollowsFlagsAndRights();
     void presetMenusFollowTheirRights();
+    void unconfirmedSettingsAreNamed_data();
+    void unconfirmedSettingsAreNamed();
     void connectionPanelShowsTheAttempt();
     void linkPanelsSayTheState();
 };
@@ -55,12 +64,12 @@ void TestDisplay::outputPageShowsLevelsAndSources() {
     amp.mix.sources[5] = 12; // output 6: a source the panel does not have
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
-    panel::PanelModel& model = rig.form().model();
-    QTRY_COMPARE(rig.form().volTrackBar()->value(), 70);
+    panel::OrfaForm& form = rig.form();
+    QTRY_COMPARE(form.masterVolumeSlider()->value(), 70);
     for (int n = 1; n <= 16; ++n) {
-        QCOMPARE(model.Vystup(n).TrackBar->value(), (n - 1) * 5);
+        QCOMPARE(form.outputStrip(n)->levelSlider()->value(), (n - 1) * 5);
         const int expected = n == 5 || n == 6 ? 0 : (n - 1) % 10 + 1;
-        QCOMPARE(model.Vystup(n).RadioGroup->selectedSource(), expected);
+        QCOMPARE(form.outputStrip(n)->selectedSource(), expected);
     }
     for (int code : rig.receivedInstructions())
         QVERIFY2(!isSettingCommand(code), qPrintable(QString::number(code)));
@@ -79,14 +88,14 @@ void TestDisplay::inputsPageShowsGainsBandsAndFrequency() {
     amp.mix.inputParameters[24] = 0x85;
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
-    panel::PanelModel& model = rig.form().model();
-    QTRY_COMPARE(rig.form().radioMhzCaption()->text(), QStringLiteral("87.05 MHz"));
-    QCOMPARE(accessibleName(rig.form().radioMhzCaption()),
+    panel::OrfaForm& form = rig.form();
+    QTRY_COMPARE(form.frequencyLabel()->text(), QStringLiteral("87.05 MHz"));
+    QCOMPARE(accessibleName(form.frequencyLabel()),
              QStringLiteral("Naladěná frekvence rádia: 87.05 MHz"));
-    QCOMPARE(model.Vstup(3).TrackBar[0]->value(), 9);
-    QCOMPARE(model.Vstup(3).TrackBar[3]->value(), 20);
-    QCOMPARE(model.Vstup(5).TrackBar[0]->value(), 0);  // negative: the top end
-    QCOMPARE(model.Vstup(1).TrackBar[1]->value(), 12); // 0 dB
+    QCOMPARE(form.inputBox(3)->slider(0)->value(), 9);
+    QCOMPARE(form.inputBox(3)->slider(3)->value(), 20);
+    QCOMPARE(form.inputBox(5)->slider(0)->value(), 0);  // negative: the top end
+    QCOMPARE(form.inputBox(1)->slider(1)->value(), 12); // 0 dB
     for (int code : rig.receivedInstructions())
         QVERIFY2(!isSettingCommand(code), qPrintable(QString::number(code)));
 }
@@ -97,33 +106,33 @@ void TestDisplay::controlsStayDisabledUntilTheAmplifierIsOn() {
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Vypnuto"));
-    QWidget* powerPanel = rig.form().statusBar1()->panel(panel::PowerStatusBar::kPowerPanel);
+    panel::OrfaForm& form = rig.form();
+    QWidget* powerPanel = form.powerStatusBar()->panel(panel::PowerStatusBar::kPowerPanel);
     QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Vypnuto"));
-    panel::PanelModel& model = rig.form().model();
-    QVERIFY(!rig.form().zapnutyZesilovacAction()->isChecked());
-    QVERIFY(!rig.data().amplifierOn());
+    QVERIFY(!form.powerAction()->isChecked());
+    QVERIFY(!rig.amplifierOn());
     for (int n = 1; n <= 16; ++n) {
-        QVERIFY(!model.Vystup(n).TrackBar->isEnabled());
-        QVERIFY(!model.Vystup(n).CheckBox->isEnabled());
+        QVERIFY(!form.outputStrip(n)->levelSlider()->isEnabled());
+        QVERIFY(!form.outputStrip(n)->muteBox()->isEnabled());
         for (int i = 1; i <= 10; ++i)
-            QVERIFY(!model.Vystup(n).Tlacitko.at(static_cast<std::size_t>(i))->isEnabled());
+            QVERIFY(!form.outputStrip(n)->sourceButton(i)->isEnabled());
     }
     for (int k = 1; k <= 5; ++k) {
-        for (QSlider* slider : model.Vstup(k).TrackBar)
-            QVERIFY(!slider->isEnabled());
+        for (int j = 0; j <= 5; ++j)
+            QVERIFY(!form.inputBox(k)->slider(j)->isEnabled());
     }
-    QVERIFY(!rig.form().volTrackBar()->isEnabled());
-    QVERIFY(!model.RadioTlac(1)->isEnabled());
+    QVERIFY(!form.masterVolumeSlider()->isEnabled());
+    QVERIFY(!form.radio()->memoryButton(1)->isEnabled());
 
     // The amplifier is switched on elsewhere; the next page change sees it.
     rig.sim().state().power = true;
-    rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
+    form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
     QTRY_COMPARE(rig.statusBarText(), QStringLiteral("Zapnuto"));
     QCOMPARE(accessibleName(powerPanel), QStringLiteral("Stav zesilovače: Zapnuto"));
-    QVERIFY(rig.form().zapnutyZesilovacAction()->isChecked());
-    QVERIFY(model.Vystup(16).TrackBar->isEnabled());
-    QVERIFY(rig.form().volTrackBar()->isEnabled());
-    QVERIFY(model.RadioTlac(9)->isEnabled());
+    QVERIFY(form.powerAction()->isChecked());
+    QVERIFY(form.outputStrip(16)->levelSlider()->isEnabled());
+    QVERIFY(form.masterVolumeSlider()->isEnabled());
+    QVERIFY(form.radio()->memoryButton(9)->isEnabled());
 }
 
 void TestDisplay::enablingFollowsFlagsAndRights() {
@@ -141,19 +150,19 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
     rig.sim().state().power = true;
     QVERIFY(rig.start());
     QVERIFY(rig.waitForIdleQueue());
-    panel::PanelModel& model = rig.form().model();
-    QTRY_VERIFY(rig.data().amplifierOn());
+    panel::OrfaForm& form = rig.form();
+    QTRY_VERIFY(rig.amplifierOn());
 
     // Box 2 serves sources 3 and 4: on because source 4 is.
-    QVERIFY(model.Vstup(2).GroupBox->isEnabled());
-    QVERIFY(model.Vstup(2).TrackBar[5]->isEnabled());
-    QCOMPARE(model.Vstup(2).GroupBox->title(), QStringLiteral("Mikrofon „A“, Vstup 4"));
-    QVERIFY(!model.Vstup(3).TrackBar[0]->isEnabled()); // sources 5 and 6 both off
-    QVERIFY(!model.Vstup(3).Label[2]->isEnabled());
-    QCOMPARE(model.Vystup(1).Tlacitko[3]->text(), QStringLiteral("Mikrofon „A“"));
-    QCOMPARE(model.Vystup(2).RadioGroup->sourceGroup()->title(), QStringLiteral("Hala č. 2"));
-    QVERIFY(!model.Vystup(7).RadioGroup->sourceGroup()->isEnabled());
-    QVERIFY(!model.Vystup(7).TrackBar->isEnabled());
+    QVERIFY(form.inputBox(2)->isEnabled());
+    QVERIFY(form.inputBox(2)->slider(5)->isEnabled());
+    QCOMPARE(form.inputBox(2)->title(), QStringLiteral("Mikrofon „A“, Vstup 4"));
+    QVERIFY(!form.inputBox(3)->slider(0)->isEnabled()); // sources 5 and 6 both off
+    QVERIFY(!form.inputBox(3)->bandLabel(2)->isEnabled());
+    QCOMPARE(form.outputStrip(1)->sourceButton(3)->text(), QStringLiteral("Mikrofon „A“"));
+    QCOMPARE(form.outputStrip(2)->sourceGroup()->title(), QStringLiteral("Hala č. 2"));
+    QVERIFY(!form.outputStrip(7)->sourceGroup()->isEnabled());
+    QVERIFY(!form.outputStrip(7)->levelSlider()->isEnabled());
 
     // A user who may not switch output 3, nor use source 8, nor change output 4's volume.
     users::UserRights rights = rig.data().rights();
@@ -164,45 +173,110 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
     rights.masterVolume = 0;
     rights.radio = 2; // only 1 grants
     rig.data().setRights(rights);
-    rig.form().PovolOvladaciPrvkyPodleNastaveni();
-    QVERIFY(!model.Vystup(3).RadioGroup->sourceGroup()->isEnabled());
-    QVERIFY(!model.Vystup(3).TrackBar->isEnabled()); // settings file: the matrix right counts
-    QVERIFY(!model.Vystup(3).CheckBox->isEnabled());
-    QVERIFY(model.Vystup(4).RadioGroup->sourceGroup()->isEnabled());
-    QVERIFY(!model.Vystup(4).TrackBar->isEnabled());
+    form.enableControlsByRights();
+    QVERIFY(!form.outputStrip(3)->sourceGroup()->isEnabled());
+    QVERIFY(
+        !form.outputStrip(3)->levelSlider()->isEnabled()); // settings file: the matrix right counts
+    QVERIFY(!form.outputStrip(3)->muteBox()->isEnabled());
+    QVERIFY(form.outputStrip(4)->sourceGroup()->isEnabled());
+    QVERIFY(!form.outputStrip(4)->levelSlider()->isEnabled());
     for (int n : {1, 2, 16}) {
-        QVERIFY(!model.Vystup(n).Tlacitko[8]->isEnabled());
-        QVERIFY(model.Vystup(n).Tlacitko[7]->isEnabled());
-        QVERIFY(model.Vystup(n).TrackBar->isEnabled());
+        QVERIFY(!form.outputStrip(n)->sourceButton(8)->isEnabled());
+        QVERIFY(form.outputStrip(n)->sourceButton(7)->isEnabled());
+        QVERIFY(form.outputStrip(n)->levelSlider()->isEnabled());
     }
-    QVERIFY(!rig.form().volTrackBar()->isEnabled());
-    QVERIFY(!model.RadioTlac(1)->isEnabled());
-    QVERIFY(!rig.form().radioMhzCaption()->isEnabled());
+    QVERIFY(!form.masterVolumeSlider()->isEnabled());
+    QVERIFY(!form.radio()->memoryButton(1)->isEnabled());
+    QVERIFY(!form.frequencyLabel()->isEnabled());
 }
 
 void TestDisplay::presetMenusFollowTheirRights() {
     PanelRig rig(PanelRig::allEnabled());
     rig.sim().state().power = true;
     QVERIFY(rig.start());
-    QTRY_VERIFY(rig.data().amplifierOn());
+    QTRY_VERIFY(rig.amplifierOn());
     panel::OrfaForm& form = rig.form();
-    QVERIFY(form.predvolbyMenu()->menuAction()->isVisible());
-    QVERIFY(form.ulozitMenu()->menuAction()->isVisible());
-    QVERIFY(form.moznostiAction()->isEnabled());
+    QVERIFY(form.presetsMenu()->menuAction()->isVisible());
+    QVERIFY(form.storeMenu()->menuAction()->isVisible());
+    QVERIFY(form.optionsAction()->isEnabled());
 
     users::UserRights rights = rig.data().rights();
     rights.storePresets = 0;
     rig.data().setRights(rights);
-    form.PovolOvladaciPrvkyPodleNastaveni();
-    QVERIFY(form.predvolbyMenu()->menuAction()->isVisible());
-    QVERIFY(!form.ulozitMenu()->menuAction()->isVisible());
+    form.enableControlsByRights();
+    QVERIFY(form.presetsMenu()->menuAction()->isVisible());
+    QVERIFY(!form.storeMenu()->menuAction()->isVisible());
 
     rights.activatePresets = 0;
     rights.storePresets = 1;
     rig.data().setRights(rights);
-    form.PovolOvladaciPrvkyPodleNastaveni();
-    QVERIFY(!form.predvolbyMenu()->menuAction()->isVisible());
-    QVERIFY(!form.predvolbyMenu()->isEnabled());
+    form.enableControlsByRights();
+    QVERIFY(!form.presetsMenu()->menuAction()->isVisible());
+    QVERIFY(!form.presetsMenu()->isEnabled());
+}
+
+void TestDisplay::unconfirmedSettingsAreNamed_data() {
+    QTest::addColumn<bool>("silent"); // the amplifier answers nothing; else it refuses
+    QTest::addColumn<Operated>("operated");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("level refused")
+        << false << Operated::Level3 << QStringLiteral("Zesilovač nepotvrdil: výstup 3 hlasitost");
+    QTest::newRow("group level refused")
+        << false << Operated::GroupLevel1
+        << QStringLiteral("Zesilovač nepotvrdil: výstupy 1, 2 hlasitost");
+    QTest::newRow("source refused")
+        << false << Operated::Source4 << QStringLiteral("Zesilovač nepotvrdil: výstup 4 zdroj");
+    QTest::newRow("band refused") << false << Operated::Band3
+                                  << QStringLiteral(
+                                         "Zesilovač nepotvrdil: vstupy 5 a 6 pásmo 1kHz");
+    QTest::newRow("master volume unanswered")
+        << true << Operated::MasterVolume
+        << QStringLiteral("Zesilovač nepotvrdil: celková hlasitost");
+}
+
+// A setting the amplifier refuses or never answers is named in the status bar, for a
+// screen reader too, until an answer carries its value again.
+void TestDisplay::unconfirmedSettingsAreNamed() {
+    QFETCH(bool, silent);
+    QFETCH(Operated, operated);
+    QFETCH(QString, message);
+    PanelRig rig(PanelRig::allEnabled());
+    rig.sim().state().power = true;
+    QVERIFY(rig.start());
+    QTRY_VERIFY(rig.amplifierOn());
+    QVERIFY(rig.waitForIdleQueue());
+    panel::OrfaForm& form = rig.form();
+    QWidget* shown = form.powerStatusBar()->panel(panel::PowerStatusBar::kUnconfirmedPanel);
+    QCOMPARE(accessibleName(shown), QString());
+    rig.data().amplifier().setOutputGroup(1, 1);
+    rig.data().amplifier().setOutputGroup(2, 1);
+
+    sim::Faults& faults = rig.sim().faults();
+    faults.silent = silent;
+    faults.ackCode = silent ? 0 : 2;
+    switch (operated) {
+    case Operated::Level3:
+        drag(form.outputStrip(3)->levelSlider(), 40);
+        break;
+    case Operated::GroupLevel1:
+        drag(form.outputStrip(1)->levelSlider(), 40);
+        break;
+    case Operated::Source4:
+        QTest::mouseClick(form.outputStrip(4)->sourceButton(5), Qt::LeftButton);
+        break;
+    case Operated::Band3:
+        drag(form.inputBox(3)->slider(3), 20);
+        break;
+    case Operated::MasterVolume:
+        drag(form.masterVolumeSlider(), 100);
+        break;
+    }
+    QTRY_COMPARE(accessibleName(shown), message);
+
+    faults = sim::Faults{};
+    form.refreshInputsPage();
+    form.refreshOutputsPage();
+    QTRY_COMPARE(accessibleName(shown), QString());
 }
 
 // An amplifier whose connection takes a while: "Připojuji..." until it is made.
@@ -211,7 +285,7 @@ void TestDisplay::connectionPanelShowsTheAttempt() {
     PanelRig rig;
     rig.data().settings().writeText(config::keys::PortZesE, QString::number(amplifier.port()));
     rig.create();
-    panel::PowerStatusBar* bar = rig.form().statusBar1();
+    panel::PowerStatusBar* bar = rig.form().powerStatusBar();
     const int panel = orfa::panel::PowerStatusBar::kConnectionPanel;
     QCOMPARE(bar->panelText(panel), QStringLiteral("Odpojeno"));
     QVERIFY(rig.start());

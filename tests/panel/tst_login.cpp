@@ -106,16 +106,16 @@ void TestLogin::dialogMasksThePasswordAndOffersTheLastName() {
     Rig rig(fileUsers());
     panel::LoginForm form(rig.data());
     QCOMPARE(form.windowTitle(), QStringLiteral("Orfa"));
-    QCOMPARE(form.HesloE()->echoMode(), QLineEdit::Password);
-    QCOMPARE(form.OkButt()->text(), QStringLiteral("&OK"));
-    QVERIFY(form.OkButt()->isDefault());
-    QCOMPARE(form.StormoButt()->text(), QStringLiteral("&Stormo"));
-    QCOMPARE(form.JmenoE()->accessibleName(), QStringLiteral("Uživatelské jméno"));
-    QCOMPARE(form.HesloE()->accessibleName(), QStringLiteral("Heslo"));
+    QCOMPARE(form.passwordEdit()->echoMode(), QLineEdit::Password);
+    QCOMPARE(form.okButton()->text(), QStringLiteral("&OK"));
+    QVERIFY(form.okButton()->isDefault());
+    QCOMPARE(form.cancelButton()->text(), QStringLiteral("&Stormo"));
+    QCOMPARE(form.nameEdit()->accessibleName(), QStringLiteral("Uživatelské jméno"));
+    QCOMPARE(form.passwordEdit()->accessibleName(), QStringLiteral("Heslo"));
     showAndSettle(form);
     // The last name is offered, so the password is what is left to type.
-    QCOMPARE(form.JmenoE()->text(), QStringLiteral("Predtim"));
-    QCOMPARE(form.focusWidget(), form.HesloE());
+    QCOMPARE(form.nameEdit()->text(), QStringLiteral("Predtim"));
+    QCOMPARE(form.focusWidget(), form.passwordEdit());
     form.reject();
 }
 
@@ -123,7 +123,7 @@ void TestLogin::automaticLogin_data() {
     QTest::addColumn<QString>("param1");
     QTest::addColumn<QString>("param2");
     QTest::addColumn<bool>("closesByItself");
-    QTest::addColumn<QString>("loaded"); // UzivPrava.name afterwards
+    QTest::addColumn<QString>("loaded"); // rights().name afterwards
     QTest::newRow("right") << QStringLiteral("Petr") << QStringLiteral("Heslo1") << true
                            << QStringLiteral("Petr");
     QTest::newRow("password in other case")
@@ -146,11 +146,10 @@ void TestLogin::automaticLogin() {
     QFETCH(QString, loaded);
     Rig rig(fileUsers());
     panel::LoginForm form(rig.data());
-    form.Param1 = param1;
-    form.Param2 = param2;
+    form.setCommandLineLogin(param1, param2);
     showAndSettle(form);
     QCOMPARE(form.isVisible(), !closesByItself);
-    QCOMPARE(form.SpatneHeslo, !closesByItself);
+    QCOMPARE(form.failed(), !closesByItself);
     QCOMPARE(rig.data().rights().name, loaded);
     if (closesByItself) {
         QCOMPARE(rig.data().rights().administration, 1);
@@ -193,15 +192,15 @@ void TestLogin::okChecksTheTypedNameAndPassword() {
     QFETCH(QString, loaded);
     Rig rig(fileUsers());
     panel::LoginForm form(rig.data());
-    form.Param1 = param1;
+    form.setCommandLineLogin(param1, QString());
     showAndSettle(form);
     QVERIFY(form.isVisible());
-    form.JmenoE()->clear();
-    QTest::keyClicks(form.JmenoE(), name);
-    QTest::keyClicks(form.HesloE(), password);
-    QTest::mouseClick(form.OkButt(), Qt::LeftButton);
+    form.nameEdit()->clear();
+    QTest::keyClicks(form.nameEdit(), name);
+    QTest::keyClicks(form.passwordEdit(), password);
+    QTest::mouseClick(form.okButton(), Qt::LeftButton);
     QVERIFY(!form.isVisible()); // one attempt only
-    QCOMPARE(form.SpatneHeslo, !success);
+    QCOMPARE(form.failed(), !success);
     QCOMPARE(rig.data().rights().name, loaded);
     QCOMPARE(rig.lastLogin(), name);
     if (success && loaded.isEmpty())
@@ -220,16 +219,16 @@ void TestLogin::cancelEscapeAndCloseBoxFail() {
     Rig rig(fileUsers());
     panel::LoginForm form(rig.data());
     showAndSettle(form);
-    form.JmenoE()->setText(QStringLiteral("Petr"));
-    form.HesloE()->setText(QStringLiteral("Heslo1")); // right, but not confirmed
+    form.nameEdit()->setText(QStringLiteral("Petr"));
+    form.passwordEdit()->setText(QStringLiteral("Heslo1")); // right, but not confirmed
     if (how == 0)
-        QTest::mouseClick(form.StormoButt(), Qt::LeftButton);
+        QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
     else if (how == 1)
         QTest::keyClick(&form, Qt::Key_Escape);
     else
         form.close();
     QVERIFY(!form.isVisible());
-    QVERIFY(form.SpatneHeslo);
+    QVERIFY(form.failed());
     QCOMPARE(rig.lastLogin(), QStringLiteral("Petr"));
 }
 
@@ -250,7 +249,7 @@ void TestLogin::loginAtStartReportsTheOutcome() {
         auto* form = qobject_cast<panel::LoginForm*>(QApplication::activeModalWidget());
         if (form != nullptr && !clicked) {
             clicked = true;
-            QTest::mouseClick(form->StormoButt(), Qt::LeftButton);
+            QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
         }
     });
     poll.start(10);

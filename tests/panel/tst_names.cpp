@@ -4,13 +4,15 @@
 // members' sliders together up to the amplifier.
 #include "config/Database.h"
 #include "config/support/TestDatabase.h"
+#include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
+#include "panel/PanelSlider.h"
+#include "panel/RadioBox.h"
 #include "panel/support/PanelRig.h"
 #include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/SettingsDialog.h"
 #include "settings/support/WhenShown.h"
-#include "spinel/Spinel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -50,19 +52,19 @@ private:
 
 namespace {
 
-QString outputCaption(panel::PanelModel& model, int n) {
-    return model.Vystup(n).RadioGroup->sourceGroup()->title();
+QString outputCaption(panel::OrfaForm& form, int n) {
+    return form.outputStrip(n)->sourceGroup()->title();
 }
 
 // Whether every control of input box k is enabled (true) or disabled (false); nothing when
 // they differ.
-std::optional<bool> boxEnabled(panel::PanelModel& model, int k) {
-    panel::TVstup& box = model.Vstup(k);
-    std::vector<QWidget*> controls{box.GroupBox};
-    for (std::size_t j = 0; j <= 5; ++j)
-        controls.push_back(box.TrackBar.at(j));
-    for (std::size_t band = 1; band <= 5; ++band)
-        controls.push_back(box.Label.at(band));
+std::optional<bool> boxEnabled(panel::OrfaForm& form, int k) {
+    panel::InputBox* box = form.inputBox(k);
+    std::vector<QWidget*> controls{box};
+    for (int j = 0; j <= 5; ++j)
+        controls.push_back(box->slider(j));
+    for (int band = 1; band <= 5; ++band)
+        controls.push_back(box->bandLabel(band));
     const bool first = controls.front()->isEnabled();
     for (const QWidget* control : controls) {
         if (control->isEnabled() != first)
@@ -71,18 +73,11 @@ std::optional<bool> boxEnabled(panel::PanelModel& model, int k) {
     return first;
 }
 
-std::vector<int> groupNumbers(panel::PanelModel& model) {
+std::vector<int> groupNumbers(PanelRig& rig) {
     std::vector<int> groups;
     for (int n = 1; n <= 16; ++n)
-        groups.push_back(model.Vystup(n).IDSkupiny);
+        groups.push_back(rig.data().amplifier().outputGroup(n));
     return groups;
-}
-
-// What a drag with the mouse does to a slider.
-void drag(QSlider* slider, int position) {
-    slider->setSliderDown(true);
-    slider->setSliderPosition(position);
-    slider->setSliderDown(false);
 }
 
 } // namespace
@@ -130,26 +125,27 @@ void TestNames::freshFileGivesDefaultsAndNothingEnabled() {
     PanelRig rig;
     rig.sim().state().power = true;
     QVERIFY(rig.start());
-    QTRY_VERIFY(rig.data().amplifierOn());
+    QTRY_VERIFY(rig.amplifierOn());
     QVERIFY(rig.waitForIdleQueue());
-    panel::PanelModel& model = rig.form().model();
-    QCOMPARE(model.Vstup(1).GroupBox->title(), QStringLiteral("Vstup 1, Vstup 2"));
-    QCOMPARE(model.Vstup(5).GroupBox->title(), QStringLiteral("Vstup 9, Vstup 10"));
+    panel::OrfaForm& form = rig.form();
+    QCOMPARE(form.inputBox(1)->title(), QStringLiteral("Vstup 1, Vstup 2"));
+    QCOMPARE(form.inputBox(5)->title(), QStringLiteral("Vstup 9, Vstup 10"));
     for (int n : {1, 16}) {
-        QCOMPARE(model.Vystup(n).Tlacitko[10]->text(), QStringLiteral("Vstup 10"));
-        QCOMPARE(outputCaption(model, n), QStringLiteral("Výstup %1").arg(n));
-        QVERIFY(!model.Vystup(n).RadioGroup->sourceGroup()->isEnabled());
-        QVERIFY(!model.Vystup(n).Tlacitko[1]->isEnabled());
-        QVERIFY(!model.Vystup(n).TrackBar->isEnabled());
-        QVERIFY(!model.Vystup(n).CheckBox->isEnabled());
+        QCOMPARE(form.outputStrip(n)->sourceButton(10)->text(), QStringLiteral("Vstup 10"));
+        QCOMPARE(outputCaption(form, n), QStringLiteral("Výstup %1").arg(n));
+        QVERIFY(!form.outputStrip(n)->sourceGroup()->isEnabled());
+        QVERIFY(!form.outputStrip(n)->sourceButton(1)->isEnabled());
+        QVERIFY(!form.outputStrip(n)->levelSlider()->isEnabled());
+        QVERIFY(!form.outputStrip(n)->muteBox()->isEnabled());
     }
     for (int k = 1; k <= 5; ++k)
-        QCOMPARE(boxEnabled(model, k), std::optional<bool>(false));
+        QCOMPARE(boxEnabled(form, k), std::optional<bool>(false));
     for (int r = 1; r <= 9; ++r)
-        QCOMPARE(model.RadioTlac(r)->text(), QString::number(r));
+        QCOMPARE(form.radio()->memoryButton(r)->text(), QString::number(r));
     // The default names are no configured names: a screen reader hears the numbers.
-    QCOMPARE(accessibleName(model.Vystup(16).Tlacitko[10]), QStringLiteral("Zdroj 10 výstupu 16"));
-    QCOMPARE(accessibleName(model.Vstup(5).TrackBar[0]), QStringLiteral("Zisk vstupů 9 a 10"));
+    QCOMPARE(accessibleName(form.outputStrip(16)->sourceButton(10)),
+             QStringLiteral("Zdroj 10 výstupu 16"));
+    QCOMPARE(accessibleName(form.inputBox(5)->slider(0)), QStringLiteral("Zisk vstupů 9 a 10"));
 }
 
 void TestNames::captionsAndEnabling_data() {
@@ -194,41 +190,43 @@ void TestNames::captionsAndEnabling() {
     rights.sourceSwitching[4] = QLatin1Char('0'); // output 5
     rights.outputs[5] = QLatin1Char('0');         // output 6
     rig->data().setRights(rights);
-    rig->form().NactiNazvyVstupuAVystupu();
+    rig->form().applyNames();
 
-    panel::PanelModel& model = rig->form().model();
-    QCOMPARE(model.Vstup(5).GroupBox->title(), QStringLiteral("Rádio L, Rádio R && mono"));
-    QCOMPARE(boxEnabled(model, 5), std::optional<bool>(true));
-    QCOMPARE(model.Vystup(12).Tlacitko[9]->text(), QStringLiteral("Rádio L"));
-    QCOMPARE(outputCaption(model, 5), QStringLiteral("Hala"));
-    panel::TVystup& five = model.Vystup(5);
-    QVERIFY(!five.RadioGroup->sourceGroup()->isEnabled());
-    QVERIFY(!five.Tlacitko[9]->isEnabled());
+    panel::OrfaForm& form = rig->form();
+    QCOMPARE(form.inputBox(5)->title(), QStringLiteral("Rádio L, Rádio R && mono"));
+    QCOMPARE(boxEnabled(form, 5), std::optional<bool>(true));
+    QCOMPARE(form.outputStrip(12)->sourceButton(9)->text(), QStringLiteral("Rádio L"));
+    QCOMPARE(outputCaption(form, 5), QStringLiteral("Hala"));
+    panel::OutputStrip* five = form.outputStrip(5);
+    QVERIFY(!five->sourceGroup()->isEnabled());
+    QVERIFY(!five->sourceButton(9)->isEnabled());
     // The settings file asks the switching right for the level too, the database does not.
-    QCOMPARE(five.TrackBar->isEnabled(), fromDatabase);
-    QCOMPARE(five.CheckBox->isEnabled(), fromDatabase);
-    panel::TVystup& six = model.Vystup(6);
-    QVERIFY(six.RadioGroup->sourceGroup()->isEnabled());
-    QVERIFY(six.Tlacitko[9]->isEnabled());
-    QVERIFY(!six.TrackBar->isEnabled());
-    QVERIFY(!six.CheckBox->isEnabled());
-    QCOMPARE(model.RadioTlac(2)->text(), QStringLiteral("Vltava"));
-    QCOMPARE(model.RadioTlac(3)->text(), QStringLiteral("3"));
+    QCOMPARE(five->levelSlider()->isEnabled(), fromDatabase);
+    QCOMPARE(five->muteBox()->isEnabled(), fromDatabase);
+    panel::OutputStrip* six = form.outputStrip(6);
+    QVERIFY(six->sourceGroup()->isEnabled());
+    QVERIFY(six->sourceButton(9)->isEnabled());
+    QVERIFY(!six->levelSlider()->isEnabled());
+    QVERIFY(!six->muteBox()->isEnabled());
+    QCOMPARE(form.radio()->memoryButton(2)->text(), QStringLiteral("Vltava"));
+    QCOMPARE(form.radio()->memoryButton(3)->text(), QStringLiteral("3"));
 
     // A screen reader hears the names the captions show, numbers where none is configured.
-    QCOMPARE(accessibleName(five.Tlacitko[9]), QStringLiteral("Zdroj Rádio L výstupu Hala"));
-    QCOMPARE(accessibleName(five.Tlacitko[1]), QStringLiteral("Zdroj 1 výstupu Hala"));
-    QCOMPARE(accessibleName(model.Vystup(3).Tlacitko[10]),
+    QCOMPARE(accessibleName(five->sourceButton(9)), QStringLiteral("Zdroj Rádio L výstupu Hala"));
+    QCOMPARE(accessibleName(five->sourceButton(1)), QStringLiteral("Zdroj 1 výstupu Hala"));
+    QCOMPARE(accessibleName(form.outputStrip(3)->sourceButton(10)),
              QStringLiteral("Zdroj Rádio R & mono výstupu 3"));
-    QCOMPARE(accessibleName(five.RadioGroup->sourceGroup()), QStringLiteral("Zdroj výstupu Hala"));
-    QCOMPARE(accessibleName(five.TrackBar), QStringLiteral("Hlasitost výstupu Hala"));
-    QCOMPARE(accessibleName(five.CheckBox), QStringLiteral("Ztlumit výstup Hala"));
-    QCOMPARE(accessibleName(model.Vstup(5).TrackBar[2]),
+    QCOMPARE(accessibleName(five->sourceGroup()), QStringLiteral("Zdroj výstupu Hala"));
+    QCOMPARE(accessibleName(five->levelSlider()), QStringLiteral("Hlasitost výstupu Hala"));
+    QCOMPARE(accessibleName(five->muteBox()), QStringLiteral("Ztlumit výstup Hala"));
+    QCOMPARE(accessibleName(form.inputBox(5)->slider(2)),
              QStringLiteral("Pásmo 250Hz vstupů Rádio L a Rádio R & mono"));
-    QCOMPARE(accessibleName(model.RadioTlac(2)), QStringLiteral("Paměť rádia Vltava"));
-    QCOMPARE(accessibleName(model.RadioTlac(3)), QStringLiteral("Paměť rádia 3"));
+    QCOMPARE(accessibleName(form.radio()->memoryButton(2)), QStringLiteral("Paměť rádia Vltava"));
+    QCOMPARE(accessibleName(form.radio()->memoryButton(3)), QStringLiteral("Paměť rádia 3"));
 
-    // Renamed in the store: the next "on" report reloads the names, for the screen reader too.
+    // Renamed in the store: the next page shown while the amplifier is on reloads the names,
+    // for the screen reader too.
+    rig->data().amplifier().setPower(link::PowerState::On);
     if (fromDatabase) {
         direct_->execute(QStringLiteral("UPDATE NST SET HODNTXT = ? WHERE NAZEV = ?"),
                          {QStringLiteral("Aula"), QStringLiteral("Vystup5En")});
@@ -236,9 +234,9 @@ void TestNames::captionsAndEnabling() {
     } else {
         rig->data().settings().writeText(QStringLiteral("Vystup5Nzv"), QStringLiteral("Aula"));
     }
-    rig->form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
-    QCOMPARE(accessibleName(five.Tlacitko[9]), QStringLiteral("Zdroj Rádio L výstupu Aula"));
-    QCOMPARE(accessibleName(five.TrackBar), QStringLiteral("Hlasitost výstupu Aula"));
+    rig->form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
+    QCOMPARE(accessibleName(five->sourceButton(9)), QStringLiteral("Zdroj Rádio L výstupu Aula"));
+    QCOMPARE(accessibleName(five->levelSlider()), QStringLiteral("Hlasitost výstupu Aula"));
 }
 
 void TestNames::databaseWithoutRowsKeepsWhatIsShown() {
@@ -250,27 +248,27 @@ void TestNames::databaseWithoutRowsKeepsWhatIsShown() {
     });
     QVERIFY(rig->start());
     QVERIFY(rig->waitForIdleQueue());
-    panel::PanelModel& model = rig->form().model();
+    panel::OrfaForm& form = rig->form();
     // What an earlier run left on output 3.
-    model.Vystup(3).RadioGroup->sourceGroup()->setTitle(QStringLiteral("Dřív"));
-    model.Vystup(3).TrackBar->setEnabled(true);
-    model.Vystup(3).Tlacitko[2]->setEnabled(false);
-    rig->form().NactiNazvyVstupuAVystupu();
+    form.outputStrip(3)->sourceGroup()->setTitle(QStringLiteral("Dřív"));
+    form.outputStrip(3)->levelSlider()->setEnabled(true);
+    form.outputStrip(3)->sourceButton(2)->setEnabled(false);
+    rig->form().applyNames();
     // A box with one row shows that source's name alone.
-    QCOMPARE(model.Vstup(1).GroupBox->title(), QStringLiteral("Jednička"));
-    QCOMPARE(boxEnabled(model, 1), std::optional<bool>(true));
-    QCOMPARE(model.Vstup(2).GroupBox->title(), QStringLiteral("Čtyřka"));
-    QCOMPARE(model.Vstup(3).GroupBox->title(), QStringLiteral("Vstup0"));
-    QCOMPARE(model.Vystup(3).Tlacitko[1]->text(), QStringLiteral("Jednička"));
-    QCOMPARE(model.Vystup(3).Tlacitko[2]->text(), QStringLiteral("2"));
-    QCOMPARE(model.Vystup(3).Tlacitko[10]->text(), QStringLiteral("10. Mikrofon"));
-    QCOMPARE(outputCaption(model, 2), QStringLiteral("Dvojka"));
-    QVERIFY(model.Vystup(2).TrackBar->isEnabled());
-    QCOMPARE(outputCaption(model, 3), QStringLiteral("Dřív"));
-    QVERIFY(model.Vystup(3).TrackBar->isEnabled());
-    QVERIFY(!model.Vystup(3).Tlacitko[2]->isEnabled());
+    QCOMPARE(form.inputBox(1)->title(), QStringLiteral("Jednička"));
+    QCOMPARE(boxEnabled(form, 1), std::optional<bool>(true));
+    QCOMPARE(form.inputBox(2)->title(), QStringLiteral("Čtyřka"));
+    QCOMPARE(form.inputBox(3)->title(), QStringLiteral("Vstup0"));
+    QCOMPARE(form.outputStrip(3)->sourceButton(1)->text(), QStringLiteral("Jednička"));
+    QCOMPARE(form.outputStrip(3)->sourceButton(2)->text(), QStringLiteral("2"));
+    QCOMPARE(form.outputStrip(3)->sourceButton(10)->text(), QStringLiteral("10. Mikrofon"));
+    QCOMPARE(outputCaption(form, 2), QStringLiteral("Dvojka"));
+    QVERIFY(form.outputStrip(2)->levelSlider()->isEnabled());
+    QCOMPARE(outputCaption(form, 3), QStringLiteral("Dřív"));
+    QVERIFY(form.outputStrip(3)->levelSlider()->isEnabled());
+    QVERIFY(!form.outputStrip(3)->sourceButton(2)->isEnabled());
     for (int r = 1; r <= 9; ++r)
-        QCOMPARE(model.RadioTlac(r)->text(), QString::number(r));
+        QCOMPARE(form.radio()->memoryButton(r)->text(), QString::number(r));
 }
 
 void TestNames::groupsFromTheFile() {
@@ -282,19 +280,18 @@ void TestNames::groupsFromTheFile() {
                   QStringLiteral("Skup_5_IDVstupu1=1"), QStringLiteral("Skup_300_SkupinaPocet=1"),
                   QStringLiteral("Skup_300_IDVstupu1=12")});
     QVERIFY(rig.start());
-    panel::PanelModel& model = rig.form().model();
     std::vector<int> expected(16, 0);
     expected[3] = 3; // output 4 is in groups 2 and 3: the one read last counts
     expected[6] = 2;
     expected[8] = 3;
     expected[11] = 300; // more than 8 bits
-    QCOMPARE(groupNumbers(model), expected);
+    QCOMPARE(groupNumbers(rig), expected);
 
     // Taken out of group 2 in the settings dialog: output 7 moves alone from the next load.
     rig.data().settings().writeInteger(QStringLiteral("Skup_2_SkupinaPocet"), 1);
-    rig.form().NactiNazvyVstupuAVystupu();
+    rig.form().applyNames();
     expected[6] = 0;
-    QCOMPARE(groupNumbers(model), expected);
+    QCOMPARE(groupNumbers(rig), expected);
 }
 
 void TestNames::groupsFromTheDatabase() {
@@ -305,12 +302,11 @@ void TestNames::groupsFromTheDatabase() {
                 QStringLiteral("INSERT INTO SKUPINY VALUES %1").arg(QLatin1String(row)));
     });
     QVERIFY(rig->start());
-    panel::PanelModel& model = rig->form().model();
     std::vector<int> expected(16, 0);
     expected[3] = 2;
     expected[6] = 2;
     expected[11] = 300;
-    QCOMPARE(groupNumbers(model), expected);
+    QCOMPARE(groupNumbers(*rig), expected);
 }
 
 void TestNames::groupBuiltInTheDialogMovesTogether_data() {
@@ -336,7 +332,7 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
     }
     rig->sim().state().power = true;
     QVERIFY(rig->start());
-    QTRY_VERIFY(rig->data().amplifierOn());
+    QTRY_VERIFY(rig->amplifierOn());
     QVERIFY(rig->waitForIdleQueue());
 
     int groupId = 0;
@@ -356,23 +352,23 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
         QVERIFY(editor.ran());
         QTest::mouseClick(form.okButton(), Qt::LeftButton);
     });
-    rig->form().Monosti1Click();
+    rig->form().openSettings();
     QVERIFY(settings.ran());
     QVERIFY(!settings.leftOpen());
     QVERIFY(groupId > 0);
-    panel::PanelModel& model = rig->form().model();
+    panel::OrfaForm& form = rig->form();
     std::vector<int> expected(16, 0);
     for (int n : {2, 6, 9})
         expected[static_cast<std::size_t>(n - 1)] = groupId;
-    QCOMPARE(groupNumbers(model), expected);
+    QCOMPARE(groupNumbers(*rig), expected);
 
     QVERIFY(rig->waitForIdleQueue());
     rig->sim().clearReceivedFrames();
-    const int outsider = model.Vystup(5).TrackBar->value();
-    drag(model.Vystup(6).TrackBar, 33);
-    QCOMPARE(model.Vystup(2).TrackBar->value(), 33);
-    QCOMPARE(model.Vystup(9).TrackBar->value(), 33);
-    QCOMPARE(model.Vystup(5).TrackBar->value(), outsider);
+    const int outsider = form.outputStrip(5)->levelSlider()->value();
+    drag(form.outputStrip(6)->levelSlider(), 33);
+    QCOMPARE(form.outputStrip(2)->levelSlider()->value(), 33);
+    QCOMPARE(form.outputStrip(9)->levelSlider()->value(), 33);
+    QCOMPARE(form.outputStrip(5)->levelSlider()->value(), outsider);
     QVERIFY(rig->waitForIdleQueue());
     QCOMPARE(rig->receivedData(65),
              std::vector<QByteArray>{QByteArray::fromHex("0621022106210921")});

@@ -1,9 +1,10 @@
 // The main window's start-up: which requests go out in which order, when
 // nothing may be requested, and the page that is remembered between runs.
 #include "link/Instructions.h"
+#include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
+#include "panel/RadioBox.h"
 #include "panel/support/PanelRig.h"
-#include "spinel/Spinel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,8 +87,8 @@ void TestStartup::nothingIsRequestedBeforeStartUpEnds() {
     // Not shown: the start-up sequence has not run.
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
-    rig.form().VstupyShow();
-    rig.form().TabSheet1Show();
+    rig.form().refreshInputsPage();
+    rig.form().refreshOutputsPage();
     QCOMPARE(rig.data().link().queue().queuedCount(), 0);
     QTest::qWait(150);
     QVERIFY(rig.sim().receivedFrames().empty());
@@ -108,7 +109,7 @@ void TestStartup::activePageIsRestored() {
     PanelRig rig({QStringLiteral("VstupyRG=1")});
     QVERIFY(rig.start());
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs9Page);
-    rig.form().Konec1Click();
+    rig.form().quit();
     QVERIFY(rig.settingsText().contains(QStringLiteral("ActivePageOrfaForm=2")));
 
     rig.create();
@@ -145,7 +146,7 @@ void TestStartup::closeAndMinimiseHideOnlyToATray() {
     QTest::qWait(0); // the hiding is queued
     QCOMPARE(form.isHidden(), minimiseHides);
     QVERIFY(form.isMinimized() || form.isHidden());
-    form.Tray1Click();
+    form.showFromTray();
     QVERIFY(form.isVisible() && !form.isMinimized());
 
     form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
@@ -154,10 +155,10 @@ void TestStartup::closeAndMinimiseHideOnlyToATray() {
     QVERIFY(rig.settingsText().contains(QStringLiteral("ActivePageOrfaForm=1")));
     if (!closeHides)
         return;
-    form.Tray1Click();
+    form.showFromTray();
     QVERIFY(form.isVisible());
     form.pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
-    form.Konec1Click(); // "&Konec" always ends
+    form.quit(); // "&Konec" always ends
     QVERIFY(form.isHidden());
     QVERIFY(rig.settingsText().contains(QStringLiteral("ActivePageOrfaForm=0")));
 }
@@ -182,14 +183,14 @@ void TestStartup::unreachableDatabaseGrantsNothing() {
     QVERIFY(shown.contains(rig.settingsPath()));
     QVERIFY(!rig.data().databaseConnected());
     QCOMPARE(rig.data().rights(), users::UserRights::noRights());
-    QVERIFY(!rig.form().moznostiAction()->isEnabled());
+    QVERIFY(!rig.form().optionsAction()->isEnabled());
     // The amplifier's address lives in the database too, so it is never
     // reached; even a report that it is on enables nothing.
-    rig.form().ZobrazZapnutoVypnuto(spinel::SpinelMake('a', 1, 171, 0, {0xFF}));
-    QVERIFY(rig.data().amplifierOn());
-    QVERIFY(!rig.form().volTrackBar()->isEnabled());
-    QVERIFY(!rig.form().model().Vystup(1).TrackBar->isEnabled());
-    QVERIFY(!rig.form().model().RadioTlac(1)->isEnabled());
+    rig.data().amplifier().setPower(link::PowerState::On);
+    QVERIFY(rig.amplifierOn());
+    QVERIFY(!rig.form().masterVolumeSlider()->isEnabled());
+    QVERIFY(!rig.form().outputStrip(1)->levelSlider()->isEnabled());
+    QVERIFY(!rig.form().radio()->memoryButton(1)->isEnabled());
 }
 
 QTEST_MAIN(TestStartup)

@@ -6,11 +6,18 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QSlider>
 #include <QTest>
 
 QString accessibleName(QObject* control) {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
     return spoken ? spoken->text(QAccessible::Name) : QString();
+}
+
+void drag(QSlider* slider, int position) {
+    slider->setSliderDown(true);
+    slider->setSliderPosition(position);
+    slider->setSliderDown(false);
 }
 
 PanelRig::PanelRig(const QStringList& settingsLines) {
@@ -32,7 +39,7 @@ void PanelRig::create() {
 
 bool PanelRig::start() {
     form_->show();
-    return QTest::qWaitFor([this] { return form_->InitPrgOk(); }, 5000);
+    return QTest::qWaitFor([this] { return form_->startupFinished(); }, 5000);
 }
 
 void PanelRig::closeWindow() {
@@ -72,8 +79,12 @@ bool PanelRig::waitForIdleQueue(int timeoutMs) {
     return QTest::qWaitFor([&] { return data_->link().queue().queuedCount() == 0; }, timeoutMs);
 }
 
+bool PanelRig::amplifierOn() {
+    return data_->amplifier().power() == orfa::link::PowerState::On;
+}
+
 QString PanelRig::statusBarText() const {
-    return form_->statusBar1()->panelText(orfa::panel::PowerStatusBar::kPowerPanel);
+    return form_->powerStatusBar()->panelText(orfa::panel::PowerStatusBar::kPowerPanel);
 }
 
 std::vector<QByteArray> PanelRig::receivedData(int instruction) const {

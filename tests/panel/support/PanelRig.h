@@ -10,8 +10,12 @@
 #include <memory>
 #include <vector>
 
+class QSlider;
+
 // What assistive technology reads as a control's name.
 QString accessibleName(QObject* control);
+// What a drag with the mouse does to a slider.
+void drag(QSlider* slider, int position);
 
 // A panel against the simulator on loopback: a settings directory of its
 // own, the data module and the main window, as the program creates them.
@@ -34,6 +38,8 @@ public:
     orfa::panel::OrfaForm& form() { return *form_; }
     QString settingsPath() const;
     QString settingsText() const;
+    // Whether the amplifier model says the amplifier is on.
+    bool amplifierOn();
     // The power panel of the status bar.
     QString statusBarText() const;
 

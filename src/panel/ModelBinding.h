@@ -1,0 +1,28 @@
+#pragma once
+
+namespace orfa::model {
+class AmpControl;
+class AmplifierModel;
+} // namespace orfa::model
+
+namespace orfa::panel {
+
+class InputBox;
+class OutputStrip;
+class PanelSlider;
+class RadioBox;
+
+// Each binds one group of controls to the amplifier model both ways. The
+// controls show the model's values from the start and follow its change
+// signals without reporting anything; what the operator does with them goes to
+// the control as an intent, after which they show the model again (which
+// refused intents leave as it was). So a value shown from the amplifier is
+// never sent back to it. The connections end with the controls; model and
+// control must outlive them.
+void bindOutputStrip(OutputStrip& strip, model::AmplifierModel& model, model::AmpControl& control);
+void bindInputBox(InputBox& box, model::AmplifierModel& model, model::AmpControl& control);
+void bindRadio(RadioBox& radio, model::AmplifierModel& model, model::AmpControl& control);
+void bindMasterVolume(PanelSlider& slider, model::AmplifierModel& model,
+                      model::AmpControl& control);
+
+} // namespace orfa::panel
