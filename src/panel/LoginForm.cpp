@@ -57,12 +57,6 @@ void LoginForm::showEvent(QShowEvent* event) {
     startLogin();
 }
 
-bool LoginForm::matches(const QString& name, const QString& password) const {
-    const users::UserRights& record = data_.rights();
-    return name.toUpper() == record.name.toUpper() &&
-           password.toUpper() == record.password.toUpper();
-}
-
 void LoginForm::setCommandLineLogin(const QString& name, const QString& password) {
     commandLineName_ = name;
     commandLinePassword_ = password;
@@ -74,7 +68,7 @@ void LoginForm::startLogin() {
     if (!commandLineName_.isEmpty())
         data_.loadUserRights(commandLineName_);
     if (!commandLineName_.isEmpty() && !commandLinePassword_.isEmpty() &&
-        matches(commandLineName_, commandLinePassword_)) {
+        data_.rights().acceptsLogin(commandLineName_, commandLinePassword_)) {
         failed_ = false;
         // Closed from the event loop once showing has finished.
         QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
@@ -85,7 +79,7 @@ void LoginForm::startLogin() {
 
 void LoginForm::checkTypedLogin() {
     data_.loadUserRights(nameEdit_->text());
-    if (matches(nameEdit_->text(), passwordEdit_->text()))
+    if (data_.rights().acceptsLogin(nameEdit_->text(), passwordEdit_->text()))
         failed_ = false;
     accept();
 }

@@ -46,7 +46,6 @@ private:
     void startLogin();
     void checkTypedLogin();
     void acceptIfShown();
-    bool matches(const QString& name, const QString& password) const;
 
     data::DataModule& data_;
     QString commandLineName_;

@@ -2,6 +2,7 @@
 
 #include "config/SettingsKeys.h"
 #include "data/DataModule.h"
+#include "data/OutputGroups.h"
 #include "link/Instructions.h"
 #include "link/ValueCodec.h"
 #include "panel/AboutBox.h"
@@ -38,17 +39,6 @@ using Page = model::AmpControl::Page;
 
 // Posted to the window to close it once the current step has returned.
 const QEvent::Type kCloseRequest = static_cast<QEvent::Type>(QEvent::User + 1);
-
-// The groups as stored now: an output taken out of its group, or of a deleted
-// one, stops moving with it at once. An output listed in several groups takes
-// the one listed last.
-void applyOutputGroups(model::AmplifierModel& amplifier,
-                       const std::vector<config::GroupMember>& groups) {
-    for (int n = 1; n <= link::kOutputCount; ++n)
-        amplifier.setOutputGroup(n, 0);
-    for (const config::GroupMember& member : groups)
-        amplifier.setOutputGroup(member.output, member.group);
-}
 
 } // namespace
 
@@ -272,8 +262,9 @@ void OrfaForm::applyNames() {
     if (!names)
         return;
     applyIoNames(*inputsPage_, strips_, *names, data_.rights(),
-                 data_.usesDatabase() ? LevelRule::FlagAndVolume : LevelRule::FlagMatrixAndVolume);
-    applyOutputGroups(data_.amplifier(), names->groups);
+                 data_.usesDatabase() ? users::LevelRule::FlagAndVolume
+                                      : users::LevelRule::FlagMatrixAndVolume);
+    data::applyOutputGroups(data_.amplifier(), *names);
 }
 
 void OrfaForm::enableControlsByRights() {

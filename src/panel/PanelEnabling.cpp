@@ -107,17 +107,13 @@ void applySourceCaptions(const OutputStrips& strips, int i, const QString& name)
     }
 }
 
-void applyOutput(OutputStrip& strip, const config::IoEntry& entry, const users::UserRights& rights,
-                 LevelRule levelRule) {
+void applyOutput(OutputStrip& strip, const config::IoEntry& entry,
+                 const users::OperatorAccess& access) {
     const int n = strip.output();
-    const bool flag = entry.enabled;
-    const bool matrix = allows(rights.sourceSwitching, n);
-    const bool groupOn = flag && matrix;
-    strip.sourceGroup()->setEnabled(groupOn);
+    strip.sourceGroup()->setEnabled(access.maySwitchSources(n));
     for (int i = 1; i <= link::kSourceCount; ++i)
-        strip.sourceButton(i)->setEnabled(flag && allows(rights.enabledInputs, i) && matrix);
-    const bool levelBase = levelRule == LevelRule::FlagMatrixAndVolume ? groupOn : flag;
-    strip.levelSlider()->setEnabled(levelBase && allows(rights.outputs, n));
+        strip.sourceButton(i)->setEnabled(access.mayChooseSource(n, i));
+    strip.levelSlider()->setEnabled(access.mayChangeLevel(n));
     strip.muteBox()->setEnabled(strip.levelSlider()->isEnabled());
     strip.sourceGroup()->setTitle(captionText(entry.name));
     strip.setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
@@ -127,7 +123,8 @@ void applyOutput(OutputStrip& strip, const config::IoEntry& entry, const users::
 
 void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
                   const config::IoNames& names, const users::UserRights& rights,
-                  LevelRule levelRule) {
+                  users::LevelRule levelRule) {
+    const users::OperatorAccess access(names, rights, levelRule);
     for (int k = 1; k <= link::kInputBoxCount; ++k)
         applyBox(*inputs.box(k), names, rights);
     for (int i = 1; i <= link::kSourceCount; ++i) {
@@ -136,7 +133,7 @@ void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
     }
     for (OutputStrip* strip : strips) {
         if (const auto& entry = names.outputs.at(static_cast<std::size_t>(strip->output() - 1)))
-            applyOutput(*strip, *entry, rights, levelRule);
+            applyOutput(*strip, *entry, access);
     }
     RadioBox* radio = inputs.radio();
     for (int r = 1; r <= link::kRadioMemoryCount; ++r) {

@@ -2,6 +2,7 @@
 
 #include "config/IoNames.h"
 #include "link/Instructions.h"
+#include "users/OperatorAccess.h"
 #include "users/UserRights.h"
 
 #include <array>
@@ -16,10 +17,6 @@ class OutputStrip;
 // The strips of outputs 1..16, index 0 for output 1.
 using OutputStrips = std::array<OutputStrip*, link::kOutputCount>;
 
-// Whether the level slider follows the output's source switching right too
-// (names from the settings file) or only its volume right (central database).
-enum class LevelRule { FlagMatrixAndVolume, FlagAndVolume };
-
 // Disables every amplifier control: per output the source buttons, the slider
 // and the check box; per input box the gain, the bands and their labels; the
 // master volume, the frequency label and the memory buttons. Frames and menus
@@ -33,6 +30,6 @@ void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
 // are not the controls' business (see AmplifierModel::setOutputGroup()).
 void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
                   const config::IoNames& names, const users::UserRights& rights,
-                  LevelRule levelRule);
+                  users::LevelRule levelRule);
 
 } // namespace orfa::panel

@@ -28,15 +28,18 @@ bool OperatorAccess::sourceEnabled(int source) const {
     return entry && entry->enabled;
 }
 
+bool OperatorAccess::maySwitchSources(int output) const {
+    return outputEnabled(output) && flags::allows(rights_.sourceSwitching, output);
+}
+
 bool OperatorAccess::mayChangeLevel(int output) const {
     if (!outputEnabled(output) || !flags::allows(rights_.outputs, output))
         return false;
-    return levelRule_ == LevelRule::FlagAndVolume || flags::allows(rights_.sourceSwitching, output);
+    return levelRule_ == LevelRule::FlagAndVolume || maySwitchSources(output);
 }
 
 bool OperatorAccess::mayChooseSource(int output, int source) const {
-    return outputEnabled(output) && flags::allows(rights_.sourceSwitching, output) &&
-           flags::allows(rights_.enabledInputs, source);
+    return maySwitchSources(output) && flags::allows(rights_.enabledInputs, source);
 }
 
 bool OperatorAccess::mayConfigureInput(int box) const {

@@ -19,6 +19,8 @@ public:
 
     // The output's settings flag: whether the site uses it at all.
     bool outputEnabled(int output) const;
+    // Switching sources of an output at all.
+    bool maySwitchSources(int output) const;
     // Level and mute of an output.
     bool mayChangeLevel(int output) const;
     // Choosing source `source` for an output.
