@@ -7,7 +7,7 @@
 #include "config/Database.h"
 #include "config/IoNamesDatabase.h"
 #include "config/NstStore.h"
-#include "config/support/TestDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

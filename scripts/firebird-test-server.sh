@@ -4,7 +4,7 @@
 #   scripts/firebird-test-server.sh start ENV_FILE
 #       Starts the server when none answers on 127.0.0.1 (as the firebird user,
 #       the way Debian runs it), creates one database per test that uses
-#       tests/config/support/TestDatabase.h, each with db/orfa-schema.sql, and a
+#       tests/support/TestDatabase.h, each with db/orfa-schema.sql, and a
 #       database user with a lower-case password holding the role "3". Writes
 #       the connection details to ENV_FILE for the tests.
 #   scripts/firebird-test-server.sh stop ENV_FILE
@@ -57,7 +57,7 @@ isql() { # isql-fb as SYSDBA over the network, statements on stdin
 
 # Test and benchmark programs that include the database fixture, by program name.
 database_tests() {
-    grep -l 'config/support/TestDatabase.h' tests/*/tst_*.cpp bench/bench_*.cpp |
+    grep -l 'support/TestDatabase.h' tests/*/tst_*.cpp bench/bench_*.cpp |
         sed -E -e 's#^tests/([^/]+)/(tst_[^/.]+)\.cpp$#\1_\2#' \
             -e 's#^bench/(bench_[^/.]+)\.cpp$#\1#'
 }

@@ -6,10 +6,11 @@
 #include "config/DatabaseError.h"
 #include "config/IoNamesDatabase.h"
 #include "config/NstStore.h"
-#include "config/support/TestDatabase.h"
-#include "config/support/TransactionWatch.h"
+#include "support/ClosedPort.h"
+#include "support/SqlText.h"
+#include "support/TestDatabase.h"
+#include "support/TransactionWatch.h"
 
-#include <QTcpServer>
 #include <QTest>
 
 #include <functional>
@@ -26,23 +27,10 @@ using config::DatabaseLogin;
 namespace {
 
 // A port on 127.0.0.1 where nothing listens.
-QString closedPort() {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        qFatal("cannot find a free port");
-    return QString::number(probe.serverPort());
-}
-
-QString quoted(const QString& text) {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 // A row of NST as plain SQL.
 void putNst(Database& db, const QString& name, const QString& text, int number) {
     db.execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
-                   .arg(quoted(name), quoted(text))
+                   .arg(test::quoted(name), test::quoted(text))
                    .arg(number));
 }
 
@@ -178,7 +166,7 @@ void TestDatabase::connectsWithUpperCaseUserAndLowerCasePassword() {
 void TestDatabase::wrongDetailsGiveFalse_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
-    QTest::newRow("closed port") << QStringLiteral("port") << closedPort();
+    QTest::newRow("closed port") << QStringLiteral("port") << QString::number(closedLoopbackPort());
     QTest::newRow("port that is no number") << QStringLiteral("port") << QStringLiteral("abc");
     QTest::newRow("no such file") << QStringLiteral("path")
                                   << QStringLiteral("/nonexistent/orfa.fdb");

@@ -1,8 +1,8 @@
 #include "ctl/CtlContext.h"
 #include "ctl/support/CtlRig.h"
-#include "settings/support/ClosedPort.h"
-#include "sim/support/ReceivedCommands.h"
-#include "users/support/ReferenceCipher.h"
+#include "support/ClosedPort.h"
+#include "support/ReceivedCommands.h"
+#include "support/ReferenceCipher.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -228,8 +228,7 @@ void TestOrfactl::rightsLimitWhatIsSent() {
     // Petr may change every output but 3, use sources 1 to 3, and not the master volume.
     CtlRig rig({QStringLiteral("LoginChb=1"), QStringLiteral("MaxIDUziv=1"),
                 QStringLiteral("Uziv_1_Jmeno=Petr"),
-                QStringLiteral("Uziv_1_Heslo=") +
-                    test::referenceEncrypt(QStringLiteral("Heslo1"), QStringLiteral("vbr4k71xqe")),
+                QStringLiteral("Uziv_1_Heslo=") + test::storedPassword(QStringLiteral("Heslo1")),
                 QStringLiteral("Uziv_1_Vstupy=ABCDEFGHIJKLM0000000"),
                 QStringLiteral("Uziv_1_Vystupy=AB0DEFGHIJKLMNOP"),
                 QStringLiteral("Uziv_1_Matice=AB0DEFGHIJKLMNOP")});

@@ -2,6 +2,7 @@
 
 #include "sim/AmpSimulator.h"
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QSet>
 #include <QSignalSpy>
@@ -18,13 +19,11 @@ using State = orfa::link::AmpLink::ConnectionState;
 using orfa::link::Bytes;
 using orfa::sim::AmpSimulator;
 
+using orfa::test::frame;
+using orfa::test::raw;
 namespace {
 
 constexpr int kDelayMs = 50;
-
-Bytes frame(std::uint8_t signature, std::uint8_t instruction, const Bytes& data = {}) {
-    return orfa::spinel::SpinelMake('a', 1, signature, instruction, data);
-}
 
 // A request carries its own code as signature.
 Bytes request(std::uint8_t code, const Bytes& data = {}) {
@@ -38,22 +37,13 @@ Bytes numberList(std::uint8_t count) {
     return list;
 }
 
-QByteArray qbytes(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray answer(std::uint8_t signature, const Bytes& data) {
-    return qbytes(frame(signature, 0, data));
-}
-
 QByteArray inputAnswer() {
     Bytes data;
     for (std::uint8_t i = 0; i < 30; ++i) {
         data.push_back(static_cast<std::uint8_t>(((2 * (i / 6) + 1) << 4) | (i % 6 + 1)));
         data.push_back(i);
     }
-    return answer(83, data);
+    return orfa::test::rawAnswer(83, data);
 }
 
 } // namespace
@@ -157,7 +147,7 @@ void TestAmpLink::delayBeforeFirstSendAndRestartOnCoalescing() {
 
     QVERIFY(waitForEmptyQueue(3000));
     const QList<QByteArray> sent = framesWith(64);
-    QCOMPARE(sent, QList{qbytes(frame(2, 64, {0x20}))});
+    QCOMPARE(sent, QList{raw(frame(2, 64, {0x20}))});
     QVERIFY(sim_->receivedFrames().front().atMs >= second + 300);
     QCOMPARE(sim_->state().mix.masterVolumeDb, 0x20);
 }
@@ -168,7 +158,7 @@ void TestAmpLink::levelsOfTwoOutputsBothArrive() {
     QVERIFY(!link_->enqueue(frame(3, 65, {1, 45}), 65, true, {1}));
     QVERIFY(waitForEmptyQueue(3000));
 
-    QCOMPARE(framesWith(65), (QList{qbytes(frame(3, 65, {1, 45})), qbytes(frame(2, 65, {2, 30}))}));
+    QCOMPARE(framesWith(65), (QList{raw(frame(3, 65, {1, 45})), raw(frame(2, 65, {2, 30}))}));
     QCOMPARE(sim_->state().mix.levels[0], 45);
     QCOMPARE(sim_->state().mix.levels[1], 30);
 }
@@ -199,7 +189,7 @@ void TestAmpLink::fiveSendsThenDrop() {
     const auto& received = sim_->receivedFrames();
     QCOMPARE(received.size(), std::size_t{10});
     for (std::size_t i = 0; i < received.size(); ++i)
-        QCOMPARE(received[i].frame, qbytes(i < 5 ? frame(5, 64, {1}) : frame(6, 66, {1, 2})));
+        QCOMPARE(received[i].frame, raw(i < 5 ? frame(5, 64, {1}) : frame(6, 66, {1, 2})));
     QVERIFY(received.front().atMs >= start + kDelayMs);
     QVERIFY(received[4].atMs - received[0].atMs >= 300); // one per tick of 100 ms
     QCOMPARE(dropped.size(), 2);
@@ -219,10 +209,10 @@ void TestAmpLink::twentySlotLimit() {
     QVERIFY(waitForEmptyQueue(10000));
 
     const QList<QByteArray> sent = framesWith(66);
-    QVERIFY(!sent.contains(qbytes(refused)));
+    QVERIFY(!sent.contains(raw(refused)));
     QCOMPARE(QSet<QByteArray>(sent.begin(), sent.end()).size(), 20);
-    QCOMPARE(sent.front(), qbytes(frame(1, 66, {1, 0})));
-    QCOMPARE(sent.back(), qbytes(frame(20, 66, {1, 19})));
+    QCOMPARE(sent.front(), raw(frame(1, 66, {1, 0})));
+    QCOMPARE(sent.back(), raw(frame(20, 66, {1, 19})));
 }
 
 void TestAmpLink::unreachableAmplifierKeepsFrames() {
@@ -243,7 +233,7 @@ void TestAmpLink::unreachableAmplifierKeepsFrames() {
     QVERIFY(late.listen(QHostAddress::LocalHost, port));
     QVERIFY(waitForEmptyQueue(5000));
     QCOMPARE(late.receivedFrames().size(), std::size_t{2});
-    QCOMPARE(late.receivedFrames()[1].frame, qbytes(frame(2, 66, {1, 2})));
+    QCOMPARE(late.receivedFrames()[1].frame, raw(frame(2, 66, {1, 2})));
 }
 
 void TestAmpLink::idleDisconnectAndReconnect() {
@@ -292,7 +282,7 @@ void TestAmpLink::answerRemovesEveryFrameWithItsSignature() {
     QVERIFY(waitForEmptyQueue(3000));
 
     QVERIFY(!framesWith(64).isEmpty());
-    QCOMPARE(framesWith(66), QList{qbytes(frame(0x11, 66, {3, 5}))});
+    QCOMPARE(framesWith(66), QList{raw(frame(0x11, 66, {3, 5}))});
 }
 
 void TestAmpLink::lateAnswerStillHandedOn() {
@@ -320,8 +310,9 @@ void TestAmpLink::answersInOneWrite() {
 
     // A refusal removes its frame as well; it only is not shown, but reported.
     QSignalSpy refused(link_.get(), &AmpLink::commandRefused);
-    QVERIFY(pushPieces({answer(0x20, {}) + qbytes(frame(0x21, 4, {1})) + answer(81, {1, 5}) +
-                        answer(82, {1, 2}) + inputAnswer()}));
+    QVERIFY(pushPieces({orfa::test::rawAnswer(0x20, {}) + raw(frame(0x21, 4, {1})) +
+                        orfa::test::rawAnswer(81, {1, 5}) + orfa::test::rawAnswer(82, {1, 2}) +
+                        inputAnswer()}));
     QVERIFY(link_->queue().isEmpty());
     QCOMPARE(shown_, (QList{81, 82, 83}));
     QCOMPARE(refused.size(), 1);
@@ -335,7 +326,7 @@ void TestAmpLink::floodIsReadToTheEnd() {
     link_->setDisplayHandler(81, [&](const Bytes& f) { levels.append(f[8]); });
     QByteArray flood;
     for (int i = 0; i < 3000; ++i)
-        flood += answer(81, {1, static_cast<std::uint8_t>(i % 80)});
+        flood += orfa::test::rawAnswer(81, {1, static_cast<std::uint8_t>(i % 80)});
     sim_->sendRaw(flood); // far more than one data event reads
     QVERIFY(QTest::qWaitFor([&] { return levels.size() == 3000; }, 10000));
     for (int i = 0; i < 3000; ++i)
@@ -346,9 +337,9 @@ void TestAmpLink::damagedStream_data() {
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::addColumn<QList<int>>("shown");
 
-    const QByteArray a = answer(81, {1, 5});
-    const QByteArray b = answer(82, {1, 2});
-    QByteArray noCr = answer(80, {1});
+    const QByteArray a = orfa::test::rawAnswer(81, {1, 5});
+    const QByteArray b = orfa::test::rawAnswer(82, {1, 2});
+    QByteArray noCr = orfa::test::rawAnswer(80, {1});
     noCr.back() = '!';
     QList<QByteArray> bytewise;
     for (char c : inputAnswer())
@@ -363,7 +354,7 @@ void TestAmpLink::damagedStream_data() {
         << QList{inputAnswer().left(60), inputAnswer().mid(60)} << QList{83};
     QTest::newRow("byte by byte") << bytewise << QList{83};
     QTest::newRow("refused and data-less answers")
-        << QList{qbytes(frame(81, 4, {1, 1})) + answer(82, {}) + b} << QList{82};
+        << QList{raw(frame(81, 4, {1, 1})) + orfa::test::rawAnswer(82, {}) + b} << QList{82};
 }
 
 void TestAmpLink::damagedStream() {
@@ -424,8 +415,8 @@ void TestAmpLink::handlerMayReenter() {
         QTest::qWait(2 * AmpLink::kSendIntervalMs);
         throw std::runtime_error("display failed");
     });
-    QVERIFY(pushPieces({answer(81, {1, 5}) + answer(82, {1, 2})}));
-    QVERIFY(pushPieces({answer(81, {1, 5})}));
+    QVERIFY(pushPieces({orfa::test::rawAnswer(81, {1, 5}) + orfa::test::rawAnswer(82, {1, 2})}));
+    QVERIFY(pushPieces({orfa::test::rawAnswer(81, {1, 5})}));
     QCOMPARE(calls, 1);
     QVERIFY(QTest::qWaitFor([&] { return shown_.contains(80); }, 3000));
     QCOMPARE(shown_.first(), 82);

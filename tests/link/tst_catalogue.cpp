@@ -5,6 +5,7 @@
 #include "link/CommandBuilder.h"
 #include "link/Instructions.h"
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QTest>
 
@@ -16,15 +17,12 @@ using orfa::spinel::Bytes;
 using Builder = std::function<Command(SignatureCounter&)>;
 Q_DECLARE_METATYPE(Builder)
 
+using orfa::test::answer;
 namespace {
 
 Bytes hexBytes(const char* hex) {
     const QByteArray bytes = QByteArray::fromHex(hex);
     return Bytes(bytes.begin(), bytes.end());
-}
-
-Bytes answer(std::uint8_t signature, const Bytes& data) {
-    return orfa::spinel::SpinelMake('a', kAmplifierAddress, signature, 0, data);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "link/RadioMemories.h"
 #include "link/WeeklySchedule.h"
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QTest>
 
@@ -12,11 +13,8 @@ using namespace orfa::link;
 using orfa::spinel::Bytes;
 using namespace Qt::StringLiterals;
 
+using orfa::test::answer;
 namespace {
-
-Bytes answer(std::uint8_t signature, const Bytes& data) {
-    return orfa::spinel::SpinelMake('a', kAmplifierAddress, signature, 0, data);
-}
 
 Bytes record(std::size_t index, const Bytes& bytes, std::size_t size) {
     const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(index);

@@ -1,6 +1,7 @@
 #include "link/ReceiveBuffer.h"
 
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QList>
 #include <QRandomGenerator>
@@ -10,16 +11,8 @@ using orfa::link::Bytes;
 using orfa::link::ReceiveBuffer;
 using orfa::spinel::Spinel97Make;
 
+using orfa::test::raw;
 namespace {
-
-QByteArray qbytes(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray answer(std::uint8_t signature, const Bytes& data) {
-    return qbytes(Spinel97Make(1, signature, 0, data));
-}
 
 // The answer to request 83: 30 pairs (code, value), 69 bytes.
 QByteArray inputAnswer() {
@@ -29,7 +22,7 @@ QByteArray inputAnswer() {
             data.push_back(static_cast<std::uint8_t>(((2 * box + 1) << 4) | param));
             data.push_back(param);
         }
-    return answer(83, data);
+    return orfa::test::rawAnswer(83, data);
 }
 
 // Feeds the chunks one by one and takes every frame after each, as the link
@@ -40,7 +33,7 @@ QList<QByteArray> feed(ReceiveBuffer& buffer, const QList<QByteArray>& chunks) {
         buffer.append(reinterpret_cast<const std::uint8_t*>(chunk.constData()),
                       static_cast<std::size_t>(chunk.size()));
         for (Bytes frame = buffer.takeFrame(); !frame.empty(); frame = buffer.takeFrame())
-            frames.append(qbytes(frame));
+            frames.append(raw(frame));
     }
     return frames;
 }
@@ -62,11 +55,12 @@ void TestReceiveBuffer::framing_data() {
     QTest::addColumn<QList<QByteArray>>("frames");
     QTest::addColumn<int>("pending");
 
-    const QByteArray a = answer(81, {1, 40, 2, 41});
-    const QByteArray b = answer(82, {5, 0x2A, 6, 0x0D}); // '*' and CR inside the data
-    const QByteArray ack = answer(0x12, {});
+    const QByteArray a = orfa::test::rawAnswer(81, {1, 40, 2, 41});
+    const QByteArray b =
+        orfa::test::rawAnswer(82, {5, 0x2A, 6, 0x0D}); // '*' and CR inside the data
+    const QByteArray ack = orfa::test::rawAnswer(0x12, {});
     const QByteArray longest = inputAnswer();
-    QByteArray noCr = answer(0x13, {1});
+    QByteArray noCr = orfa::test::rawAnswer(0x13, {1});
     noCr.back() = 'x';
 
     QTest::newRow("one frame") << QList{a} << QList{a} << 0;
@@ -80,7 +74,7 @@ void TestReceiveBuffer::framing_data() {
     QTest::newRow("length below the minimum")
         << QList{QByteArray("*a\x00\x01\x01", 5) + a} << QList{a} << 0;
     QTest::newRow("format-65 frame is not an answer")
-        << QList{qbytes(orfa::spinel::Spinel65Make(1, 0x50, 0x50, {0x2A})) + a} << QList{a} << 0;
+        << QList{raw(orfa::spinel::Spinel65Make(1, 0x50, 0x50, {0x2A})) + a} << QList{a} << 0;
     QTest::newRow("star-A junk does not swallow a frame") << QList{"*A01P5" + a} << QList{a} << 0;
     QTest::newRow("partial frame waits") << QList{a + b.left(6)} << QList{a} << 6;
     QTest::newRow("partial completed by the next read")
@@ -101,10 +95,10 @@ void TestReceiveBuffer::framing() {
 }
 
 void TestReceiveBuffer::splitAnywhere() {
-    const QByteArray stream =
-        "junk" + inputAnswer() + answer(80, {0xC6}) + "*" + answer(171, {0xFF}) + inputAnswer();
-    const QList<QByteArray> expected{inputAnswer(), answer(80, {0xC6}), answer(171, {0xFF}),
-                                     inputAnswer()};
+    const QByteArray stream = "junk" + inputAnswer() + orfa::test::rawAnswer(80, {0xC6}) + "*" +
+                              orfa::test::rawAnswer(171, {0xFF}) + inputAnswer();
+    const QList<QByteArray> expected{inputAnswer(), orfa::test::rawAnswer(80, {0xC6}),
+                                     orfa::test::rawAnswer(171, {0xFF}), inputAnswer()};
     for (qsizetype piece = 1; piece <= stream.size(); ++piece) {
         QList<QByteArray> chunks;
         for (qsizetype at = 0; at < stream.size(); at += piece)
@@ -122,14 +116,14 @@ void TestReceiveBuffer::boundEmptiesAnEndlessPartial() {
     feed(buffer, {QByteArray("*A01P50") + QByteArray(ReceiveBuffer::kPendingBound, 'F')});
     QCOMPARE(buffer.size(), std::size_t{0});
 
-    const QByteArray a = answer(81, {1, 40});
+    const QByteArray a = orfa::test::rawAnswer(81, {1, 40});
     QCOMPARE(feed(buffer, {a}), QList{a});
 }
 
 void TestReceiveBuffer::randomBytesStayBounded() {
     QRandomGenerator random(1234);
     ReceiveBuffer buffer;
-    const QByteArray a = answer(81, {1, 40, 2, 41});
+    const QByteArray a = orfa::test::rawAnswer(81, {1, 40, 2, 41});
     for (int round = 0; round < 2000; ++round) {
         QByteArray chunk(random.bounded(1, 200), Qt::Uninitialized);
         for (char& c : chunk) // biased towards the bytes that matter for framing

@@ -1,6 +1,7 @@
 #include "link/SendQueue.h"
 
 #include "spinel/Spinel97.h"
+#include "support/Frames.h"
 
 #include <QTest>
 
@@ -8,13 +9,8 @@ using orfa::link::Bytes;
 using orfa::link::SendQueue;
 using Action = SendQueue::TickAction;
 
-namespace {
-
-Bytes frame(std::uint8_t signature, std::uint8_t instruction, const Bytes& data = {}) {
-    return orfa::spinel::Spinel97Make(1, signature, instruction, data);
-}
-
-} // namespace
+using orfa::test::frame;
+namespace {} // namespace
 
 class TestSendQueue : public QObject {
     Q_OBJECT

@@ -4,19 +4,19 @@
 #include "config/Database.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
-#include "config/support/TestDatabase.h"
-#include "config/support/WriteSettingsFile.h"
 #include "data/DataModule.h"
 #include "panel/DatabaseUnreachableMessage.h"
 #include "panel/LoginAtStart.h"
 #include "panel/LoginForm.h"
-#include "users/support/ReferenceCipher.h"
+#include "support/ClosedPort.h"
+#include "support/ReferenceCipher.h"
+#include "support/TestDatabase.h"
+#include "support/WriteSettingsFile.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,21 +27,17 @@ using namespace orfa;
 
 namespace {
 
-QString stored(const QString& password) {
-    return test::referenceEncrypt(password, QStringLiteral("vbr4k71xqe"));
-}
-
 // Users of the settings file: Petr/Heslo1 (all rights but presets), Jana with an empty
 // password, and a deleted record.
 QStringList fileUsers() {
     return {QStringLiteral("MaxIDUziv=3"),
             QStringLiteral("Uziv_1_Jmeno=Petr"),
-            QStringLiteral("Uziv_1_Heslo=") + stored(QStringLiteral("Heslo1")),
+            QStringLiteral("Uziv_1_Heslo=") + test::storedPassword(QStringLiteral("Heslo1")),
             QStringLiteral("Uziv_1_Vstupy=ABCDEFGHIJKLMNOPQRST"),
             QStringLiteral("Uziv_1_Administrace=1"),
             QStringLiteral("Uziv_2_Jmeno=Jana"),
             QStringLiteral("Uziv_3_Jmeno="),
-            QStringLiteral("Uziv_3_Heslo=") + stored(QStringLiteral("x")),
+            QStringLiteral("Uziv_3_Heslo=") + test::storedPassword(QStringLiteral("x")),
             QStringLiteral("LastLogin=Predtim")};
 }
 
@@ -66,13 +62,6 @@ void showAndSettle(panel::LoginForm& form) {
     form.open();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-}
-
-QString closedPort() {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        qFatal("cannot find a free port");
-    return QString::number(probe.serverPort());
 }
 
 QStringList databaseLines(const config::DatabaseLogin& login) {
@@ -270,7 +259,7 @@ void TestLogin::databaseSuppliesAddressLoginFlagAndUsers() {
     fixture.execute(QStringLiteral("INSERT INTO NST VALUES (3, 'LoginChb', '', 1)"));
     fixture.execute(QStringLiteral("INSERT INTO UZIV VALUES (1, 'O''Neil', '%1', 'A', 'B', 'C', "
                                    "1, 0, 0, 0, 0, 0, '00000000000000000000000000')")
-                        .arg(stored(QStringLiteral("žluťoučký"))));
+                        .arg(test::storedPassword(QStringLiteral("žluťoučký"))));
     fixture.execute(QStringLiteral("commit"));
 
     // The file's own shared keys are not looked at while the database is in use.
@@ -293,7 +282,7 @@ void TestLogin::databaseSuppliesAddressLoginFlagAndUsers() {
 }
 
 void TestLogin::unreachableDatabaseMeansNoRightsAndNoLogin() {
-    config::DatabaseLogin login{QStringLiteral("127.0.0.1"), closedPort(),
+    config::DatabaseLogin login{QStringLiteral("127.0.0.1"), QString::number(closedLoopbackPort()),
                                 QStringLiteral("/srv/orfa.fdb"), QStringLiteral("orfa"),
                                 QStringLiteral("x")};
     QStringList lines = databaseLines(login);

@@ -3,7 +3,6 @@
 // states, the group of every output, and a group built in the settings dialog moving its
 // members' sliders together up to the amplifier.
 #include "config/Database.h"
-#include "config/support/TestDatabase.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
@@ -12,7 +11,8 @@
 #include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/SettingsDialog.h"
-#include "settings/support/WhenShown.h"
+#include "support/TestDatabase.h"
+#include "support/WhenShown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -3,12 +3,13 @@
 // on and off, a database that could not be read, and the users and groups lists. Rows are
 // put in and looked at with plain SQL over a connection of the test's own.
 #include "config/Database.h"
-#include "config/support/TestDatabase.h"
-#include "config/support/TransactionWatch.h"
 #include "settings/ConnectionPage.h"
 #include "settings/InputsNamesPage.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/support/SettingsRig.h"
+#include "support/SqlText.h"
+#include "support/TestDatabase.h"
+#include "support/TransactionWatch.h"
 #include "users/GroupDatabaseStore.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDatabaseStore.h"
@@ -29,12 +30,6 @@ struct NstRow {
     int number = 0;
     bool operator==(const NstRow&) const = default;
 };
-
-QString quoted(const QString& text) {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
 
 QString cell(const QTableWidget* grid, int row, int column) {
     const QTableWidgetItem* item = grid->item(row, column);
@@ -84,7 +79,7 @@ void TestDatabaseStore::cleanup() {
 
 void TestDatabaseStore::putNst(const QString& name, const QString& text, int number) {
     direct_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), %1, %2, %3)")
-                         .arg(quoted(name), quoted(text))
+                         .arg(test::quoted(name), test::quoted(text))
                          .arg(number));
 }
 
@@ -310,7 +305,7 @@ void TestDatabaseStore::listsComeFromTheDatabase() {
             QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, '', '', '', %4, 0, 0, "
                            "0, 0, 0, '')")
                 .arg(id)
-                .arg(quoted(name), quoted(stored))
+                .arg(test::quoted(name), test::quoted(stored))
                 .arg(admin));
     for (const auto& [group, output] : {std::pair{4, 16}, std::pair{1, 5}, std::pair{1, 3}})
         direct_->execute(

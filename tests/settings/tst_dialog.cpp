@@ -5,8 +5,8 @@
 #include "settings/InputsNamesPage.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/SchedulePage.h"
-#include "settings/support/ClosedPort.h"
 #include "settings/support/SettingsRig.h"
+#include "support/ClosedPort.h"
 
 #include <QCheckBox>
 #include <QLabel>

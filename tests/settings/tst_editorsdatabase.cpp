@@ -4,7 +4,6 @@
 // name the database cannot hold) and the save prompt writing NST. Rows are put in and looked
 // at over a connection of the test's own.
 #include "config/Database.h"
-#include "config/support/TestDatabase.h"
 #include "link/Instructions.h"
 #include "settings/FlagBoxGroup.h"
 #include "settings/GroupsPage.h"
@@ -13,7 +12,8 @@
 #include "settings/UsersPage.h"
 #include "settings/support/EditorSteps.h"
 #include "settings/support/SettingsRig.h"
-#include "settings/support/WhenShown.h"
+#include "support/TestDatabase.h"
+#include "support/WhenShown.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
 

@@ -6,6 +6,7 @@
 #include "settings/SchedulePage.h"
 #include "settings/support/SettingsRig.h"
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void answersAfterClosingAreNotShown();
 };
 
+using orfa::test::raw;
 namespace {
 
 QPushButton* button(SettingsRig& rig, const QString& name) {
@@ -67,13 +69,6 @@ void fillSchedule(SettingsRig& rig, const QString& on, const QString& off) {
         setCell(rig, 1, day, on);
         setCell(rig, 2, day, off);
     }
-}
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (const int v : values)
-        out.append(static_cast<char>(v));
-    return out;
 }
 
 } // namespace
@@ -133,9 +128,9 @@ void TestRadioSchedule::storingMemories_data() {
     QStringList mixed = same;
     mixed[0] = QStringLiteral("104.5");
     mixed[1] = QStringLiteral("87.05");
-    QByteArray mixedRecords = bytes({1, 104, 50, 1, 2, 87, 5, 0});
+    QByteArray mixedRecords = raw(orfa::test::bytes({1, 104, 50, 1, 2, 87, 5, 0}));
     for (int k = 3; k <= 9; ++k)
-        mixedRecords += bytes({k, 100, 0, 0});
+        mixedRecords += raw(orfa::test::bytes({k, 100, 0, 0}));
     QTest::newRow("104.5 stereo, 87.05 mono") << mixed << QList<int>{1} << mixedRecords;
 
     QStringList rounded = same;
@@ -145,19 +140,20 @@ void TestRadioSchedule::storingMemories_data() {
     QByteArray roundedRecords;
     for (int k = 1; k <= 9; ++k) {
         if (k == 5)
-            roundedRecords += bytes({5, 99, 100, 0}); // not carried into the megahertz
+            roundedRecords +=
+                raw(orfa::test::bytes({5, 99, 100, 0})); // not carried into the megahertz
         else if (k == 6)
-            roundedRecords += bytes({6, 87, 12, 0}); // half to even
+            roundedRecords += raw(orfa::test::bytes({6, 87, 12, 0})); // half to even
         else if (k == 7)
-            roundedRecords += bytes({7, 87, 14, 0});
+            roundedRecords += raw(orfa::test::bytes({7, 87, 14, 0}));
         else
-            roundedRecords += bytes({k, 100, 0, 0});
+            roundedRecords += raw(orfa::test::bytes({k, 100, 0, 0}));
     }
     QTest::newRow("hundredths rounded") << rounded << QList<int>{} << roundedRecords;
 
     QByteArray onlyThird;
     for (int k = 1; k <= 9; ++k)
-        onlyThird += bytes({k, 100, 0, k == 3 ? 1 : 0});
+        onlyThird += raw(orfa::test::bytes({k, 100, 0, k == 3 ? 1 : 0}));
     QTest::newRow("memory 3 alone stereo") << same << QList<int>{3} << onlyThird;
 }
 
@@ -186,13 +182,13 @@ void TestRadioSchedule::storingSchedule_data() {
     QTest::addColumn<bool>("inOperation");
     QTest::addColumn<QByteArray>("payload");
     QByteArray days;
-    days += bytes({1, 7, 20, 18, 0}); // 7:25 -> 7:20
-    days += bytes({2, 7, 0, 18, 50}); // 18:59:30 -> 18:50
-    days += bytes({3, 0, 0, 23, 50}); // 00:00, 23:59
+    days += raw(orfa::test::bytes({1, 7, 20, 18, 0})); // 7:25 -> 7:20
+    days += raw(orfa::test::bytes({2, 7, 0, 18, 50})); // 18:59:30 -> 18:50
+    days += raw(orfa::test::bytes({3, 0, 0, 23, 50})); // 00:00, 23:59
     for (int d = 4; d <= 7; ++d)
-        days += bytes({d, 7, 0, 18, 0});
-    QTest::newRow("in operation") << true << (bytes({0xFF}) + days);
-    QTest::newRow("not in operation") << false << (bytes({0x00}) + days);
+        days += raw(orfa::test::bytes({d, 7, 0, 18, 0}));
+    QTest::newRow("in operation") << true << (raw(orfa::test::bytes({0xFF})) + days);
+    QTest::newRow("not in operation") << false << (raw(orfa::test::bytes({0x00})) + days);
 }
 
 void TestRadioSchedule::storingSchedule() {

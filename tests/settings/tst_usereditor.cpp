@@ -7,7 +7,7 @@
 #include "settings/UsersPage.h"
 #include "settings/support/EditorSteps.h"
 #include "settings/support/SettingsRig.h"
-#include "settings/support/WhenShown.h"
+#include "support/WhenShown.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
 

@@ -10,6 +10,7 @@
 #include "link/RadioMemories.h"
 #include "link/WeeklySchedule.h"
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -19,19 +20,12 @@ using namespace orfa;
 using namespace orfa::link;
 using spinel::Bytes;
 
+using orfa::test::frame;
+using orfa::test::raw;
 namespace {
 
 constexpr std::size_t kSignature = spinel::kFrame97SignatureOffset;
 constexpr std::size_t kAck = spinel::kFrame97InstructionOffset;
-
-Bytes frame(std::uint8_t signature, std::uint8_t instruction, const Bytes& data = {}) {
-    return spinel::SpinelMake('a', kAmplifierAddress, signature, instruction, data);
-}
-
-QByteArray raw(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
 
 } // namespace
 

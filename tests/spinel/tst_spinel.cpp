@@ -1,17 +1,12 @@
 #include "spinel/Spinel.h"
+#include "support/Frames.h"
 
 #include <QTest>
 
 using namespace orfa::spinel;
 
+using orfa::test::bytes;
 namespace {
-
-Bytes bytes(std::initializer_list<int> values) {
-    Bytes out;
-    for (int v : values)
-        out.push_back(static_cast<std::uint8_t>(v));
-    return out;
-}
 
 Bytes concat(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());

@@ -1,8 +1,8 @@
 // The password cipher: stored forms must match those of earlier versions byte for byte,
 // so the program's cipher is checked against a reference written out by hand from the
 // definition, and the block cipher and digest under it against published vectors.
+#include "support/ReferenceCipher.h"
 #include "users/PasswordCipher.h"
-#include "users/support/ReferenceCipher.h"
 
 #include <cryptopp/cast.h>
 #include <cryptopp/sha.h>

@@ -4,11 +4,12 @@
 #include "config/Database.h"
 #include "config/DatabaseError.h"
 #include "config/SettingsFile.h"
-#include "config/support/TestDatabase.h"
-#include "config/support/WriteSettingsFile.h"
+#include "support/ReferenceCipher.h"
+#include "support/SqlText.h"
+#include "support/TestDatabase.h"
+#include "support/WriteSettingsFile.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
-#include "users/support/ReferenceCipher.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,10 +22,6 @@ using users::UserDirectory;
 using users::UserRights;
 
 namespace {
-
-QString stored(const QString& password) {
-    return test::referenceEncrypt(password, QStringLiteral("vbr4k71xqe"));
-}
 
 // A settings file in a directory of its own.
 class IniDir {
@@ -40,19 +37,14 @@ private:
     std::unique_ptr<config::SettingsFile> reg_;
 };
 
-QString quoted(const QString& text) {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 void putUser(config::Database& db, int id, const QString& name, const QString& password,
              const QString& inputs = QStringLiteral("ABCDEFGHIJKLMNOPQRST0000000"),
              int administration = 1) {
     db.execute(QStringLiteral("INSERT INTO UZIV VALUES (%1, %2, %3, %4, 'AB00', 'A0C0', %5, 1, 0, "
                               "1, 0, 1, '00000000000000000000000000')")
                    .arg(id)
-                   .arg(quoted(name), quoted(stored(password)), quoted(inputs))
+                   .arg(test::quoted(name), test::quoted(test::storedPassword(password)),
+                        test::quoted(inputs))
                    .arg(administration));
 }
 
@@ -113,14 +105,15 @@ void TestUserDirectory::fileLookupRules() {
 }
 
 void TestUserDirectory::fileRecordIsLoadedWhole() {
-    IniDir ini({QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_2_Jmeno=Eva"),
-                QStringLiteral("Uziv_2_Heslo=") + stored(QStringLiteral("Tajné'heslo")),
-                QStringLiteral("Uziv_2_Vstupy=A0C0000000KLM0000000000"),
-                QStringLiteral("Uziv_2_Vystupy=AB"), QStringLiteral("Uziv_2_Matice=0B"),
-                QStringLiteral("Uziv_2_Administrace=1"),
-                // The volume right's key has no '_' before "Hlasitost".
-                QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
-                QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
+    IniDir ini(
+        {QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_2_Jmeno=Eva"),
+         QStringLiteral("Uziv_2_Heslo=") + test::storedPassword(QStringLiteral("Tajné'heslo")),
+         QStringLiteral("Uziv_2_Vstupy=A0C0000000KLM0000000000"),
+         QStringLiteral("Uziv_2_Vystupy=AB"), QStringLiteral("Uziv_2_Matice=0B"),
+         QStringLiteral("Uziv_2_Administrace=1"),
+         // The volume right's key has no '_' before "Hlasitost".
+         QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
+         QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
     const std::optional<UserRights> found =
         UserDirectory::findInFile(ini.reg(), QStringLiteral("Eva"));
     QVERIFY(found);

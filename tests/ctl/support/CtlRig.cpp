@@ -1,7 +1,7 @@
 #include "ctl/support/CtlRig.h"
 
-#include "config/support/WriteSettingsFile.h"
 #include "ctl/CtlProgram.h"
+#include "support/WriteSettingsFile.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #include "model/support/ModelRig.h"
 
-#include "sim/support/ReceivedCommands.h"
+#include "support/ReceivedCommands.h"
 
 #include <QTest>
 

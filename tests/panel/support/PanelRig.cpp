@@ -1,6 +1,6 @@
 #include "panel/support/PanelRig.h"
 
-#include "config/support/WriteSettingsFile.h"
+#include "support/WriteSettingsFile.h"
 
 #include "panel/PowerStatusBar.h"
 

@@ -1,6 +1,6 @@
 #include "settings/support/EditorSteps.h"
 
-#include "settings/support/WhenShown.h"
+#include "support/WhenShown.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "settings/support/SettingsRig.h"
 
-#include "config/support/WriteSettingsFile.h"
+#include "support/WriteSettingsFile.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

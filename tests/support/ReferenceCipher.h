@@ -48,4 +48,9 @@ inline QString referenceEncrypt(const QString& password, const QString& key) {
     return QString::fromLatin1(cipher.toBase64().toBase64());
 }
 
+// A password as the program stores it, under the program's own key.
+inline QString storedPassword(const QString& password) {
+    return referenceEncrypt(password, QStringLiteral("vbr4k71xqe"));
+}
+
 } // namespace orfa::test
