@@ -7,6 +7,7 @@
 // figures, the program's resident memory among them; exits 1 when something
 // fails.
 //   soak_mqtt [seconds] [seed]
+#include "ResidentMemory.h"
 #include "mqtt/support/TestBroker.h"
 #include "mqtt/support/TestClient.h"
 #include "sim/AmpSimulator.h"
@@ -29,17 +30,6 @@ namespace {
 
 constexpr double kMemoryGrowthLimitMiB = 10.0;
 const QString kBase = QStringLiteral("soak/amp/");
-
-double residentMiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 bool writeFile(const QString& path, const QByteArray& text) {
     QFile file(path);

@@ -6,8 +6,6 @@
 
 #include <QTest>
 
-#include <algorithm>
-
 namespace {
 
 orfa::mqtt::ServiceOptions testOptions(quint16 brokerPort) {
@@ -34,22 +32,15 @@ ServiceRig::~ServiceRig() {
 }
 
 void ServiceRig::writeSettings(const QStringList& settingsLines) {
-    QStringList lines{
-        QStringLiteral("IPZesE=127.0.0.1"),      QStringLiteral("PortZesE=%1").arg(sim_.port()),
+    const QStringList defaults{
         QStringLiteral("ProdlevaE=50"),          QStringLiteral("Vstup2Nzv=Mikrofon"),
         QStringLiteral("Vystup3Nzv=Hala"),       QStringLiteral("MaxIDSkupiny=1"),
         QStringLiteral("Skup_1_SkupinaPocet=3"), QStringLiteral("Skup_1_IDVstupu1=1"),
         QStringLiteral("Skup_1_IDVstupu2=3"),    QStringLiteral("Skup_1_IDVstupu3=5")};
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int j = 1; j <= 16; ++j)
-        lines << QStringLiteral("Vystup%1En=1").arg(j);
-    lines.removeIf([&settingsLines](const QString& line) {
-        const QString key = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-        return std::any_of(settingsLines.begin(), settingsLines.end(),
-                           [&key](const QString& given) { return given.startsWith(key); });
-    });
-    orfa::test::writeSettingsFile(dir_.path(), lines + settingsLines);
+    orfa::test::writeSettingsFile(
+        dir_.path(),
+        orfa::test::overriddenBy(orfa::test::loopbackAmplifierLines(sim_.port()) + defaults,
+                                 settingsLines));
 }
 
 bool ServiceRig::startBroker() {
