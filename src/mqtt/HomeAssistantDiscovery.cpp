@@ -118,13 +118,13 @@ std::vector<RetainedMessage> discoveryMessages(const TopicLayout& topics,
             source.insert(QStringLiteral("options"), QJsonArray::fromStringList(options));
         }
         writer.add(QStringLiteral("number"), object + QStringLiteral("level"),
-                   QStringLiteral("Hlasitost výstupu ") + label,
+                   label + QStringLiteral(" hlasitost"),
                    enabled ? numberFields(topics.outputLevel(n), 0, link::kOutputLevelMax)
                            : QJsonObject());
         writer.add(QStringLiteral("select"), object + QStringLiteral("source"),
-                   QStringLiteral("Zdroj výstupu ") + label, source);
+                   label + QStringLiteral(" zdroj"), source);
         writer.add(QStringLiteral("switch"), object + QStringLiteral("mute"),
-                   QStringLiteral("Ztlumit výstup ") + label,
+                   label + QStringLiteral(" ztlumení"),
                    enabled ? switchFields(topics.outputMute(n)) : QJsonObject());
     }
     return writer.take();

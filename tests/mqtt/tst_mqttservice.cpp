@@ -66,13 +66,13 @@ void TestMqttService::discoveryAnnouncesTheEntities_data() {
     const QStringList number{u"command_topic"_s, u"state_topic"_s, u"min"_s, u"max"_s};
     const QStringList toggle{u"command_topic"_s, u"state_topic"_s, u"payload_on"_s,
                              u"payload_off"_s};
-    QTest::newRow("level") << u"number"_s << u"output3_level"_s << u"Hlasitost výstupu Hala"_s
-                           << number << u"output/3/level"_s;
-    QTest::newRow("source") << u"select"_s << u"output3_source"_s << u"Zdroj výstupu Hala"_s
+    QTest::newRow("level") << u"number"_s << u"output3_level"_s << u"Hala hlasitost"_s << number
+                           << u"output/3/level"_s;
+    QTest::newRow("source") << u"select"_s << u"output3_source"_s << u"Hala zdroj"_s
                             << QStringList{u"command_topic"_s, u"state_topic"_s, u"options"_s}
                             << u"output/3/source"_s;
-    QTest::newRow("mute") << u"switch"_s << u"output7_mute"_s << u"Ztlumit výstup Výstup 7"_s
-                          << toggle << u"output/7/mute"_s;
+    QTest::newRow("mute") << u"switch"_s << u"output7_mute"_s << u"Výstup 7 ztlumení"_s << toggle
+                          << u"output/7/mute"_s;
     QTest::newRow("power") << u"switch"_s << u"power"_s << u"Zapnutý zesilovač"_s << toggle
                            << u"power"_s;
     QTest::newRow("master") << u"number"_s << u"master"_s << u"Celková hlasitost"_s << number
@@ -138,7 +138,7 @@ void TestMqttService::discoveryFollowsTheSettings() {
     QVERIFY(QTest::qWaitFor(
         [&] {
             return configOf(client, u"number"_s, u"output3_level"_s).value(u"name"_s) ==
-                   u"Hlasitost výstupu Aula"_s;
+                   u"Aula hlasitost"_s;
         },
         5000));
 }
