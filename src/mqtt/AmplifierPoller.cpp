@@ -74,9 +74,11 @@ void AmplifierPoller::watchAnswers() {
     std::erase_if(unread_, [this](std::uint8_t instruction) { return !isQueued(instruction); });
     if (roundOpen && unread_.empty() && !roundFailed_)
         Q_EMIT stateRead();
+    // Only a wait that was watched from its start counts (not an idle spell
+    // before the poll that calls this).
     if (link_.queue().isEmpty())
         watch_.stop();
-    else if (unansweredFor_.elapsed() > answerTimeoutMs())
+    else if (watch_.isActive() && unansweredFor_.elapsed() > answerTimeoutMs())
         setAnswering(false);
 }
 
