@@ -6,10 +6,10 @@ set -euo pipefail
 
 profile=${1:-run}
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libcrypto++-dev
-          firebird-dev)
+          firebird-dev libmosquitto-dev)
 case "$profile" in
 run) ;;
-test) packages+=(clang-format firebird3.0-server clang libclang-rt-dev) ;;
+test) packages+=(clang-format firebird3.0-server clang libclang-rt-dev mosquitto) ;;
 *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

@@ -5,6 +5,7 @@
 // amplifier holds. Prints its figures; exits 1 when a bound or the agreement
 // fails.
 //   soak_panel [seconds] [seed]
+#include "ResidentMemory.h"
 #include "SoakDriver.h"
 #include "data/DataModule.h"
 #include "link/ReceiveBuffer.h"
@@ -29,17 +30,6 @@
 namespace {
 
 constexpr double kMemoryGrowthLimitMiB = 30.0;
-
-double residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 bool writeSettings(const QString& dir, quint16 port) {
     QFile ini(dir + QStringLiteral("/Orfa.ini"));

@@ -1,5 +1,6 @@
 #include "ctl/CtlProgram.h"
 
+#include "config/AmplifierAddress.h"
 #include "ctl/SetCommands.h"
 #include "ctl/StateCommands.h"
 #include "data/DataModule.h"
@@ -14,28 +15,16 @@ int usageError(Console& console, const QString& text) {
     return kExitUsage;
 }
 
-// "host:port" with a port 1..65535; false when it is not that.
-bool splitAddress(const QString& text, QString& host, QString& port) {
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    if (colon <= 0)
-        return false;
-    host = text.left(colon);
-    port = text.mid(colon + 1);
-    bool ok = false;
-    const uint number = port.toUInt(&ok);
-    return ok && number >= 1 && number <= 65535;
-}
-
 int runCommand(const CtlArguments& arguments, data::DataModule& data, Console& console,
                const PasswordSource& password) {
     link::AmpLink& link = data.link();
     if (!arguments.amp.isEmpty()) {
-        QString host;
-        QString port;
-        if (!splitAddress(arguments.amp, host, port))
+        const std::optional<config::AmplifierAddress> given =
+            config::parseHostAndPort(arguments.amp);
+        if (!given)
             return usageError(
                 console, QStringLiteral("--amp wants HOST:PORT, not \"%1\"").arg(arguments.amp));
-        link.setAddress(host, port);
+        link.setAddress(given->host, given->port);
     }
     const QString address = link.host() + QLatin1Char(':') + link.port();
     // A one-shot command has nothing to coalesce: every frame goes at the next tick.

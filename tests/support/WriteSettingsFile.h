@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace orfa::test {
 
 // Writes <directory>/Orfa.ini: section [Orfa] with the given lines, as a
@@ -16,6 +18,27 @@ inline void writeSettingsFile(const QString& directory, const QStringList& lines
         qFatal("cannot write the settings file");
     file.write(
         (QStringLiteral("[Orfa]\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+// The lines of an amplifier at 127.0.0.1:port with every input and output
+// switched on.
+inline QStringList loopbackAmplifierLines(quint16 port) {
+    QStringList lines{QStringLiteral("IPZesE=127.0.0.1"), QStringLiteral("PortZesE=%1").arg(port)};
+    for (int i = 1; i <= 10; ++i)
+        lines << QStringLiteral("Vstup%1En=1").arg(i);
+    for (int j = 1; j <= 16; ++j)
+        lines << QStringLiteral("Vystup%1En=1").arg(j);
+    return lines;
+}
+
+// defaults, without those whose key one of lines gives, followed by lines.
+inline QStringList overriddenBy(QStringList defaults, const QStringList& lines) {
+    defaults.removeIf([&lines](const QString& line) {
+        const QString key = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        return std::any_of(lines.begin(), lines.end(),
+                           [&key](const QString& given) { return given.startsWith(key); });
+    });
+    return defaults + lines;
 }
 
 } // namespace orfa::test

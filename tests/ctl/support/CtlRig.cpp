@@ -6,24 +6,12 @@
 #include <QFile>
 #include <QTextStream>
 
-#include <algorithm>
-
 CtlRig::CtlRig(const QStringList& settingsLines) {
     if (!sim_.listen())
         qFatal("the simulator cannot listen on 127.0.0.1");
-    QStringList lines{QStringLiteral("IPZesE=127.0.0.1"),
-                      QStringLiteral("PortZesE=%1").arg(sim_.port())};
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int j = 1; j <= 16; ++j)
-        lines << QStringLiteral("Vystup%1En=1").arg(j);
-    // A key of settingsLines replaces the default one.
-    lines.removeIf([&settingsLines](const QString& line) {
-        const QString key = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
-        return std::any_of(settingsLines.begin(), settingsLines.end(),
-                           [&key](const QString& given) { return given.startsWith(key); });
-    });
-    orfa::test::writeSettingsFile(dir_.path(), lines + settingsLines);
+    orfa::test::writeSettingsFile(
+        dir_.path(),
+        orfa::test::overriddenBy(orfa::test::loopbackAmplifierLines(sim_.port()), settingsLines));
 }
 
 int CtlRig::run(const QStringList& arguments) {
