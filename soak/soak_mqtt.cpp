@@ -204,7 +204,6 @@ int main(int argc, char** argv) {
 
     // Faults over: once the queue has drained and a poll has run, the broker
     // must hold what the amplifier holds.
-    driver.publish(kBase + QStringLiteral("power/set"), "ON");
     bool online = driver.waitFor(availability, "online", 20000);
     const bool agree =
         QTest::qWaitFor([&] { return disagreements(driver, sim.state(), false) == 0; }, 20000);
