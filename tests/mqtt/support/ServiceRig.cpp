@@ -1,8 +1,8 @@
 #include "mqtt/support/ServiceRig.h"
 
-#include "support/WriteSettingsFile.h"
 #include "link/Instructions.h"
 #include "support/ReceivedCommands.h"
+#include "support/WriteSettingsFile.h"
 
 #include <QTest>
 
