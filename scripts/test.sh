@@ -4,8 +4,8 @@
 # formatting and that no layer includes a layer above it, and runs every test
 # through CTest, the database tests against a throw-away Firebird server on
 # 127.0.0.1; then builds the release configuration in build-release/ (it must
-# be warning-free at -O2 too) and makes a short run of every fuzz target (with
-# Clang).
+# be warning-free at -O2 too), makes a short run of every fuzz target (with
+# Clang) and runs clang-tidy over every source of ours.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,3 +21,5 @@ ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DORFA_WERROR=ON -DORFA_BUILD_BENCH=ON
 cmake --build build-release -j"$(nproc)"
 scripts/fuzz.sh --smoke
+scripts/tidy.sh build-release "^$PWD/(src|sim|tests|soak|bench)/"
+scripts/tidy.sh build-fuzz "^$PWD/fuzz/"

@@ -1,16 +1,35 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy over our own sources, using a
-# release build's compile commands (build-tidy/). Fails on any finding.
+# Runs clang-tidy with the checks of .clang-tidy over our own sources; fails on
+# any finding.
+#   scripts/tidy.sh                configures and builds build-tidy/ (release, with
+#                                  the benchmarks and soak runs) and checks src/,
+#                                  sim/, tests/, soak/ and bench/
+#   scripts/tidy.sh DIR PATTERN    checks the files whose path matches PATTERN (a
+#                                  regular expression) with the compile commands of
+#                                  the existing build DIR; the test command does so
+#                                  with build-release/ and build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh run
-command -v run-clang-tidy >/dev/null || command -v run-clang-tidy-14 >/dev/null || {
-    echo "run-clang-tidy is missing: apt-get install clang-tidy" >&2
-    exit 1
-}
-runner=$(command -v run-clang-tidy || command -v run-clang-tidy-14)
-cmake -S . -B build-tidy -DCMAKE_BUILD_TYPE=Release -DORFA_BUILD_BENCH=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-# Generated sources (moc) must exist before they are analysed.
-cmake --build build-tidy -j"$(nproc)" >/dev/null
-"$runner" -p build-tidy -quiet -j "$(nproc)" '/(src/[^/]+|sim|soak|bench)/[^/]+\.cpp$'
+runner=$(command -v run-clang-tidy || command -v run-clang-tidy-14 || true)
+if [ -z "$runner" ]; then
+    echo "run-clang-tidy is missing (Debian: clang-tidy)" >&2
+    exit 2
+fi
+
+if [ $# -eq 0 ]; then
+    scripts/install-deps.sh run
+    build=build-tidy
+    pattern="^$PWD/(src|sim|tests|soak|bench)/"
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DORFA_BUILD_BENCH=ON >/dev/null
+    # Generated sources (moc) must exist before they are analysed.
+    cmake --build "$build" -j"$(nproc)" >/dev/null
+elif [ $# -eq 2 ]; then
+    build=$1
+    pattern=$2
+else
+    echo "usage: $0 [BUILD_DIR PATTERN]" >&2
+    exit 2
+fi
+[ -f "$build/compile_commands.json" ] || { echo "$build has no compile_commands.json" >&2; exit 2; }
+"$runner" -p "$build" -quiet -j "$(nproc)" "$pattern"

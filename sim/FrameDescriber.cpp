@@ -76,7 +76,7 @@ QString memoriesText(const Bytes& data) {
         return hexBytes(data);
     QStringList parts;
     for (std::size_t k = 0; k < memories->size(); ++k) {
-        const RadioMemory& memory = (*memories)[k];
+        const auto& memory = (*memories)[k];
         parts << u"%1=%2%3"_s.arg(k + 1).arg(frequencyText(memory.frequency),
                                              memory.stereo ? u" st"_s : QString());
     }

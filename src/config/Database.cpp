@@ -2,6 +2,7 @@
 
 #include "config/ConfigLog.h"
 #include "config/DatabaseError.h"
+#include "config/FbClient.h"
 #include "config/FbInputMessage.h"
 #include "config/FbOutputMessage.h"
 #include "config/FbStatus.h"
@@ -29,8 +30,7 @@ bool isCommit(const QString& sql) {
 
 } // namespace
 
-Database::Database()
-    : master_(Firebird::fb_get_master_interface()) {}
+Database::Database() = default;
 
 Database::~Database() {
     close();
@@ -49,6 +49,10 @@ bool Database::open(const DatabaseLogin& login) {
         const QByteArray name = encoded(login.databaseName(), "database name");
         const QByteArray user = encoded(login.user.toUpper(), "user name");
         const QByteArray password = encoded(login.password.toLower(), "password");
+        if (!master_)
+            master_ = fbclient::master(lastError_);
+        if (!master_)
+            throw DatabaseError(lastError_);
 
         FbStatus status(master_);
         FbRef<Firebird::IXpbBuilder> dpb(master_->getUtilInterface()->getXpbBuilder(

@@ -1,6 +1,7 @@
 #include "config/FbInputMessage.h"
 
 #include "config/DatabaseError.h"
+#include "config/FbClient.h"
 #include "config/Win1250.h"
 
 #include <cstdint>
@@ -9,7 +10,6 @@
 namespace orfa::config {
 namespace {
 
-constexpr unsigned kCharsetWin1250 = 51;
 // A VARCHAR in a message holds at most this many bytes.
 constexpr qsizetype kMaxTextBytes = 32765;
 
@@ -72,7 +72,7 @@ FbInputMessage::FbInputMessage(Firebird::IMaster* master, Firebird::ThrowStatusW
             // A VARCHAR of length 0 is not a valid message field; the stored length says 0.
             builder->setLength(status, i,
                                static_cast<unsigned>(std::max<qsizetype>(texts[i].size(), 1)));
-            builder->setCharSet(status, i, kCharsetWin1250);
+            builder->setCharSet(status, i, fbclient::kCharsetWin1250);
         }
     }
     metadata_.reset(builder->getMetadata(status));

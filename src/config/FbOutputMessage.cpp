@@ -1,5 +1,6 @@
 #include "config/FbOutputMessage.h"
 
+#include "config/FbClient.h"
 #include "config/Win1250.h"
 
 #include <algorithm>
@@ -11,9 +12,6 @@ namespace {
 
 // Room for any number, date or time the server writes as text.
 constexpr unsigned kConvertedTextBytes = 64;
-constexpr unsigned kCharsetNone = 0;
-constexpr unsigned kCharsetOctets = 1;
-constexpr unsigned kCharsetWin1250 = 51;
 
 } // namespace
 
@@ -40,14 +38,14 @@ FbOutputMessage::FbOutputMessage(Firebird::ThrowStatusWrapper* status,
             builder->setType(status, i, SQL_VARYING + 1);
             // Texts of another character set reach us in the connection's code page.
             const unsigned charset = described->getCharSet(status, i);
-            if (charset != kCharsetNone && charset != kCharsetOctets)
-                builder->setCharSet(status, i, kCharsetWin1250);
+            if (charset != fbclient::kCharsetNone && charset != fbclient::kCharsetOctets)
+                builder->setCharSet(status, i, fbclient::kCharsetWin1250);
         } else {
             kinds_.push_back(Kind::Text);
             builder->setType(status, i, SQL_VARYING + 1);
             builder->setLength(status, i, kConvertedTextBytes);
             builder->setScale(status, i, 0);
-            builder->setCharSet(status, i, kCharsetNone);
+            builder->setCharSet(status, i, fbclient::kCharsetNone);
         }
     }
     metadata_.reset(builder->getMetadata(status));

@@ -59,7 +59,7 @@ private:
 void readOutputs(const QJsonObject& root, AmpState& state, Reader& reader) {
     const QJsonArray outputs = reader.array(root, QStringLiteral("outputs"), link::kOutputCount);
     std::array<bool, link::kOutputCount> seen{};
-    for (const QJsonValue& value : outputs) {
+    for (const auto& value : outputs) {
         const QJsonObject entry = value.toObject();
         const int n = reader.number(entry, QStringLiteral("output"), 1, link::kOutputCount,
                                     QStringLiteral("outputs"));
@@ -78,7 +78,7 @@ void readOutputs(const QJsonObject& root, AmpState& state, Reader& reader) {
 void readInputs(const QJsonObject& root, AmpState& state, Reader& reader) {
     const QJsonArray inputs = reader.array(root, QStringLiteral("inputs"), link::kInputBoxCount);
     std::array<bool, link::kInputBoxCount> seen{};
-    for (const QJsonValue& value : inputs) {
+    for (const auto& value : inputs) {
         const QJsonObject entry = value.toObject();
         const int k = reader.number(entry, QStringLiteral("input"), 1, link::kInputBoxCount,
                                     QStringLiteral("inputs"));

@@ -9,7 +9,6 @@
 
 using orfa::link::Bytes;
 using orfa::link::ReceiveBuffer;
-using orfa::spinel::Spinel97Make;
 
 using orfa::test::raw;
 namespace {

@@ -360,6 +360,7 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
          {std::pair{0, QStringList{QStringLiteral("5")}},
           std::pair{1, QStringList{QStringLiteral("5"), QStringLiteral("11")}}}) {
         clickRow(grid, row);
+        const QStringList& expected = members; // a lambda cannot capture a structured binding
         QVERIFY(inGroupEditor([&] { clickGroupsButton(form, form.groupsPage().editButton()); },
                               [&](GroupEditor& editor) {
                                   QStringList ticked;
@@ -367,7 +368,7 @@ void TestEditorsDatabase::groupCommandsChangeSkupiny() {
                                       if (editor.outputBox(k)->isChecked())
                                           ticked << QString::number(k);
                                   }
-                                  QCOMPARE(ticked, members);
+                                  QCOMPARE(ticked, expected);
                                   editor.reject();
                               }));
     }

@@ -90,8 +90,8 @@ private Q_SLOTS:
         QCOMPARE(state.mix.levels[0], 41);
         QCOMPARE(state.mix.levels[15], 79);
         QCOMPARE(state.mix.sources[4], 10);
-        QCOMPARE(state.mix.inputParameters[2 * 6 + 3], 0x88); // box 3, 1 kHz, -8 dB
-        QCOMPARE(state.mix.inputParameters[4 * 6], 15);       // box 5 gain
+        QCOMPARE(state.mix.inputParameters[15], 0x88); // box 3 (2 * 6), 1 kHz (+ 3), -8 dB
+        QCOMPARE(state.mix.inputParameters[24], 15);   // box 5 (4 * 6) gain
         QVERIFY(state.power);
         QCOMPARE(state.memories[0], (sim::RadioMemory{104, 50, true}));
         QCOMPARE(state.tunedMhz, 99);

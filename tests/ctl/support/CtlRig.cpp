@@ -24,7 +24,7 @@ int CtlRig::run(const QStringList& arguments) {
 }
 
 QString CtlRig::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString path = dir_.filePath(name);
+    QString path = dir_.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write a test file");
