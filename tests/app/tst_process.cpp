@@ -32,6 +32,7 @@ private Q_SLOTS:
     void secondCopyHandsOverAndEnds();
     void terminationEndsLikeKonec();
     void lockOfACrashedCopyIsTakenOver();
+    void startsWithoutTheDatabaseClientAndTheCipher();
     void loginThatFailsEndsTheProgram_data();
     void loginThatFailsEndsTheProgram();
 
@@ -120,6 +121,20 @@ void TestProcess::terminationEndsLikeKonec() {
     QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(panel.exitCode(), 0);
     QVERIFY(settingsText().contains("ActivePageOrfaForm=0"));
+}
+
+// Without the central database and a login, neither the Firebird client nor
+// Crypto++ is loaded: both cost start-up time and memory.
+void TestProcess::startsWithoutTheDatabaseClientAndTheCipher() {
+    processes_.push_back(startPanel());
+    QProcess& panel = *processes_.back();
+    QVERIFY(waitForPanelConnected(1));
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(panel.processId()));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY(mapped.contains("libQt6Widgets"));
+    for (const char* library : {"libfbclient", "libcrypto++", "liborfa_cipher"})
+        QVERIFY2(!mapped.contains(library), library);
 }
 
 void TestProcess::lockOfACrashedCopyIsTakenOver() {
