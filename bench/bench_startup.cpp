@@ -5,6 +5,8 @@
 // (VmHWM) at that moment. Median of several runs, offscreen platform. The
 // connection ends the wait at once (an event loop, no polling), so the figures
 // are not rounded up to a polling interval.
+#include "ResidentMemory.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,17 +27,6 @@ struct Sample {
     double ms = 0;
     double peakMiB = 0;
 };
-
-double peakResidentMiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 Sample measure(const QString& program, const QStringList& arguments, const QString& configDir,
                QTcpServer& amplifier) {
