@@ -7,9 +7,11 @@
 #include "config/SettingsLocation.h"
 #include "data/DataModule.h"
 #include "panel/OrfaForm.h"
+#include "panel/PanelStyle.h"
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QStyleFactory>
 #include <QTimer>
 
 namespace orfa::app {
@@ -33,6 +35,8 @@ int runProgram(OrfaApplication& app) {
                            "do souboru nic nezapíše.")
                 .arg(reg.filePath()));
 
+    // The application owns the style, the style the one it wraps.
+    QApplication::setStyle(new panel::PanelStyle(QStyleFactory::create(app.style()->name())));
     data::DataModule data(configDir);
     panel::OrfaForm form(data, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::activationRequested, &form,

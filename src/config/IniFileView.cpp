@@ -44,6 +44,8 @@ void IniFileView::load(const FileStamp& stamp) {
                 bytes += piece;
             }
             readable = bytes.size() <= maxFileSize && file.error() == QFileDevice::NoError;
+            // The first piece's buffer was taken over whole; keep only the file.
+            bytes.squeeze();
         }
         if (!readable) {
             if (readable_)

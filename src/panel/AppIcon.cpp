@@ -1,22 +1,27 @@
 #include "panel/AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace orfa::panel {
 
-QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        p.setBrush(QColor(0x1F, 0x5F, 0xA8));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(2, 2, 60, 60, 12, 12);
+namespace {
+
+// Paints the loudspeaker at whatever size is asked for, when it is asked
+// for: the window system takes the sizes it needs as the window is mapped,
+// and a platform that shows no window icon never pays for the painting.
+class SpeakerIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
+               QIcon::State /*state*/) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 64.0, rect.height() / 64.0);
+        painter->setBrush(QColor(0x1F, 0x5F, 0xA8));
+        painter->setPen(Qt::NoPen);
+        painter->drawRoundedRect(2, 2, 60, 60, 12, 12);
         QPainterPath speaker;
         speaker.moveTo(14, 26);
         speaker.lineTo(24, 26);
@@ -25,15 +30,36 @@ QIcon appIcon() {
         speaker.lineTo(24, 38);
         speaker.lineTo(14, 38);
         speaker.closeSubpath();
-        p.setBrush(Qt::white);
-        p.drawPath(speaker);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(30, 20, 16, 24), -50 * 16, 100 * 16);
-        p.drawArc(QRectF(30, 12, 24, 40), -50 * 16, 100 * 16);
-        icon.addPixmap(pixmap);
+        painter->setBrush(Qt::white);
+        painter->drawPath(speaker);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+        painter->drawArc(QRectF(30, 20, 16, 24), -50 * 16, 100 * 16);
+        painter->drawArc(QRectF(30, 12, 24, 40), -50 * 16, 100 * 16);
+        painter->restore();
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return {{16, 16}, {22, 22}, {32, 32}, {48, 48}, {64, 64}};
+    }
+
+    QIconEngine* clone() const override { return new SpeakerIconEngine; }
+    QString key() const override { return QStringLiteral("orfa-speaker"); }
+};
+
+} // namespace
+
+QIcon appIcon() {
+    // QIcon owns its engine.
+    return QIcon(new SpeakerIconEngine);
 }
 
 } // namespace orfa::panel

@@ -3,10 +3,12 @@
 #include "config/SettingsKeys.h"
 #include "link/AmpLink.h"
 #include "link/ValueCodec.h"
+#include "panel/AppIcon.h"
 #include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
+#include "panel/PanelStyle.h"
 #include "panel/PowerStatusBar.h"
 #include "panel/RadioBox.h"
 #include "panel/support/PanelRig.h"
@@ -19,8 +21,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
+
+#include <memory>
 
 using namespace orfa;
 
@@ -49,6 +54,7 @@ private Q_SLOTS:
     void unconfirmedSettingsAreNamed();
     void connectionPanelShowsTheAttempt();
     void linkPanelsSayTheState();
+    void iconsArePaintedWhenAskedFor();
 };
 
 void TestDisplay::outputPageShowsLevelsAndSources() {
@@ -317,6 +323,29 @@ void TestDisplay::linkPanelsSayTheState() {
     bar.showSending(false);
     QCOMPARE(bar.panelText(Bar::kConnectionPanel), QStringLiteral("Odpojeno"));
     QCOMPARE(bar.panelText(Bar::kSendingPanel), QString());
+}
+
+// The window icon and the menu bar's overflow arrow are painted only when
+// asked for; asked for, they are whole.
+void TestDisplay::iconsArePaintedWhenAskedFor() {
+    const QIcon icon = panel::appIcon();
+    QCOMPARE(icon.availableSizes().size(), 5);
+    for (const QSize& size : icon.availableSizes()) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size.width() / 2, size.height() / 2)), 255);
+    }
+
+    const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const panel::PanelStyle panelStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStyle& style = panelStyle;
+    const QImage expected = fusion->standardIcon(arrow).pixmap(16).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(style.standardIcon(arrow).pixmap(16).toImage(), expected);
+    QCOMPARE(style.standardIcon(QStyle::SP_DialogOkButton).pixmap(16).toImage(),
+             fusion->standardIcon(QStyle::SP_DialogOkButton).pixmap(16).toImage());
 }
 
 QTEST_MAIN(TestDisplay)
