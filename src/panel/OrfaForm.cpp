@@ -76,6 +76,35 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     setFixedSize(sizeHint());
 }
 
+OutputStrip* OrfaForm::outputStrip(int output) {
+    buildOutputPage(static_cast<std::size_t>((output - 1) / OutputsPage::kStrips));
+    return strips_.at(static_cast<std::size_t>(output - 1));
+}
+
+void OrfaForm::buildOutputPage(std::size_t page) {
+    OutputsPage& outputs = *outputPages_.at(page);
+    if (outputs.isBuilt())
+        return;
+    outputs.build();
+    OutputStrips built{};
+    for (int i = 0; i < OutputsPage::kStrips; ++i) {
+        const int output = outputs.firstOutput() + i;
+        const auto index = static_cast<std::size_t>(output - 1);
+        strips_.at(index) = built.at(index) = outputs.strip(output);
+        bindOutputStrip(*outputs.strip(output), data_.amplifier(), data_.control());
+    }
+    if (!shownOnce_)
+        return;
+    // As the start-up sequence and what followed left the other strips.
+    disableOutputStrips(built);
+    if (appliedNames_) {
+        applyOutputNames(built, appliedNames_->names, appliedNames_->rights,
+                         appliedNames_->levelRule);
+    }
+    if (!controlsEnabled_)
+        disableOutputStrips(built);
+}
+
 InputBox* OrfaForm::inputBox(int box) const {
     return inputsPage_->box(box);
 }
@@ -96,11 +125,12 @@ void OrfaForm::buildPages() {
     pages_->setAccessibleName(QStringLiteral("Stránky ovládání"));
     inputsPage_ = new InputsPage(pages_);
     outputPages_[0] = new OutputsPage(1, pages_);
+    // The second output page waits until it is shown (many sites have eight
+    // outputs and hide it); the first, of the same size, sizes the window.
     outputPages_[1] = new OutputsPage(1 + OutputsPage::kStrips, pages_);
-    for (int n = 1; n <= link::kOutputCount; ++n) {
-        const auto index = static_cast<std::size_t>(n - 1);
-        strips_.at(index) = outputPages_.at(index / OutputsPage::kStrips)->strip(n);
-    }
+    outputPages_[0]->build();
+    for (int n = 1; n <= OutputsPage::kStrips; ++n)
+        strips_.at(static_cast<std::size_t>(n - 1)) = outputPages_[0]->strip(n);
     pages_->addTab(inputsPage_, QStringLiteral("Vstupy"));
     pages_->addTab(outputPages_[0], QStringLiteral("Výstupy 1 až 8"));
     pages_->addTab(outputPages_[1], QStringLiteral("Výstupy 9 až 16"));
@@ -164,8 +194,10 @@ void OrfaForm::bindToAmplifier() {
     for (int k = 1; k <= link::kInputBoxCount; ++k)
         bindInputBox(*inputBox(k), amplifier, control);
     bindRadio(*radio(), amplifier, control);
-    for (OutputStrip* strip : strips_)
-        bindOutputStrip(*strip, amplifier, control);
+    for (OutputStrip* strip : strips_) {
+        if (strip)
+            bindOutputStrip(*strip, amplifier, control);
+    }
     bindMasterVolume(*masterVolume_, amplifier, control);
 
     showPower(amplifier.power());
@@ -236,6 +268,8 @@ void OrfaForm::readTrayOption() {
 }
 
 void OrfaForm::refreshCurrentPage() {
+    if (pages_->currentIndex() == kOutputs9Page)
+        buildOutputPage(1);
     // Names, flags and groups anew at each page shown, so that the panel
     // follows what another panel of the site has configured.
     enableControlsByRights();
@@ -255,21 +289,24 @@ void OrfaForm::refreshOutputsPage() {
 
 void OrfaForm::disableAllControls() {
     panel::disableAllControls(*inputsPage_, strips_, *masterVolume_);
+    controlsEnabled_ = false;
 }
 
 void OrfaForm::applyNames() {
-    const auto names = data_.readIoNames();
+    auto names = data_.readIoNames();
     if (!names)
         return;
-    applyIoNames(*inputsPage_, strips_, *names, data_.rights(),
-                 data_.usesDatabase() ? users::LevelRule::FlagAndVolume
-                                      : users::LevelRule::FlagMatrixAndVolume);
+    const users::LevelRule levelRule = data_.usesDatabase() ? users::LevelRule::FlagAndVolume
+                                                            : users::LevelRule::FlagMatrixAndVolume;
+    applyIoNames(*inputsPage_, strips_, *names, data_.rights(), levelRule);
     data::applyOutputGroups(data_.amplifier(), *names);
+    appliedNames_ = AppliedNames{std::move(*names), data_.rights(), levelRule};
 }
 
 void OrfaForm::enableControlsByRights() {
     if (data_.amplifier().power() != link::PowerState::On)
         return;
+    controlsEnabled_ = true;
     applyNames();
     const users::UserRights& rights = data_.rights();
     masterVolume_->setEnabled(users::UserRights::granted(rights.masterVolume));

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -51,10 +52,8 @@ public:
     InputBox* inputBox(int box) const;
     RadioBox* radio() const;
     CaptionedLabel* frequencyLabel() const;
-    // 1..16, on whichever page it stands.
-    OutputStrip* outputStrip(int output) const {
-        return strips_.at(static_cast<std::size_t>(output - 1));
-    }
+    // 1..16, on whichever page it stands; its page is built if it was not yet.
+    OutputStrip* outputStrip(int output);
     PanelSlider* masterVolumeSlider() const { return masterVolume_; }
     PowerStatusBar* powerStatusBar() const { return statusBar_; }
     QAction* powerAction() const { return powerAction_; }
@@ -106,6 +105,9 @@ private:
     void buildMenus();
     void buildTray();
     void bindToAmplifier();
+    // Builds output page 0 or 1 if it has not been built: its strips then get
+    // the model's values and the names and enabled state the others have.
+    void buildOutputPage(std::size_t page);
     void runStartup();
     void refreshCurrentPage();
     void showPower(link::PowerState power);
@@ -121,6 +123,15 @@ private:
     InputsPage* inputsPage_ = nullptr;
     std::array<OutputsPage*, 2> outputPages_{};
     OutputStrips strips_{};
+    // What applyNames() last put on the controls, for a page built later.
+    struct AppliedNames {
+        config::IoNames names;
+        users::UserRights rights;
+        users::LevelRule levelRule;
+    };
+    std::optional<AppliedNames> appliedNames_;
+    // Whether enableControlsByRights() or disableAllControls() came last.
+    bool controlsEnabled_ = true;
     PanelSlider* masterVolume_ = nullptr;
     PowerStatusBar* statusBar_ = nullptr;
     QAction* powerAction_ = nullptr;

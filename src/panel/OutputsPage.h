@@ -6,11 +6,14 @@
 
 #include <array>
 
+class QGridLayout;
+
 namespace orfa::panel {
 
 class OutputStrip;
 
 // An output page: half of the outputs (eight strips), the first four in the upper row.
+// The strips are made by build(), so that a page nobody looks at costs nothing.
 class OutputsPage : public QWidget {
     Q_OBJECT
 public:
@@ -18,13 +21,19 @@ public:
 
     OutputsPage(int firstOutput, QWidget* parent = nullptr);
 
-    // Output numbers firstOutput .. firstOutput + kStrips - 1.
+    int firstOutput() const { return firstOutput_; }
+    bool isBuilt() const { return strips_.front() != nullptr; }
+    // Makes the strips; once.
+    void build();
+
+    // Output numbers firstOutput .. firstOutput + kStrips - 1; null before build().
     OutputStrip* strip(int output) const {
         return strips_.at(static_cast<std::size_t>(output - firstOutput_));
     }
 
 private:
     int firstOutput_;
+    QGridLayout* grid_;
     std::array<OutputStrip*, kStrips> strips_{};
 };
 

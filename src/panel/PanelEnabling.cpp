@@ -19,14 +19,20 @@ namespace orfa::panel {
 
 using users::flags::allows;
 
-void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
-                        QWidget& masterVolume) {
+void disableOutputStrips(const OutputStrips& strips) {
     for (OutputStrip* strip : strips) {
+        if (!strip)
+            continue;
         for (int i = 1; i <= link::kSourceCount; ++i)
             strip->sourceButton(i)->setEnabled(false);
         strip->levelSlider()->setEnabled(false);
         strip->muteBox()->setEnabled(false);
     }
+}
+
+void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
+                        QWidget& masterVolume) {
+    disableOutputStrips(strips);
     for (int k = 1; k <= link::kInputBoxCount; ++k) {
         InputBox* box = inputs.box(k);
         box->slider(0)->setEnabled(false);
@@ -102,6 +108,8 @@ void applyBox(InputBox& box, const config::IoNames& names, const users::UserRigh
 void applySourceCaptions(const OutputStrips& strips, int i, const QString& name) {
     const QString label = sourceLabel(i, name);
     for (OutputStrip* strip : strips) {
+        if (!strip)
+            continue;
         strip->sourceButton(i)->setText(captionText(name));
         strip->setSourceLabel(i, label);
     }
@@ -121,20 +129,27 @@ void applyOutput(OutputStrip& strip, const config::IoEntry& entry,
 
 } // namespace
 
-void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
-                  const config::IoNames& names, const users::UserRights& rights,
-                  users::LevelRule levelRule) {
+void applyOutputNames(const OutputStrips& strips, const config::IoNames& names,
+                      const users::UserRights& rights, users::LevelRule levelRule) {
     const users::OperatorAccess access(names, rights, levelRule);
-    for (int k = 1; k <= link::kInputBoxCount; ++k)
-        applyBox(*inputs.box(k), names, rights);
     for (int i = 1; i <= link::kSourceCount; ++i) {
         if (const auto& entry = names.sources.at(static_cast<std::size_t>(i - 1)))
             applySourceCaptions(strips, i, entry->name);
     }
     for (OutputStrip* strip : strips) {
+        if (!strip)
+            continue;
         if (const auto& entry = names.outputs.at(static_cast<std::size_t>(strip->output() - 1)))
             applyOutput(*strip, *entry, access);
     }
+}
+
+void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
+                  const config::IoNames& names, const users::UserRights& rights,
+                  users::LevelRule levelRule) {
+    for (int k = 1; k <= link::kInputBoxCount; ++k)
+        applyBox(*inputs.box(k), names, rights);
+    applyOutputNames(strips, names, rights, levelRule);
     RadioBox* radio = inputs.radio();
     for (int r = 1; r <= link::kRadioMemoryCount; ++r) {
         QPushButton* button = radio->memoryButton(r);

@@ -14,7 +14,8 @@ namespace orfa::panel {
 class InputsPage;
 class OutputStrip;
 
-// The strips of outputs 1..16, index 0 for output 1.
+// The strips of outputs 1..16, index 0 for output 1; null for a strip not
+// built yet (its page has not been shown), which every function here skips.
 using OutputStrips = std::array<OutputStrip*, link::kOutputCount>;
 
 // Disables every amplifier control: per output the source buttons, the slider
@@ -23,6 +24,8 @@ using OutputStrips = std::array<OutputStrip*, link::kOutputCount>;
 // keep their state.
 void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
                         QWidget& masterVolume);
+// The outputs' part of disableAllControls().
+void disableOutputStrips(const OutputStrips& strips);
 
 // Puts names into the captions and the accessible names, and sets the enabled
 // state of every input and output control by the settings flags and the
@@ -31,5 +34,8 @@ void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
 void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
                   const config::IoNames& names, const users::UserRights& rights,
                   users::LevelRule levelRule);
+// The outputs' part of applyIoNames(): the source captions and the outputs.
+void applyOutputNames(const OutputStrips& strips, const config::IoNames& names,
+                      const users::UserRights& rights, users::LevelRule levelRule);
 
 } // namespace orfa::panel

@@ -7,6 +7,7 @@
 #include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
+#include "panel/OutputsPage.h"
 #include "panel/PanelSlider.h"
 #include "panel/PanelStyle.h"
 #include "panel/PowerStatusBar.h"
@@ -55,6 +56,8 @@ private Q_SLOTS:
     void connectionPanelShowsTheAttempt();
     void linkPanelsSayTheState();
     void iconsArePaintedWhenAskedFor();
+    void secondOutputPageIsBuiltWhenShown_data();
+    void secondOutputPageIsBuiltWhenShown();
 };
 
 void TestDisplay::outputPageShowsLevelsAndSources() {
@@ -323,6 +326,54 @@ void TestDisplay::linkPanelsSayTheState() {
     bar.showSending(false);
     QCOMPARE(bar.panelText(Bar::kConnectionPanel), QStringLiteral("Odpojeno"));
     QCOMPARE(bar.panelText(Bar::kSendingPanel), QString());
+}
+
+void TestDisplay::secondOutputPageIsBuiltWhenShown_data() {
+    QTest::addColumn<bool>("power");
+    QTest::addColumn<bool>("storedPage");
+    QTest::newRow("shown later, amplifier on") << true << false;
+    QTest::newRow("shown later, amplifier off") << false << false;
+    QTest::newRow("the page shown at start") << true << true;
+}
+
+// Built when first shown, its strips show what the first page's would: the
+// amplifier's values, the names, the flags and the power state.
+void TestDisplay::secondOutputPageIsBuiltWhenShown() {
+    QFETCH(bool, power);
+    QFETCH(bool, storedPage);
+    QStringList settings = PanelRig::allEnabled();
+    settings.removeOne(QStringLiteral("Vystup13En=1"));
+    settings << QStringLiteral("VstupyRG=1") << QStringLiteral("Vystup13En=0")
+             << QStringLiteral("Vystup12Nzv=Sál „B“")
+             << QStringLiteral("ActivePageOrfaForm=%1").arg(storedPage ? 2 : 0);
+    PanelRig rig(settings);
+    sim::AmpState& amp = rig.sim().state();
+    amp.power = power;
+    amp.mix.levels[11] = 33;
+    amp.mix.sources[11] = 4;
+    QVERIFY(rig.start());
+    QVERIFY(rig.waitForIdleQueue());
+    QTRY_COMPARE(rig.statusBarText(),
+                 power ? QStringLiteral("Zapnuto") : QStringLiteral("Vypnuto"));
+    panel::OrfaForm& form = rig.form();
+    QWidget* page = form.pages()->widget(panel::OrfaForm::kOutputs9Page);
+    QCOMPARE(page->findChildren<panel::OutputStrip*>().size(), storedPage ? 8 : 0);
+
+    form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs9Page);
+    QVERIFY(rig.waitForIdleQueue());
+    QCOMPARE(page->findChildren<panel::OutputStrip*>().size(), 8);
+    panel::OutputStrip* strip = form.outputStrip(12);
+    QVERIFY(strip->isVisible());
+    QCOMPARE(strip->parentWidget(), page);
+    QCOMPARE(strip->levelSlider()->value(), 33);
+    QCOMPARE(strip->selectedSource(), 4);
+    QCOMPARE(strip->sourceGroup()->title(), QStringLiteral("Sál „B“"));
+    QCOMPARE(accessibleName(strip->levelSlider()), QStringLiteral("Hlasitost výstupu Sál „B“"));
+    QCOMPARE(strip->levelSlider()->isEnabled(), power);
+    QCOMPARE(strip->sourceButton(2)->isEnabled(), power);
+    QCOMPARE(strip->levelSlider()->isEnabled(), form.outputStrip(4)->levelSlider()->isEnabled());
+    QVERIFY(!form.outputStrip(13)->sourceGroup()->isEnabled());
+    QVERIFY(strip->sourceGroup()->isEnabled());
 }
 
 // The window icon and the menu bar's overflow arrow are painted only when
