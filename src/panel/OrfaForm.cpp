@@ -301,12 +301,12 @@ void OrfaForm::applyNames() {
     applyIoNames(*inputsPage_, strips_, *names, data_.rights(), levelRule);
     data::applyOutputGroups(data_.amplifier(), *names);
     appliedNames_ = AppliedNames{std::move(*names), data_.rights(), levelRule};
+    controlsEnabled_ = true;
 }
 
 void OrfaForm::enableControlsByRights() {
     if (data_.amplifier().power() != link::PowerState::On)
         return;
-    controlsEnabled_ = true;
     applyNames();
     const users::UserRights& rights = data_.rights();
     masterVolume_->setEnabled(users::UserRights::granted(rights.masterVolume));

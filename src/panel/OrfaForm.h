@@ -130,7 +130,7 @@ private:
         users::LevelRule levelRule;
     };
     std::optional<AppliedNames> appliedNames_;
-    // Whether enableControlsByRights() or disableAllControls() came last.
+    // Whether applyNames() (which enables by the rights) or disableAllControls() came last.
     bool controlsEnabled_ = true;
     PanelSlider* masterVolume_ = nullptr;
     PowerStatusBar* statusBar_ = nullptr;

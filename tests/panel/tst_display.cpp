@@ -331,9 +331,12 @@ void TestDisplay::linkPanelsSayTheState() {
 void TestDisplay::secondOutputPageIsBuiltWhenShown_data() {
     QTest::addColumn<bool>("power");
     QTest::addColumn<bool>("storedPage");
-    QTest::newRow("shown later, amplifier on") << true << false;
-    QTest::newRow("shown later, amplifier off") << false << false;
-    QTest::newRow("the page shown at start") << true << true;
+    // As the options dialog does on closing: names and rights anew, whatever the power.
+    QTest::addColumn<bool>("namesAgain");
+    QTest::newRow("shown later, amplifier on") << true << false << false;
+    QTest::newRow("shown later, amplifier off") << false << false << false;
+    QTest::newRow("names applied again, amplifier off") << false << false << true;
+    QTest::newRow("the page shown at start") << true << true << false;
 }
 
 // Built when first shown, its strips show what the first page's would: the
@@ -341,6 +344,7 @@ void TestDisplay::secondOutputPageIsBuiltWhenShown_data() {
 void TestDisplay::secondOutputPageIsBuiltWhenShown() {
     QFETCH(bool, power);
     QFETCH(bool, storedPage);
+    QFETCH(bool, namesAgain);
     QStringList settings = PanelRig::allEnabled();
     settings.removeOne(QStringLiteral("Vystup13En=1"));
     settings << QStringLiteral("VstupyRG=1") << QStringLiteral("Vystup13En=0")
@@ -359,6 +363,8 @@ void TestDisplay::secondOutputPageIsBuiltWhenShown() {
     QWidget* page = form.pages()->widget(panel::OrfaForm::kOutputs9Page);
     QCOMPARE(page->findChildren<panel::OutputStrip*>().size(), storedPage ? 8 : 0);
 
+    if (namesAgain)
+        form.applyNames();
     form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs9Page);
     QVERIFY(rig.waitForIdleQueue());
     QCOMPARE(page->findChildren<panel::OutputStrip*>().size(), 8);
@@ -369,8 +375,8 @@ void TestDisplay::secondOutputPageIsBuiltWhenShown() {
     QCOMPARE(strip->selectedSource(), 4);
     QCOMPARE(strip->sourceGroup()->title(), QStringLiteral("Sál „B“"));
     QCOMPARE(accessibleName(strip->levelSlider()), QStringLiteral("Hlasitost výstupu Sál „B“"));
-    QCOMPARE(strip->levelSlider()->isEnabled(), power);
-    QCOMPARE(strip->sourceButton(2)->isEnabled(), power);
+    QCOMPARE(strip->levelSlider()->isEnabled(), power || namesAgain);
+    QCOMPARE(strip->sourceButton(2)->isEnabled(), power || namesAgain);
     QCOMPARE(strip->levelSlider()->isEnabled(), form.outputStrip(4)->levelSlider()->isEnabled());
     QVERIFY(!form.outputStrip(13)->sourceGroup()->isEnabled());
     QVERIFY(strip->sourceGroup()->isEnabled());
