@@ -1,11 +1,11 @@
 // Start-up time and peak memory of the panel against two floors: a Qt Widgets
 // program that shows an empty window, and one whose window holds a label, a
-// menu and a status bar (what any window with text pays for fonts). Time: from process start until
-// the program connects to the amplifier, which the panel does when it queues
-// its first request after its window is shown. Memory: the peak resident set
-// (VmHWM) at that moment. Median of several runs, offscreen platform. The
-// connection ends the wait at once (an event loop, no polling), so the figures
-// are not rounded up to a polling interval.
+// menu and a status bar (what any window with text pays for fonts). Time:
+// from process start until the program connects to the amplifier, which the
+// panel does when it queues its first request after its window is shown.
+// Memory: the peak resident set (VmHWM) at that moment. Median of several
+// runs, offscreen platform. The connection ends the wait at once (an event
+// loop, no polling), so the figures are not rounded up to a polling interval.
 #include "ResidentMemory.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,6 @@
 #include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
-#include "panel/OutputsPage.h"
 #include "panel/PanelSlider.h"
 #include "panel/PanelStyle.h"
 #include "panel/PowerStatusBar.h"
