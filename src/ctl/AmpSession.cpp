@@ -3,26 +3,21 @@
 #include "link/AmpLink.h"
 #include "link/CommandName.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
 namespace orfa::ctl {
-namespace {
-
-constexpr int kPollMs = 10;
-
-} // namespace
 
 AmpSession::AmpSession(link::AmpLink& link, int timeoutMs, QObject* parent)
     : QObject(parent)
     , link_(link)
     , timeoutMs_(timeoutMs) {
-    connect(&link, &link::AmpLink::commandRefused, this, [this](const link::Bytes& frame, int ack) {
-        recordFailure(frame, QStringLiteral("refused with code %1").arg(ack));
-    });
-    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Bytes& frame) {
-        recordFailure(frame, QStringLiteral("was not answered"));
+    connect(&link, &link::AmpLink::commandRefused, this,
+            [this](const link::Command& command, int ack) {
+                recordFailure(command, QStringLiteral("refused with code %1").arg(ack));
+            });
+    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Command& command) {
+        recordFailure(command, QStringLiteral("was not answered"));
     });
 }
 
@@ -32,58 +27,45 @@ bool AmpSession::hasAddress() const {
     return !link_.host().trimmed().isEmpty() && ok && port >= 1 && port <= 65535;
 }
 
-void AmpSession::recordFailure(const link::Bytes& frame, const QString& what) {
-    failures_ << QStringLiteral("the amplifier %1 %2").arg(what, link::commandName(frame));
+void AmpSession::recordFailure(const link::Command& command, const QString& what) {
+    failures_ << QStringLiteral("the amplifier %1 %2").arg(what, link::commandName(command.frame));
+}
+
+AmpSession::Outcome AmpSession::finished() const {
+    // Failures count once everything has been answered or dropped.
+    return failures_.isEmpty() ? Outcome::Done : Outcome::Failed;
 }
 
 AmpSession::Outcome AmpSession::settle() {
-    return runUntil([this] { return link_.queue().isEmpty(); });
-}
-
-AmpSession::Outcome AmpSession::waitForRoom() {
-    return runUntil([this] { return link_.queue().queuedCount() < link::SendQueue::kSlots; });
-}
-
-AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
-    if (!hasAddress())
+    if (!hasAddress() || link_.errorLatched())
         return Outcome::Unreachable;
-    // Failures count once everything has been answered or dropped.
-    const auto finished = [&] {
-        return !failures_.isEmpty() && link_.queue().isEmpty() ? Outcome::Failed : Outcome::Done;
-    };
-    if (done())
+    if (link_.isIdle())
         return finished();
     QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
-    auto queued = link_.queue().queuedCount();
+    // Dropping a frame the amplifier does not answer is progress too, so only
+    // a connection that cannot be made stalls the queue for long.
+    QTimer stalled;
+    stalled.setSingleShot(true);
     Outcome outcome = Outcome::Done;
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (link_.errorLatched()) {
-            outcome = Outcome::Unreachable;
-            loop.quit();
-            return;
-        }
-        if (done()) {
+    const auto progress = [&] {
+        if (link_.isIdle()) {
             outcome = finished();
             loop.quit();
-            return;
+        } else {
+            stalled.start(timeoutMs_);
         }
-        // Dropping a frame the amplifier does not answer is progress too, so
-        // only a connection that cannot be made stalls the queue for long.
-        if (link_.queue().queuedCount() != queued) {
-            queued = link_.queue().queuedCount();
-            sinceProgress.restart();
-        }
-        if (sinceProgress.elapsed() > timeoutMs_) {
-            outcome = link_.isConnected() ? Outcome::Failed : Outcome::Unreachable;
-            if (outcome == Outcome::Failed)
-                failures_ << QStringLiteral("the amplifier stopped answering");
-            loop.quit();
-        }
+    };
+    connect(&link_, &link::AmpLink::commandAnswered, &loop, progress, Qt::QueuedConnection);
+    connect(&link_, &link::AmpLink::commandRefused, &loop, progress, Qt::QueuedConnection);
+    connect(&link_, &link::AmpLink::commandDropped, &loop, progress, Qt::QueuedConnection);
+    connect(&stalled, &QTimer::timeout, &loop, [&] {
+        outcome =
+            link_.isConnected() && !link_.errorLatched() ? Outcome::Failed : Outcome::Unreachable;
+        if (outcome == Outcome::Failed)
+            failures_ << QStringLiteral("the amplifier stopped answering");
+        loop.quit();
     });
-    poll.start(kPollMs);
+    stalled.start(timeoutMs_);
     loop.exec();
     return outcome;
 }

@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
-
 namespace orfa::link {
 class AmpLink;
 }
@@ -15,7 +13,9 @@ namespace orfa::ctl {
 
 // Waits for the amplifier on behalf of a one-shot command: runs the event
 // loop until every queued frame was answered or dropped, and remembers the
-// commands the amplifier refused or never answered.
+// commands the amplifier refused or never answered. It wakes only when the
+// link reports a command leaving the queue, or when the timeout runs out
+// without any progress.
 class AmpSession : public QObject {
     Q_OBJECT
 public:
@@ -32,17 +32,12 @@ public:
     bool hasAddress() const;
     // Runs the event loop until the queue is empty.
     Outcome settle();
-    // Runs the event loop until the queue has a free slot; Done at once when
-    // it has one.
-    Outcome waitForRoom();
     // One line per refused or unanswered command, in the order they happened.
     const QStringList& failures() const { return failures_; }
 
 private:
-    // Runs the event loop until done() holds; Done then, unless a frame failed
-    // and the queue is empty.
-    Outcome runUntil(const std::function<bool()>& done);
-    void recordFailure(const link::Bytes& frame, const QString& what);
+    Outcome finished() const;
+    void recordFailure(const link::Command& command, const QString& what);
 
     link::AmpLink& link_;
     int timeoutMs_;

@@ -2,7 +2,7 @@
 
 #include "ctl/AmpSession.h"
 #include "ctl/CtlArguments.h"
-#include "ctl/IoNaming.h"
+#include "model/IoNaming.h"
 #include "users/OperatorAccess.h"
 
 #include <QString>
@@ -35,7 +35,7 @@ struct CtlContext {
     const CtlArguments& arguments;
     Console& console;
     data::DataModule& data;
-    const IoNaming& naming;
+    const model::IoNaming& naming;
     const users::OperatorAccess& access;
     AmpSession& session;
     QString address; // host:port, for messages

@@ -47,7 +47,7 @@ int runCommand(const CtlArguments& arguments, data::DataModule& data, Console& c
         console.err << "orfactl: " << error << Qt::endl;
         return kExitNotAllowed;
     }
-    const IoNaming naming(*names);
+    const model::IoNaming naming(*names);
     const users::OperatorAccess access(*names, data.rights(),
                                        data.usesDatabase() ? users::LevelRule::FlagAndVolume
                                                            : users::LevelRule::FlagMatrixAndVolume);

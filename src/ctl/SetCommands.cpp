@@ -1,10 +1,9 @@
 #include "ctl/SetCommands.h"
 
-#include "ctl/AmpState.h"
 #include "ctl/CtlContext.h"
 #include "data/DataModule.h"
-#include "link/ValueCodec.h"
 #include "model/AmpControl.h"
+#include "model/Units.h"
 
 #include <optional>
 
@@ -30,65 +29,103 @@ std::optional<int> wholeNumber(const QString& word, int low, int high, const QSt
 
 std::optional<int> band(const QString& word, const CtlContext& context) {
     const QString wanted = word.trimmed().toLower().remove(QLatin1Char(' '));
-    for (std::size_t b = 0; b < kBandNames.size(); ++b) {
-        if (wanted == QLatin1String(kBandNames.at(b)).toString().toLower().remove(QLatin1Char(' ')))
+    for (std::size_t b = 0; b < model::kBandNames.size(); ++b) {
+        if (wanted ==
+            QLatin1String(model::kBandNames.at(b)).toString().toLower().remove(QLatin1Char(' ')))
             return static_cast<int>(b) + 1;
     }
-    return wholeNumber(word, 1, static_cast<int>(kBandNames.size()), QStringLiteral("the band"),
-                       context);
-}
-
-int notAllowed(const CtlContext& context, const QString& what) {
-    return context.fail(kExitNotAllowed, QStringLiteral("not allowed: %1").arg(what));
+    return wholeNumber(word, 1, model::kBandCount, QStringLiteral("the band"), context);
 }
 
 int usage(const CtlContext& context, const QString& text) {
     return context.fail(kExitUsage, text);
 }
 
+// The exit code of an intent the model was given: kExitDone when it is on its
+// way (or nothing needed sending).
+int intentCode(const model::IntentResult& result, const CtlContext& context) {
+    using Outcome = model::IntentResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Queued:
+    case Outcome::Unchanged:
+        return kExitDone;
+    case Outcome::NotAllowed:
+        return context.fail(kExitNotAllowed, QStringLiteral("not allowed: %1").arg(result.reason));
+    case Outcome::Invalid:
+        return usage(context, QStringLiteral("%1 does not exist").arg(result.reason));
+    case Outcome::NotQueued:
+        break;
+    }
+    return context.fail(kExitAmplifierFailed,
+                        QStringLiteral("the link could not queue %1").arg(result.reason));
+}
+
+Spread spreadOf(const CtlContext& context) {
+    return context.arguments.noGroup ? Spread::OutputOnly : Spread::Group;
+}
+
 int power(const QStringList& w, const CtlContext& context) {
     if (w[0] != QLatin1String("on") && w[0] != QLatin1String("off"))
         return usage(context, QStringLiteral("power wants on or off, not \"%1\"").arg(w[0]));
-    context.data.control().setPower(w[0] == QLatin1String("on"));
-    return kExitDone;
+    return intentCode(context.data.control().setPower(w[0] == QLatin1String("on")), context);
 }
 
 int master(const QStringList& w, const CtlContext& context) {
-    const int lowest = link::kMasterVolumeZeroPosition - link::kMasterVolumeMaxPosition;
-    const auto db = wholeNumber(w[0], lowest, link::kMasterVolumeZeroPosition,
+    const auto db = wholeNumber(w[0], model::kMasterDbLowest, model::kMasterDbHighest,
                                 QStringLiteral("the master volume in dB"), context);
     if (!db)
         return kExitUsage;
-    if (!context.access.mayChangeMasterVolume())
-        return notAllowed(context, QStringLiteral("the master volume"));
-    context.data.control().setMasterVolume(link::kMasterVolumeZeroPosition - *db);
-    return kExitDone;
+    return intentCode(context.data.control().setMasterVolumeDb(context.access, *db), context);
 }
 
-int outputLevel(const QString& outputWord, std::optional<int> level, const CtlContext& context) {
+// The output a word names, or nothing after the message.
+std::optional<int> outputOf(const QString& word, const CtlContext& context) {
     QString error;
-    const auto output = context.naming.output(outputWord, error);
+    const auto output = context.naming.output(word, error);
     if (!output)
-        return usage(context, error);
-    if (!level)
-        return kExitUsage;
-    if (!context.access.mayChangeLevel(*output))
-        return notAllowed(context, QStringLiteral("the level of output %1").arg(*output));
-    context.data.control().setOutputLevel(
-        *output, *level, context.arguments.noGroup ? Spread::OutputOnly : Spread::Group);
-    return kExitDone;
+        usage(context, error);
+    return output;
 }
 
 int level(const QStringList& w, const CtlContext& context) {
-    if (QString error; !context.naming.output(w[0], error))
-        return usage(context, error);
-    return outputLevel(
-        w[0], wholeNumber(w[1], 0, link::kOutputLevelMax, QStringLiteral("the level"), context),
+    const auto output = outputOf(w[0], context);
+    const auto level = output ? wholeNumber(w[1], model::kLevelLoudest, model::kLevelMuted,
+                                            QStringLiteral("the level"), context)
+                              : std::nullopt;
+    if (!level)
+        return kExitUsage;
+    return intentCode(
+        context.data.control().setOutputLevel(context.access, *output, *level, spreadOf(context)),
+        context);
+}
+
+int volume(const QStringList& w, const CtlContext& context) {
+    const auto output = outputOf(w[0], context);
+    const auto volume = output ? wholeNumber(w[1], model::volumeOfLevel(model::kLevelMuted),
+                                             model::volumeOfLevel(model::kLevelLoudest),
+                                             QStringLiteral("the volume"), context)
+                               : std::nullopt;
+    if (!volume)
+        return kExitUsage;
+    return intentCode(
+        context.data.control().setOutputVolume(context.access, *output, *volume, spreadOf(context)),
         context);
 }
 
 int mute(const QStringList& w, const CtlContext& context) {
-    return outputLevel(w[0], link::kOutputLevelMax, context);
+    const QString state = w.size() > 1 ? w[1] : QStringLiteral("on");
+    if (state != QLatin1String("on") && state != QLatin1String("off"))
+        return usage(context, QStringLiteral("mute wants on or off, not \"%1\"").arg(state));
+    const auto output = outputOf(w[0], context);
+    if (!output)
+        return kExitUsage;
+    // Whether the output is muted, and so what unmuting sets, is read first.
+    context.data.control().read({model::Reading::OutputLevels});
+    if (const int code = context.settle(); code != kExitDone)
+        return code;
+    return intentCode(context.data.control().setMuted(
+                          context.access, *output, state == QLatin1String("on"), spreadOf(context)),
+                      context);
 }
 
 int source(const QStringList& w, const CtlContext& context) {
@@ -97,45 +134,40 @@ int source(const QStringList& w, const CtlContext& context) {
     const auto source = output ? context.naming.source(w[1], error) : std::nullopt;
     if (!output || !source)
         return usage(context, error);
-    if (!context.access.mayChooseSource(*output, *source))
-        return notAllowed(context,
-                          QStringLiteral("source %1 on output %2").arg(*source).arg(*output));
-    context.data.control().setOutputSource(*output, *source);
-    return kExitDone;
+    return intentCode(context.data.control().setOutputSource(context.access, *output, *source),
+                      context);
 }
 
-int inputParameter(const QString& boxWord, std::optional<int> parameter,
-                   std::optional<int> position, const CtlContext& context) {
+int inputParameter(const QString& boxWord, std::optional<int> parameter, std::optional<int> value,
+                   const CtlContext& context) {
     QString error;
     const auto box = context.naming.inputBox(boxWord, error);
     if (!box)
         return usage(context, error);
-    if (!parameter || !position)
+    if (!parameter || !value)
         return kExitUsage;
-    if (!context.access.mayConfigureInput(*box))
-        return notAllowed(context, QStringLiteral("input %1").arg(*box));
-    context.data.control().setInputParameter(*box, *parameter, *position);
-    return kExitDone;
+    return intentCode(
+        context.data.control().setInputParameter(context.access, *box, *parameter, *value),
+        context);
 }
 
 int gain(const QStringList& w, const CtlContext& context) {
     if (QString error; !context.naming.inputBox(w[0], error))
         return usage(context, error);
-    return inputParameter(
-        w[0], link::kGainParameter,
-        wholeNumber(w[1], 0, link::kGainMaxPosition, QStringLiteral("the gain"), context), context);
+    return inputParameter(w[0], link::kGainParameter,
+                          wholeNumber(w[1], model::kGainLowest, model::kGainHighest,
+                                      QStringLiteral("the gain"), context),
+                          context);
 }
 
 int eq(const QStringList& w, const CtlContext& context) {
     if (QString error; !context.naming.inputBox(w[0], error))
         return usage(context, error);
     const auto bandNumber = band(w[1], context);
-    const auto db = bandNumber
-                        ? wholeNumber(w[2], -link::kBandZeroPosition, link::kBandZeroPosition,
-                                      QStringLiteral("the band in dB"), context)
-                        : std::nullopt;
-    return inputParameter(w[0], bandNumber ? std::optional<int>(*bandNumber + 1) : std::nullopt,
-                          db ? std::optional<int>(link::kBandZeroPosition - *db) : std::nullopt,
+    const auto db = bandNumber ? wholeNumber(w[2], model::kBandDbLowest, model::kBandDbHighest,
+                                             QStringLiteral("the band in dB"), context)
+                               : std::nullopt;
+    return inputParameter(w[0], bandNumber ? std::optional<int>(*bandNumber + 1) : std::nullopt, db,
                           context);
 }
 
@@ -147,13 +179,10 @@ int preset(const QStringList& w, const CtlContext& context) {
         wholeNumber(w[1], 1, link::kPresetCount, QStringLiteral("the preset"), context);
     if (!number)
         return kExitUsage;
-    if (recall ? !context.access.mayRecallPresets() : !context.access.mayStorePresets())
-        return notAllowed(context, QStringLiteral("to %1 presets").arg(w[0]));
-    if (recall)
-        context.data.control().recallPreset(*number);
-    else
-        context.data.control().storePreset(*number);
-    return kExitDone;
+    model::AmpControl& control = context.data.control();
+    return intentCode(recall ? control.recallPreset(context.access, *number)
+                             : control.storePreset(context.access, *number),
+                      context);
 }
 
 int memory(const QStringList& w, const CtlContext& context) {
@@ -161,30 +190,29 @@ int memory(const QStringList& w, const CtlContext& context) {
         wholeNumber(w[0], 1, link::kRadioMemoryCount, QStringLiteral("the memory"), context);
     if (!number)
         return kExitUsage;
-    if (!context.access.mayUseRadio())
-        return notAllowed(context, QStringLiteral("the radio"));
-    context.data.control().recallRadioMemory(*number);
-    return kExitDone;
+    return intentCode(context.data.control().recallRadioMemory(context.access, *number), context);
 }
 
 // Each command queues its intent; a code other than kExitDone means nothing was queued.
 struct SetCommand {
     const char* name;
     qsizetype words;
+    qsizetype optionalWords;
     const char* synopsis;
     int (*queue)(const QStringList& words, const CtlContext& context);
 };
 
 constexpr SetCommand kCommands[] = {
-    {"power", 1, "power on|off", power},
-    {"master", 1, "master DB", master},
-    {"level", 2, "level OUTPUT LEVEL", level},
-    {"mute", 1, "mute OUTPUT", mute},
-    {"source", 2, "source OUTPUT SOURCE", source},
-    {"gain", 2, "gain INPUT VALUE", gain},
-    {"eq", 3, "eq INPUT BAND DB", eq},
-    {"preset", 2, "preset recall|store N", preset},
-    {"memory", 1, "memory N", memory},
+    {"power", 1, 0, "power on|off", power},
+    {"master", 1, 0, "master DB", master},
+    {"level", 2, 0, "level OUTPUT LEVEL", level},
+    {"volume", 2, 0, "volume OUTPUT VOLUME", volume},
+    {"mute", 1, 1, "mute OUTPUT [on|off]", mute},
+    {"source", 2, 0, "source OUTPUT SOURCE", source},
+    {"gain", 2, 0, "gain INPUT VALUE", gain},
+    {"eq", 3, 0, "eq INPUT BAND DB", eq},
+    {"preset", 2, 0, "preset recall|store N", preset},
+    {"memory", 1, 0, "memory N", memory},
 };
 
 const SetCommand* find(const QString& name) {
@@ -205,7 +233,7 @@ int runSetCommand(const QString& name, const QStringList& words, const CtlContex
     const SetCommand* command = find(name);
     if (command == nullptr)
         return usage(context, QStringLiteral("unknown command \"%1\"; see --help").arg(name));
-    if (words.size() != command->words)
+    if (words.size() < command->words || words.size() > command->words + command->optionalWords)
         return usage(context,
                      QStringLiteral("usage: orfactl %1").arg(QLatin1String(command->synopsis)));
     if (const int code = command->queue(words, context); code != kExitDone)

@@ -1,12 +1,13 @@
 #include "ctl/StateCommands.h"
 
 #include "ctl/CtlContext.h"
-#include "ctl/SnapshotFile.h"
-#include "ctl/SnapshotRestore.h"
 #include "ctl/StatusReport.h"
 #include "data/DataModule.h"
 #include "model/AmpControl.h"
 #include "model/AmplifierModel.h"
+#include "model/SnapshotFile.h"
+#include "model/SnapshotRestore.h"
+#include "model/StateRestore.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -17,11 +18,12 @@
 namespace orfa::ctl {
 namespace {
 
+using model::AmpState;
+using model::RestoreStep;
+
 // Asks the amplifier for everything status shows and waits for the answers.
 int readState(const CtlContext& context, StatusReport& report) {
-    model::AmpControl& control = context.data.control();
-    control.refresh(model::AmpControl::Page::Outputs);
-    control.refresh(model::AmpControl::Page::Inputs);
+    context.data.control().readWholeState();
     if (const int code = context.settle(); code != kExitDone)
         return code;
     const model::AmplifierModel& amplifier = context.data.amplifier();
@@ -35,7 +37,7 @@ int save(const QString& path, const CtlContext& context) {
     StatusReport report;
     if (const int code = readState(context, report); code != kExitDone)
         return code;
-    const QByteArray bytes = writeSnapshot(report.state, context.naming, context.address);
+    const QByteArray bytes = model::writeSnapshot(report.state, context.naming, context.address);
     if (path == QLatin1String("-")) {
         context.console.out << QString::fromUtf8(bytes) << Qt::flush;
         return kExitDone;
@@ -70,7 +72,7 @@ int report(const CtlContext& context, const QStringList& changed, const QStringL
 
 int restore(const QString& path, const CtlContext& context) {
     QString error;
-    const auto parts = parseRestoreParts(context.arguments.only, error);
+    const auto parts = model::parseRestoreParts(context.arguments.only, error);
     if (!parts)
         return context.fail(kExitUsage, error);
     QFile file;
@@ -80,7 +82,7 @@ int restore(const QString& path, const CtlContext& context) {
     if (!opened)
         return context.fail(kExitUsage,
                             QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const auto wanted = readSnapshot(file.readAll(), error);
+    const auto wanted = model::readSnapshot(file.readAll(), error);
     if (!wanted)
         return context.fail(kExitUsage, QStringLiteral("%1: %2").arg(path, error));
 
@@ -88,12 +90,14 @@ int restore(const QString& path, const CtlContext& context) {
     if (const int code = readState(context, current); code != kExitDone)
         return code;
     const std::vector<RestoreStep> steps =
-        restoreSteps(current.state, *wanted, *parts, context.access, context.naming);
-    if (const QStringList forbidden = forbiddenSteps(steps, context.access); !forbidden.isEmpty())
+        model::restoreSteps(current.state, *wanted, *parts, context.access, context.naming);
+    if (const QStringList forbidden = model::forbiddenSteps(steps, context.access);
+        !forbidden.isEmpty())
         return context.fail(kExitNotAllowed, QStringLiteral("not allowed, nothing restored: %1")
                                                  .arg(forbidden.join(QStringLiteral(", "))));
     // An unreachable amplifier shows in the settling that follows.
-    sendSteps(steps, context.data.control(), context.session);
+    model::StateRestore sending(context.data.control(), context.access, steps);
+    sending.start();
     if (const int code = context.settle(); code != kExitDone)
         return code;
 
@@ -101,7 +105,7 @@ int restore(const QString& path, const CtlContext& context) {
     if (const int code = readState(context, after); code != kExitDone)
         return code;
     const std::vector<RestoreStep> missing =
-        restoreSteps(after.state, *wanted, *parts, context.access, context.naming);
+        model::restoreSteps(after.state, *wanted, *parts, context.access, context.naming);
     return report(context, descriptions(steps), descriptions(missing));
 }
 

@@ -1,8 +1,8 @@
 #include "ctl/StatusReport.h"
 
-#include "ctl/IoNaming.h"
-#include "ctl/StateJson.h"
-#include "link/ValueCodec.h"
+#include "model/IoNaming.h"
+#include "model/StateJson.h"
+#include "model/Units.h"
 #include "users/OperatorAccess.h"
 
 #include <QJsonArray>
@@ -12,6 +12,9 @@
 
 namespace orfa::ctl {
 namespace {
+
+using model::inputJson;
+using model::outputJson;
 
 bool boxInUse(int box, const IoNaming& naming) {
     for (const int source : {2 * box - 1, 2 * box}) {
@@ -45,14 +48,14 @@ QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& 
     out += QStringLiteral("%1  %2  %3  %4\n")
                .arg(QStringLiteral("Output"), 6)
                .arg(QStringLiteral("Name"), -24)
-               .arg(QStringLiteral("Level"), 5)
+               .arg(QStringLiteral("Volume"), 6)
                .arg(QStringLiteral("Source"));
     for (int n = 1; n <= link::kOutputCount; ++n) {
         if (!access.outputEnabled(n))
             continue;
         const auto& output = state.outputs.at(static_cast<std::size_t>(n - 1));
-        const QString level = output.level == link::kOutputLevelMax ? QStringLiteral("muted")
-                                                                    : QString::number(output.level);
+        const QString volume = output.muted ? QStringLiteral("muted")
+                                            : QString::number(model::volumeOfLevel(output.level));
         const QString source =
             output.source == 0
                 ? QStringLiteral("-")
@@ -60,14 +63,14 @@ QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& 
         out += QStringLiteral("%1  %2  %3  %4\n")
                    .arg(n, 6)
                    .arg(naming.outputName(n), -24)
-                   .arg(level, 5)
+                   .arg(volume, 6)
                    .arg(source);
     }
     out += QStringLiteral("\n%1  %2  %3")
                .arg(QStringLiteral("Input"), 6)
                .arg(QStringLiteral("Sources"), -24)
                .arg(QStringLiteral("Gain"), 5);
-    for (const char* band : kBandNames)
+    for (const char* band : model::kBandNames)
         out += QStringLiteral("  %1").arg(QLatin1String(band), 6);
     out += QLatin1Char('\n');
     for (int k = 1; k <= link::kInputBoxCount; ++k) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ctl/AmpState.h"
 #include "link/FrequencyText.h"
+#include "model/AmpState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,15 +12,19 @@ namespace orfa::users {
 class OperatorAccess;
 }
 
+namespace orfa::model {
+class IoNaming;
+}
+
 namespace orfa::ctl {
 
-class IoNaming;
+using model::IoNaming;
 
 // What `status` prints: the amplifier's state as read, the outputs the site
 // uses (settings flag on) and the input boxes with at least one such source.
 struct StatusReport {
     QString address;
-    AmpState state;
+    model::AmpState state;
     std::optional<link::RadioFrequency> tuned;
 
     QString text(const IoNaming& naming, const users::OperatorAccess& access) const;

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "link/Command.h"
-#include "link/Signature.h"
-
 #include <tuple>
-#include <vector>
 
 namespace orfa::model {
 
@@ -30,16 +26,5 @@ struct AmpItem {
         return std::tie(a.kind, a.number, a.parameter) < std::tie(b.kind, b.number, b.parameter);
     }
 };
-
-// The items a setting frame changes: every output a level command (65)
-// addresses, the output of a source command (66), the master volume (64), the
-// parameter of 67, the power (165). Empty for every other frame: requests,
-// presets, the radio and the schedule.
-std::vector<AmpItem> itemsSetBy(const link::Bytes& frame);
-
-// The builder of the request whose answer carries the item's value: 81, 82,
-// 80, 83 or 171.
-using RequestBuilder = link::Command (*)(link::SignatureCounter&);
-RequestBuilder requestReading(AmpItem::Kind kind);
 
 } // namespace orfa::model

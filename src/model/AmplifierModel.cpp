@@ -1,7 +1,5 @@
 #include "model/AmplifierModel.h"
 
-#include "link/ValueCodec.h"
-
 #include <algorithm>
 
 namespace orfa::model {
@@ -22,10 +20,8 @@ template <typename T> bool assign(T& field, const T& value) {
     return true;
 }
 
-int clampedParameter(int parameter, int position) {
-    return std::clamp(position, 0,
-                      parameter == link::kGainParameter ? link::kGainMaxPosition
-                                                        : link::kBandMaxPosition);
+int clampedParameter(int parameter, int value) {
+    return std::clamp(value, parameterLowest(parameter), parameterHighest(parameter));
 }
 
 } // namespace
@@ -74,6 +70,12 @@ int AmplifierModel::inputParameter(int box, int parameter) const {
     return k && j ? inputs_[*k][*j] : 0;
 }
 
+std::optional<double> AmplifierModel::tunedFrequencyMhz() const {
+    if (!tunedFrequency_)
+        return std::nullopt;
+    return tunedFrequency_->mhz + tunedFrequency_->hundredths / 100.0;
+}
+
 link::RadioMemory AmplifierModel::radioMemory(int memory) const {
     const auto index = indexOf(memory, link::kRadioMemoryCount);
     return index ? memories_[*index] : link::RadioMemory{};
@@ -82,6 +84,52 @@ link::RadioMemory AmplifierModel::radioMemory(int memory) const {
 void AmplifierModel::setOutputGroup(int number, int group) {
     if (Output* out = output(number))
         out->group = group;
+}
+
+ItemState AmplifierModel::itemState(const AmpItem& item) const {
+    if (pending_.contains(item))
+        return ItemState::Pending;
+    return known_.contains(item) ? ItemState::Confirmed : ItemState::Unknown;
+}
+
+void AmplifierModel::emitStateIfChanged(const AmpItem& item, ItemState before) {
+    if (const ItemState now = itemState(item); now != before)
+        Q_EMIT itemStateChanged(item, now);
+}
+
+void AmplifierModel::addPending(const AmpItem& item) {
+    const ItemState before = itemState(item);
+    ++pending_[item];
+    emitStateIfChanged(item, before);
+}
+
+void AmplifierModel::removePending(const AmpItem& item, bool confirmed) {
+    const auto found = pending_.find(item);
+    if (found == pending_.end())
+        return;
+    const ItemState before = itemState(item);
+    if (confirmed)
+        known_.insert(item);
+    if (--found->second == 0)
+        pending_.erase(found);
+    emitStateIfChanged(item, before);
+}
+
+void AmplifierModel::confirm(const AmpItem& item) {
+    const ItemState before = itemState(item);
+    known_.insert(item);
+    setUnconfirmed(item, false);
+    emitStateIfChanged(item, before);
+}
+
+void AmplifierModel::noteAnswer(const QDateTime& at) {
+    lastAnswerAt_ = at;
+    setAnswering(true);
+}
+
+void AmplifierModel::setAnswering(bool answering) {
+    if (assign(answering_, answering))
+        Q_EMIT answeringChanged(answering);
 }
 
 void AmplifierModel::setUnconfirmed(const AmpItem& item, bool unconfirmed) {
@@ -96,9 +144,9 @@ void AmplifierModel::setPower(link::PowerState power) {
         Q_EMIT powerChanged(power);
 }
 
-void AmplifierModel::setMasterVolume(int position) {
-    if (assign(masterVolume_, std::clamp(position, 0, link::kMasterVolumeMaxPosition)))
-        Q_EMIT masterVolumeChanged(masterVolume_);
+void AmplifierModel::setMasterVolumeDb(int db) {
+    if (assign(masterDb_, std::clamp(db, kMasterDbLowest, kMasterDbHighest)))
+        Q_EMIT masterVolumeChanged(masterDb_);
 }
 
 void AmplifierModel::setOutputLevel(int number, int level) {
@@ -123,10 +171,10 @@ void AmplifierModel::setMuted(int number, bool muted, int levelToRestore) {
         Q_EMIT muteChanged(number, muted);
 }
 
-void AmplifierModel::setInputParameter(int box, int parameter, int position) {
+void AmplifierModel::setInputParameter(int box, int parameter, int value) {
     const auto k = indexOf(box, link::kInputBoxCount);
     const auto j = indexOf(parameter, link::kInputParameterCount);
-    if (k && j && assign(inputs_[*k][*j], clampedParameter(parameter, position)))
+    if (k && j && assign(inputs_[*k][*j], clampedParameter(parameter, value)))
         Q_EMIT inputParameterChanged(box, parameter, inputs_[*k][*j]);
 }
 

@@ -4,6 +4,7 @@
 #include "link/AnswerDecoder.h"
 #include "link/Instructions.h"
 #include "model/AmplifierModel.h"
+#include "model/Units.h"
 
 namespace orfa::model {
 namespace {
@@ -44,39 +45,64 @@ AnswerReader::~AnswerReader() {
 }
 
 void AnswerReader::readMasterVolume(const spinel::Bytes& frame) {
-    if (const auto position = link::decodeMasterVolume(frame)) {
-        model_.setMasterVolume(*position);
-        model_.setUnconfirmed(AmpItem::masterVolume(), false);
+    const auto position = link::decodeMasterVolume(frame);
+    if (position && !model_.isPending(AmpItem::masterVolume())) {
+        model_.setMasterVolumeDb(masterDbAtSlider(*position));
+        model_.confirm(AmpItem::masterVolume());
     }
 }
 
 void AnswerReader::readOutputLevels(const spinel::Bytes& frame) {
-    for (const link::OutputValue& level : link::decodeOutputLevels(frame)) {
-        model_.setOutputLevel(level.output, level.value);
-        model_.setUnconfirmed(AmpItem::outputLevel(level.output), false);
+    for (const link::OutputValue& level : link::decodeOutputLevels(frame))
+        readOutputLevel(level.output, level.value);
+}
+
+void AnswerReader::readOutputLevel(int output, int level) {
+    const AmpItem item = AmpItem::outputLevel(output);
+    // A setting still waiting in the queue is newer than what the amplifier
+    // reports: its own answer confirms it.
+    if (output < 1 || output > link::kOutputCount || model_.isPending(item))
+        return;
+    if (level != AmplifierModel::kMutedLevel) {
+        // Set elsewhere: another panel, a preset, the amplifier itself.
+        model_.setMuted(output, false);
+    } else if (!model_.isMuted(output) &&
+               (!model_.isKnown(item) || model_.outputLevel(output) != level)) {
+        // Found at the muted level without having been muted here.
+        model_.setMuted(output, true);
     }
+    model_.setOutputLevel(output, level);
+    model_.confirm(item);
 }
 
 void AnswerReader::readOutputSources(const spinel::Bytes& frame) {
     for (const link::OutputValue& source : link::decodeOutputSources(frame)) {
+        const AmpItem item = AmpItem::outputSource(source.output);
+        if (model_.isPending(item))
+            continue;
         model_.setOutputSource(source.output, source.value);
-        model_.setUnconfirmed(AmpItem::outputSource(source.output), false);
+        model_.confirm(item);
     }
 }
 
 void AnswerReader::readInputParameters(const spinel::Bytes& frame) {
     for (const link::InputParameterValue& p : link::decodeInputParameters(frame)) {
-        model_.setInputParameter(p.address.box, p.address.parameter, p.position);
-        model_.setUnconfirmed(AmpItem::inputParameter(p.address.box, p.address.parameter), false);
+        const int box = p.address.box;
+        const int parameter = p.address.parameter;
+        const AmpItem item = AmpItem::inputParameter(box, parameter);
+        if (model_.isPending(item))
+            continue;
+        model_.setInputParameter(box, parameter, parameterAtSlider(parameter, p.position));
+        model_.confirm(item);
     }
 }
 
 void AnswerReader::readPower(const spinel::Bytes& frame) {
     const link::PowerState power = link::decodePowerState(frame);
-    if (power == link::PowerState::Unknown)
+    if (power == link::PowerState::Unknown || model_.isPending(AmpItem::power()))
         return;
     model_.setPower(power);
-    model_.setUnconfirmed(AmpItem::power(), false);
+    model_.confirm(AmpItem::power());
 }
 
 void AnswerReader::readTunedFrequency(const spinel::Bytes& frame) {

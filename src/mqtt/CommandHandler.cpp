@@ -1,9 +1,8 @@
 #include "mqtt/CommandHandler.h"
 
 #include "link/Instructions.h"
-#include "link/ValueCodec.h"
 #include "model/AmpControl.h"
-#include "model/AmplifierModel.h"
+#include "model/Units.h"
 #include "mqtt/AmplifierNames.h"
 #include "mqtt/CommandPayload.h"
 #include "mqtt/MqttLog.h"
@@ -12,98 +11,107 @@
 namespace orfa::mqtt {
 namespace {
 
-constexpr int kLowestMasterDb = link::kMasterVolumeZeroPosition - link::kMasterVolumeMaxPosition;
-constexpr int kHighestMasterDb = link::kMasterVolumeZeroPosition;
-
 // At most this much of a payload goes into the log.
 constexpr qsizetype kLoggedPayload = 40;
 
-CommandHandler::Outcome ignore(const MqttMessage& message, const char* why) {
+CommandHandler::Outcome ignore(const MqttMessage& message, const QString& why) {
     qCWarning(lcMqtt).noquote() << QStringLiteral("ignored \"%1\" on %2: %3")
                                        .arg(QString::fromUtf8(message.payload.left(kLoggedPayload)),
-                                            message.topic, QLatin1String(why));
+                                            message.topic, why);
     return CommandHandler::Outcome::Ignored;
+}
+
+CommandHandler::Outcome ignore(const MqttMessage& message, const char* why) {
+    return ignore(message, QString::fromLatin1(why));
 }
 
 } // namespace
 
-CommandHandler::CommandHandler(model::AmpControl& control, const model::AmplifierModel& model,
-                               const TopicLayout& topics, const AmplifierNames& names)
+CommandHandler::CommandHandler(model::AmpControl& control, const TopicLayout& topics,
+                               const AmplifierNames& names)
     : control_(control)
-    , model_(model)
     , topics_(topics)
     , names_(names) {}
 
+void CommandHandler::setAccess(const users::OperatorAccess& access) {
+    access_ = access;
+}
+
 CommandHandler::Outcome CommandHandler::handle(const MqttMessage& message) {
-    using Kind = CommandTopic::Kind;
     // A retained command would be carried out again at every connection.
     if (message.retained)
         return ignore(message, "a retained command");
     const std::optional<CommandTopic> command = topics_.parseCommand(message.topic);
     if (!command)
         return ignore(message, "not a command topic");
-    const int output = command->output;
-    if (output != 0 && !names_.outputEnabled(output))
+    if (command->output != 0 && !names_.outputEnabled(command->output))
         return ignore(message, "the output is switched off in the settings");
-    const QByteArray& payload = message.payload;
+    if (!access_)
+        return ignore(message, "the service has no operator");
+    return carryOut(*command, message);
+}
 
-    switch (command->kind) {
-    case Kind::Power: {
-        const std::optional<bool> on = parseSwitch(payload);
-        if (!on)
-            return ignore(message, "not ON or OFF");
-        control_.setPower(*on);
-        return Outcome::Done;
+model::IntentResult CommandHandler::intent(const CommandTopic& command, const QByteArray& payload,
+                                           const char*& malformed) {
+    using Kind = CommandTopic::Kind;
+    const users::OperatorAccess& access = *access_;
+    const int output = command.output;
+    switch (command.kind) {
+    case Kind::Power:
+        if (const std::optional<bool> on = parseSwitch(payload))
+            return control_.setPower(*on);
+        malformed = "not ON or OFF";
+        break;
+    case Kind::Master:
+        if (const auto db =
+                parseWholeNumber(payload, model::kMasterDbLowest, model::kMasterDbHighest))
+            return control_.setMasterVolumeDb(access, *db);
+        malformed = "not a whole number of dB from -79 to 80";
+        break;
+    case Kind::Level:
+        if (const auto level = parseWholeNumber(payload, model::kLevelLoudest, model::kLevelMuted))
+            return control_.setOutputLevel(access, output, *level);
+        malformed = "not a whole number from 0 to 79";
+        break;
+    case Kind::Volume:
+        if (const auto volume = parseWholeNumber(payload, 0, model::volumeOfLevel(0)))
+            return control_.setOutputVolume(access, output, *volume);
+        malformed = "not a whole number from 0 to 79";
+        break;
+    case Kind::Source:
+        if (const auto source = names_.findSource(QString::fromUtf8(payload)))
+            return control_.setOutputSource(access, output, *source);
+        malformed = "names no source that is switched on";
+        break;
+    case Kind::Mute:
+        if (const std::optional<bool> muted = parseSwitch(payload))
+            return control_.setMuted(access, output, *muted);
+        malformed = "not ON or OFF";
+        break;
+    case Kind::Preset:
+        if (const auto preset = parseWholeNumber(payload, 1, link::kPresetCount))
+            return control_.recallPreset(access, *preset);
+        malformed = "not a preset from 1 to 8";
+        break;
+    case Kind::Memory:
+        // The tuned frequency is read back.
+        if (const auto memory = parseWholeNumber(payload, 1, link::kRadioMemoryCount))
+            return control_.recallRadioMemory(access, *memory);
+        malformed = "not a radio memory from 1 to 9";
+        break;
     }
-    case Kind::Master: {
-        const std::optional<int> db = parseWholeNumber(payload, kLowestMasterDb, kHighestMasterDb);
-        if (!db)
-            return ignore(message, "not a whole number of dB from -79 to 80");
-        control_.setMasterVolume(link::kMasterVolumeZeroPosition - *db);
-        return Outcome::Done;
-    }
-    case Kind::Level: {
-        const std::optional<int> level = parseWholeNumber(payload, 0, link::kOutputLevelMax);
-        if (!level)
-            return ignore(message, "not a whole number from 0 to 79");
-        control_.setOutputLevel(output, *level);
-        return Outcome::Done;
-    }
-    case Kind::Source: {
-        const std::optional<int> source = names_.findSource(QString::fromUtf8(payload));
-        if (!source)
-            return ignore(message, "names no source that is switched on");
-        control_.setOutputSource(output, *source);
-        return Outcome::Done;
-    }
-    case Kind::Mute: {
-        const std::optional<bool> muted = parseSwitch(payload);
-        if (!muted)
-            return ignore(message, "not ON or OFF");
-        const int level = model_.outputLevel(output);
-        if (*muted == (level == model::AmplifierModel::kMutedLevel))
-            return Outcome::Done; // already so
-        if (!*muted && !model_.isMuted(output))
-            return ignore(message, "no level known to restore; set the level instead");
-        control_.setMuted(output, *muted);
-        return Outcome::Done;
-    }
-    case Kind::Preset: {
-        const std::optional<int> preset = parseWholeNumber(payload, 1, link::kPresetCount);
-        if (!preset)
-            return ignore(message, "not a preset from 1 to 8");
-        control_.recallPreset(*preset);
-        return Outcome::Recalled;
-    }
-    case Kind::Memory: {
-        const std::optional<int> memory = parseWholeNumber(payload, 1, link::kRadioMemoryCount);
-        if (!memory)
-            return ignore(message, "not a radio memory from 1 to 9");
-        control_.recallRadioMemory(*memory); // reads the tuned frequency back
-        return Outcome::Done;
-    }
-    }
-    return Outcome::Ignored;
+    return model::IntentResult::invalid({});
+}
+
+CommandHandler::Outcome CommandHandler::carryOut(const CommandTopic& command,
+                                                 const MqttMessage& message) {
+    const char* malformed = nullptr;
+    const model::IntentResult result = intent(command, message.payload, malformed);
+    if (malformed != nullptr)
+        return ignore(message, malformed);
+    if (!result.accepted())
+        return ignore(message, QStringLiteral("not allowed or not possible: ") + result.reason);
+    return Outcome::Done;
 }
 
 } // namespace orfa::mqtt

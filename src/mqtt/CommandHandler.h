@@ -1,16 +1,19 @@
 #pragma once
 
+#include "model/IntentResult.h"
 #include "mqtt/MqttClient.h"
+#include "mqtt/TopicLayout.h"
+#include "users/OperatorAccess.h"
+
+#include <optional>
 
 namespace orfa::model {
 class AmpControl;
-class AmplifierModel;
-} // namespace orfa::model
+}
 
 namespace orfa::mqtt {
 
 class AmplifierNames;
-class TopicLayout;
 
 // Turns a message on a command topic into the operator's intent on the
 // amplifier, as the panel's controls do (a level moves the output's group).
@@ -19,25 +22,28 @@ class TopicLayout;
 // of range or malformed changes nothing and logs one warning.
 class CommandHandler {
 public:
-    enum class Outcome {
-        Ignored,
-        Done,
-        // A preset was recalled: the amplifier's state changed beyond what
-        // the model knows.
-        Recalled,
-    };
+    enum class Outcome { Ignored, Done };
 
     // Everything must outlive this object.
-    CommandHandler(model::AmpControl& control, const model::AmplifierModel& model,
-                   const TopicLayout& topics, const AmplifierNames& names);
+    CommandHandler(model::AmpControl& control, const TopicLayout& topics,
+                   const AmplifierNames& names);
+
+    // Whose rights the commands are carried out with; until it is set every
+    // command is ignored.
+    void setAccess(const users::OperatorAccess& access);
 
     Outcome handle(const MqttMessage& message);
 
 private:
+    Outcome carryOut(const CommandTopic& command, const MqttMessage& message);
+    // The intent a command's payload asks for; malformed says why there is none.
+    model::IntentResult intent(const CommandTopic& command, const QByteArray& payload,
+                               const char*& malformed);
+
     model::AmpControl& control_;
-    const model::AmplifierModel& model_;
     const TopicLayout& topics_;
     const AmplifierNames& names_;
+    std::optional<users::OperatorAccess> access_;
 };
 
 } // namespace orfa::mqtt

@@ -117,9 +117,10 @@ std::vector<RetainedMessage> discoveryMessages(const TopicLayout& topics,
             source = stateAndCommand(topics.outputSource(n));
             source.insert(QStringLiteral("options"), QJsonArray::fromStringList(options));
         }
+        // The volume, so that the slider is louder to the right.
         writer.add(QStringLiteral("number"), object + QStringLiteral("level"),
                    label + QStringLiteral(" hlasitost"),
-                   enabled ? numberFields(topics.outputLevel(n), 0, link::kOutputLevelMax)
+                   enabled ? numberFields(topics.outputVolume(n), 0, link::kOutputLevelMax)
                            : QJsonObject());
         writer.add(QStringLiteral("select"), object + QStringLiteral("source"),
                    label + QStringLiteral(" zdroj"), source);

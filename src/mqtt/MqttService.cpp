@@ -40,8 +40,8 @@ MqttService::MqttService(const QString& configDir, const ServiceOptions& options
     , topics_(options_.prefix, amplifierId_)
     , client_(brokerFor(options_, amplifierId_))
     , publisher_(client_)
-    , poller_(data_.link(), options_.intervalMs)
-    , commands_(data_.control(), data_.amplifier(), topics_, names_) {
+    , poller_(data_.control(), options_.intervalMs)
+    , commands_(data_.control(), topics_, names_) {
     publishSoon_.setSingleShot(true);
     publishSoon_.setInterval(0);
     connect(&publishSoon_, &QTimer::timeout, this, &MqttService::publishState);
@@ -57,6 +57,8 @@ bool MqttService::start() {
         error_ = QStringLiteral("no amplifier address in the settings; use --amp HOST:PORT");
         return false;
     }
+    if (!takeOperatorRights())
+        return false;
     if (!readNames()) {
         error_ = QStringLiteral("the names of outputs and sources cannot be read");
         return false;
@@ -67,25 +69,22 @@ bool MqttService::start() {
     connect(&model, &model::AmplifierModel::powerChanged, this, soon);
     connect(&model, &model::AmplifierModel::masterVolumeChanged, this, soon);
     connect(&model, &model::AmplifierModel::outputSourceChanged, this, soon);
+    connect(&model, &model::AmplifierModel::outputLevelChanged, this, soon);
+    connect(&model, &model::AmplifierModel::muteChanged, this, soon);
+    connect(&model, &model::AmplifierModel::itemStateChanged, this, soon);
     connect(&model, &model::AmplifierModel::tunedFrequencyChanged, this, soon);
-    connect(&model, &model::AmplifierModel::outputLevelChanged, this,
-            [this](int output, int level) {
-                // A level set elsewhere (a panel, a preset) ends a mute made here.
-                model::AmplifierModel& amplifier = data_.amplifier();
-                if (level != model::AmplifierModel::kMutedLevel && amplifier.isMuted(output))
-                    amplifier.setMuted(output, false);
-                publishSoon_.start();
-            });
+    connect(&model, &model::AmplifierModel::answeringChanged, this, [this](bool answering) {
+        if (answering)
+            qCInfo(lcMqtt) << "the amplifier answers";
+        else
+            qCWarning(lcMqtt) << "the amplifier does not answer";
+        publishAvailability();
+    });
     connect(&poller_, &AmplifierPoller::aboutToPoll, this, [this] {
         if (readNames() && client_.isConnected()) {
             publishDiscovery();
             publishSoon_.start();
         }
-    });
-    connect(&poller_, &AmplifierPoller::answeringChanged, this, &MqttService::publishAvailability);
-    connect(&poller_, &AmplifierPoller::stateRead, this, [this] {
-        haveState_ = true;
-        publishSoon_.start();
     });
     connect(&client_, &MqttClient::connected, this, &MqttService::brokerConnected);
     connect(&client_, &MqttClient::messageReceived, this, &MqttService::handleMessage);
@@ -105,12 +104,27 @@ void MqttService::stop() {
     client_.stop();
 }
 
+bool MqttService::takeOperatorRights() {
+    if (options_.siteUser.isEmpty()) {
+        data_.grantAllRights();
+        return true;
+    }
+    if (data_.loadUserRights(options_.siteUser))
+        return true;
+    error_ = QStringLiteral("the site has no user named \"%1\" (SiteUser)").arg(options_.siteUser);
+    return false;
+}
+
 bool MqttService::readNames() {
     const std::optional<config::IoNames> names = data_.readIoNames();
     if (!names)
         return false;
     names_ = AmplifierNames(*names);
     data::applyOutputGroups(data_.amplifier(), *names);
+    commands_.setAccess(users::OperatorAccess(*names, data_.rights(),
+                                              data_.usesDatabase()
+                                                  ? users::LevelRule::FlagAndVolume
+                                                  : users::LevelRule::FlagMatrixAndVolume));
     return true;
 }
 
@@ -132,19 +146,19 @@ void MqttService::publishDiscovery() {
 
 void MqttService::publishAvailability() {
     if (!stopping_)
-        publisher_.publish({topics_.availability(), poller_.answering() ? kOnline : kOffline});
+        publisher_.publish(
+            {topics_.availability(), data_.amplifier().isAnswering() ? kOnline : kOffline});
 }
 
 void MqttService::publishState() {
-    if (haveState_ && !stopping_)
+    if (!stopping_)
         publisher_.publish(stateMessages(data_.amplifier(), topics_, names_));
 }
 
 void MqttService::handleMessage(const MqttMessage& message) {
     if (stopping_)
         return;
-    if (commands_.handle(message) == CommandHandler::Outcome::Recalled)
-        poller_.pollNow();
+    commands_.handle(message);
 }
 
 } // namespace orfa::mqtt

@@ -47,6 +47,7 @@ Q_SIGNALS:
 
 private:
     bool readNames();
+    bool takeOperatorRights();
     void brokerConnected();
     void publishDiscovery();
     void publishAvailability();
@@ -64,7 +65,6 @@ private:
     CommandHandler commands_;
     // Model changes come in bursts (one answer sets 16 levels): one pass after them.
     QTimer publishSoon_;
-    bool haveState_ = false;
     bool stopping_ = false;
     QString error_;
 };

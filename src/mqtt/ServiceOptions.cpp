@@ -107,6 +107,7 @@ std::optional<ServiceOptions> readServiceOptions(const QString& configDir, QStri
     options.discoveryPrefix = text(file, key("DiscoveryPrefix"), options.discoveryPrefix);
     options.amplifierId = topicSafe(text(file, key("AmplifierId"), {}));
     options.deviceName = text(file, key("DeviceName"), options.deviceName);
+    options.siteUser = text(file, key("SiteUser"), {}).trimmed();
     const QString interval = text(file, key("Interval"), {});
     if (!interval.isEmpty()) {
         const std::optional<int> ms = parseInterval(interval);

@@ -23,6 +23,9 @@ struct ServiceOptions {
     // HOST:PORT given on the command line; empty: the settings' address.
     QString amplifierAddress;
     int intervalMs = kDefaultIntervalMs;
+    // A user of the site's records whose rights the service's commands get
+    // ([Mqtt] SiteUser); empty: every right.
+    QString siteUser;
 };
 
 // The service's settings file in a settings directory.

@@ -42,6 +42,8 @@ std::optional<CommandTopic> TopicLayout::parseCommand(const QString& topic) cons
     const QString& item = levels.at(2);
     if (item == QLatin1String("level"))
         return CommandTopic{Kind::Level, output};
+    if (item == QLatin1String("volume"))
+        return CommandTopic{Kind::Volume, output};
     if (item == QLatin1String("source"))
         return CommandTopic{Kind::Source, output};
     if (item == QLatin1String("mute"))

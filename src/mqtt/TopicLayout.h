@@ -9,7 +9,7 @@ namespace orfa::mqtt {
 
 // What a command topic asks for; output 1..16 for the output's commands.
 struct CommandTopic {
-    enum class Kind { Power, Master, Level, Source, Mute, Preset, Memory };
+    enum class Kind { Power, Master, Level, Volume, Source, Mute, Preset, Memory };
     Kind kind = Kind::Power;
     int output = 0;
 };
@@ -18,7 +18,8 @@ struct CommandTopic {
 //   availability              online | offline
 //   power                     ON | OFF
 //   master                    master volume in dB, -79 to 80
-//   output/<n>/level          0 (loudest) to 79 (muted)
+//   output/<n>/level          the amplifier's level, 0 (loudest) to 79 (muted)
+//   output/<n>/volume         79 - level: 0 (muted) to 79 (loudest)
 //   output/<n>/source         the source's name
 //   output/<n>/mute           ON | OFF
 //   radio/frequency           the tuned frequency in MHz
@@ -34,6 +35,7 @@ public:
     QString master() const { return topic(QStringLiteral("master")); }
     QString frequency() const { return topic(QStringLiteral("radio/frequency")); }
     QString outputLevel(int output) const { return outputTopic(output, QStringLiteral("level")); }
+    QString outputVolume(int output) const { return outputTopic(output, QStringLiteral("volume")); }
     QString outputSource(int output) const { return outputTopic(output, QStringLiteral("source")); }
     QString outputMute(int output) const { return outputTopic(output, QStringLiteral("mute")); }
     QString presetCommand() const { return topic(QStringLiteral("preset/set")); }

@@ -4,6 +4,7 @@
 #include "link/Instructions.h"
 #include "model/AmpControl.h"
 #include "model/AmplifierModel.h"
+#include "model/Units.h"
 #include "panel/CaptionedLabel.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
@@ -18,7 +19,8 @@ namespace orfa::panel {
 using model::AmpControl;
 using model::AmplifierModel;
 
-void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, AmpControl& control) {
+void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, AmpControl& control,
+                     const users::OperatorAccess& access) {
     const int output = strip.output();
     PanelSlider* slider = strip.levelSlider();
     QCheckBox* mute = strip.muteBox();
@@ -46,29 +48,31 @@ void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, AmpControl& cont
             showMute();
     });
 
-    QObject::connect(slider, &PanelSlider::valueChosen, slider, [=, &control](int level) {
-        control.setOutputLevel(output, level);
+    QObject::connect(slider, &PanelSlider::valueChosen, slider, [=, &control, &access](int level) {
+        control.setOutputLevel(access, output, level);
         showLevel();
     });
-    QObject::connect(mute, &QCheckBox::clicked, mute, [=, &control](bool muted) {
-        control.setMuted(output, muted);
+    QObject::connect(mute, &QCheckBox::clicked, mute, [=, &control, &access](bool muted) {
+        control.setMuted(access, output, muted);
         showMute();
     });
     QObject::connect(&strip, &OutputStrip::sourceClicked, &strip,
-                     [=, &model, &control](int source) {
+                     [=, &model, &control, &access](int source) {
                          // The source shown again is no change.
                          if (source != model.outputSource(output))
-                             control.setOutputSource(output, source);
+                             control.setOutputSource(access, output, source);
                          showSource();
                      });
 }
 
-void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control) {
+void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control,
+                  const users::OperatorAccess& access) {
     const int k = box.box();
     for (int parameter = 1; parameter <= link::kInputParameterCount; ++parameter) {
         PanelSlider* slider = box.slider(parameter - 1);
         const auto show = [slider, &model, k, parameter] {
-            slider->showValue(model.inputParameter(k, parameter));
+            slider->showValue(
+                model::parameterSliderPosition(parameter, model.inputParameter(k, parameter)));
         };
         show();
         QObject::connect(&model, &AmplifierModel::inputParameterChanged, slider,
@@ -76,14 +80,17 @@ void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control) {
                              if (changedBox == k && changedParameter == parameter)
                                  show();
                          });
-        QObject::connect(slider, &PanelSlider::valueChosen, slider, [=, &control](int position) {
-            control.setInputParameter(k, parameter, position);
-            show();
-        });
+        QObject::connect(
+            slider, &PanelSlider::valueChosen, slider, [=, &control, &access](int position) {
+                control.setInputParameter(access, k, parameter,
+                                          model::parameterAtSlider(parameter, position));
+                show();
+            });
     }
 }
 
-void bindRadio(RadioBox& radio, AmplifierModel& model, AmpControl& control) {
+void bindRadio(RadioBox& radio, AmplifierModel& model, AmpControl& control,
+               const users::OperatorAccess& access) {
     CaptionedLabel* label = radio.frequencyLabel();
     const auto show = [label](link::RadioFrequency frequency) {
         label->setShownText(link::frequencyText(frequency) + QStringLiteral(" MHz"));
@@ -92,19 +99,24 @@ void bindRadio(RadioBox& radio, AmplifierModel& model, AmpControl& control) {
         show(*tuned);
     QObject::connect(&model, &AmplifierModel::tunedFrequencyChanged, label, show);
     for (int memory = 1; memory <= link::kRadioMemoryCount; ++memory) {
-        QObject::connect(radio.memoryButton(memory), &QPushButton::clicked, &radio,
-                         [&control, memory] { control.recallRadioMemory(memory); });
+        QObject::connect(
+            radio.memoryButton(memory), &QPushButton::clicked, &radio,
+            [&control, &access, memory] { control.recallRadioMemory(access, memory); });
     }
 }
 
-void bindMasterVolume(PanelSlider& slider, AmplifierModel& model, AmpControl& control) {
-    const auto show = [&slider, &model] { slider.showValue(model.masterVolume()); };
+void bindMasterVolume(PanelSlider& slider, AmplifierModel& model, AmpControl& control,
+                      const users::OperatorAccess& access) {
+    const auto show = [&slider, &model] {
+        slider.showValue(model::masterSliderPosition(model.masterVolumeDb()));
+    };
     show();
     QObject::connect(&model, &AmplifierModel::masterVolumeChanged, &slider, show);
-    QObject::connect(&slider, &PanelSlider::valueChosen, &slider, [=, &control](int position) {
-        control.setMasterVolume(position);
-        show();
-    });
+    QObject::connect(&slider, &PanelSlider::valueChosen, &slider,
+                     [=, &control, &access](int position) {
+                         control.setMasterVolumeDb(access, model::masterDbAtSlider(position));
+                         show();
+                     });
 }
 
 } // namespace orfa::panel

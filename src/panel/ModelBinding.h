@@ -4,6 +4,9 @@ namespace orfa::model {
 class AmpControl;
 class AmplifierModel;
 } // namespace orfa::model
+namespace orfa::users {
+class OperatorAccess;
+}
 
 namespace orfa::panel {
 
@@ -17,12 +20,16 @@ class RadioBox;
 // signals without reporting anything; what the operator does with them goes to
 // the control as an intent, after which they show the model again (which
 // refused intents leave as it was). So a value shown from the amplifier is
-// never sent back to it. The connections end with the controls; model and
-// control must outlive them.
-void bindOutputStrip(OutputStrip& strip, model::AmplifierModel& model, model::AmpControl& control);
-void bindInputBox(InputBox& box, model::AmplifierModel& model, model::AmpControl& control);
-void bindRadio(RadioBox& radio, model::AmplifierModel& model, model::AmpControl& control);
-void bindMasterVolume(PanelSlider& slider, model::AmplifierModel& model,
-                      model::AmpControl& control);
+// never sent back to it. Every intent goes with the operator's access as it
+// stands when the operator acts. The connections end with the controls;
+// model, control and access must outlive them.
+void bindOutputStrip(OutputStrip& strip, model::AmplifierModel& model, model::AmpControl& control,
+                     const users::OperatorAccess& access);
+void bindInputBox(InputBox& box, model::AmplifierModel& model, model::AmpControl& control,
+                  const users::OperatorAccess& access);
+void bindRadio(RadioBox& radio, model::AmplifierModel& model, model::AmpControl& control,
+               const users::OperatorAccess& access);
+void bindMasterVolume(PanelSlider& slider, model::AmplifierModel& model, model::AmpControl& control,
+                      const users::OperatorAccess& access);
 
 } // namespace orfa::panel

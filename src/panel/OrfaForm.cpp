@@ -35,8 +35,6 @@
 namespace orfa::panel {
 namespace {
 
-using Page = model::AmpControl::Page;
-
 // Posted to the window to close it once the current step has returned.
 const QEvent::Type kCloseRequest = static_cast<QEvent::Type>(QEvent::User + 1);
 
@@ -52,8 +50,6 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    // Nothing goes to the amplifier before the start-up sequence has ended.
-    data_.control().setSendingAllowed(false);
     buildPages();
     statusBar_ = new PowerStatusBar(this);
     setStatusBar(statusBar_);
@@ -91,7 +87,7 @@ void OrfaForm::buildOutputPage(std::size_t page) {
         const int output = outputs.firstOutput() + i;
         const auto index = static_cast<std::size_t>(output - 1);
         strips_.at(index) = built.at(index) = outputs.strip(output);
-        bindOutputStrip(*outputs.strip(output), data_.amplifier(), data_.control());
+        bindOutputStrip(*outputs.strip(output), data_.amplifier(), data_.control(), access_);
     }
     if (!shownOnce_)
         return;
@@ -162,12 +158,13 @@ void OrfaForm::buildMenus() {
     presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
     for (int preset = 1; preset <= link::kPresetCount; ++preset) {
         connect(presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset)),
-                &QAction::triggered, this, [&control, preset] { control.recallPreset(preset); });
+                &QAction::triggered, this,
+                [this, &control, preset] { control.recallPreset(access_, preset); });
     }
     storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
     for (int preset = 1; preset <= link::kPresetCount; ++preset) {
         connect(storeMenu_->addAction(QStringLiteral("P%1").arg(preset)), &QAction::triggered, this,
-                [&control, preset] { control.storePreset(preset); });
+                [this, &control, preset] { control.storePreset(access_, preset); });
     }
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
@@ -192,13 +189,13 @@ void OrfaForm::bindToAmplifier() {
     model::AmplifierModel& amplifier = data_.amplifier();
     model::AmpControl& control = data_.control();
     for (int k = 1; k <= link::kInputBoxCount; ++k)
-        bindInputBox(*inputBox(k), amplifier, control);
-    bindRadio(*radio(), amplifier, control);
+        bindInputBox(*inputBox(k), amplifier, control, access_);
+    bindRadio(*radio(), amplifier, control, access_);
     for (OutputStrip* strip : strips_) {
         if (strip)
-            bindOutputStrip(*strip, amplifier, control);
+            bindOutputStrip(*strip, amplifier, control, access_);
     }
-    bindMasterVolume(*masterVolume_, amplifier, control);
+    bindMasterVolume(*masterVolume_, amplifier, control, access_);
 
     showPower(amplifier.power());
     connect(&amplifier, &model::AmplifierModel::powerChanged, this, [this](link::PowerState power) {
@@ -256,9 +253,9 @@ void OrfaForm::runStartup() {
     readTrayOption();
     data_.readSendDelay();
     startupFinished_ = true;
-    data_.control().setSendingAllowed(true);
+    updateAccess();
     // The power state first: the page's own request for it then takes its slot.
-    data_.control().refresh(Page::Power);
+    data_.control().read({model::Reading::Power});
     refreshCurrentPage();
     Q_EMIT started();
 }
@@ -280,11 +277,24 @@ void OrfaForm::refreshCurrentPage() {
 }
 
 void OrfaForm::refreshInputsPage() {
-    data_.control().refresh(Page::Inputs);
+    if (startupFinished_)
+        data_.control().read({model::Reading::MasterVolume, model::Reading::InputParameters,
+                              model::Reading::TunedFrequency, model::Reading::Power});
 }
 
 void OrfaForm::refreshOutputsPage() {
-    data_.control().refresh(Page::Outputs);
+    if (startupFinished_)
+        data_.control().read({model::Reading::OutputSources, model::Reading::OutputLevels,
+                              model::Reading::MasterVolume, model::Reading::Power});
+}
+
+void OrfaForm::updateAccess() {
+    if (startupFinished_ && appliedNames_)
+        access_ = users::OperatorAccess(appliedNames_->names, appliedNames_->rights,
+                                        appliedNames_->levelRule);
+    else
+        access_ = users::OperatorAccess(config::IoNames{}, users::UserRights::noRights(),
+                                        users::LevelRule::FlagAndVolume);
 }
 
 void OrfaForm::disableAllControls() {
@@ -301,6 +311,7 @@ void OrfaForm::applyNames() {
     applyIoNames(*inputsPage_, strips_, *names, data_.rights(), levelRule);
     data::applyOutputGroups(data_.amplifier(), *names);
     appliedNames_ = AppliedNames{std::move(*names), data_.rights(), levelRule};
+    updateAccess();
     controlsEnabled_ = true;
 }
 
@@ -351,7 +362,7 @@ void OrfaForm::openSettings() {
     data_.loadUserRights(data_.rights().name);
     enableControlsByRights();
     optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    data_.control().refresh(Page::Power);
+    data_.control().read({model::Reading::Power});
     readTrayOption();
     data_.readSendDelay();
 }

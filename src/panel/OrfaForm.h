@@ -130,6 +130,12 @@ private:
         users::LevelRule levelRule;
     };
     std::optional<AppliedNames> appliedNames_;
+    // What the operator may do, as the controls' intents go to the model:
+    // nothing until the start-up sequence has ended, then the rights of the
+    // operator logged in with the names last applied.
+    users::OperatorAccess access_{config::IoNames{}, users::UserRights::noRights(),
+                                  users::LevelRule::FlagAndVolume};
+    void updateAccess();
     // Whether applyNames() (which enables by the rights) or disableAllControls() came last.
     bool controlsEnabled_ = true;
     PanelSlider* masterVolume_ = nullptr;

@@ -53,11 +53,11 @@ void RadioScheduleExchange::detach() {
 }
 
 void RadioScheduleExchange::readRadioMemories() {
-    control_.refresh(model::AmpControl::Page::RadioMemories);
+    control_.read({model::Reading::RadioMemories});
 }
 
 void RadioScheduleExchange::readSchedule() {
-    control_.refresh(model::AmpControl::Page::Schedule);
+    control_.read({model::Reading::Schedule});
 }
 
 void RadioScheduleExchange::storeRadioMemories() {

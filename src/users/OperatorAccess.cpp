@@ -18,6 +18,17 @@ OperatorAccess::OperatorAccess(const config::IoNames& names, const UserRights& r
     , rights_(rights)
     , levelRule_(levelRule) {}
 
+OperatorAccess OperatorAccess::unrestricted() {
+    config::IoNames names;
+    for (auto& source : names.sources)
+        source = config::IoEntry{{}, true};
+    for (auto& output : names.outputs)
+        output = config::IoEntry{{}, true};
+    UserRights rights = UserRights::noRights();
+    grantAllRights(rights);
+    return {names, rights, LevelRule::FlagAndVolume};
+}
+
 bool OperatorAccess::outputEnabled(int output) const {
     const auto entry = entryAt(names_.outputs, output);
     return entry && entry->enabled;

@@ -16,6 +16,8 @@ enum class LevelRule { FlagMatrixAndVolume, FlagAndVolume };
 class OperatorAccess {
 public:
     OperatorAccess(const config::IoNames& names, const UserRights& rights, LevelRule levelRule);
+    // Every output and source in use, every right: a tool acting for the site.
+    static OperatorAccess unrestricted();
 
     // The output's settings flag: whether the site uses it at all.
     bool outputEnabled(int output) const;

@@ -33,6 +33,12 @@ QStringList received(const sim::AmpSimulator& amp) {
     return frames;
 }
 
+// The requests as they reach the amplifier.
+const QString kReadLevels = u"81:0102030405060708090a0b0c0d0e0f10"_s;
+const QString kReadSources = u"82:0102030405060708090a0b0c0d0e0f10"_s;
+const QString kReadParameters =
+    u"83:111213141516313233343536515253545556717273747576919293949596"_s;
+
 } // namespace
 
 class TestOrfactl : public QObject {
@@ -62,13 +68,19 @@ void TestOrfactl::commandsSendTheirFrames_data() {
     QTest::newRow("master -10 dB") << u"master|-10"_s << QStringList{u"64:8a"_s};
     QTest::newRow("master +80 dB") << u"master|80"_s << QStringList{u"64:50"_s};
     QTest::newRow("level by name") << u"level|hala č. 3|40"_s << QStringList{u"65:0328"_s};
-    QTest::newRow("mute") << u"mute|2"_s << QStringList{u"65:024f"_s};
+    QTest::newRow("volume, higher is louder") << u"volume|2|59"_s << QStringList{u"65:0214"_s};
+    // Whether the output is muted is read first.
+    QTest::newRow("mute") << u"mute|2"_s << QStringList{kReadLevels, u"65:024f"_s};
+    QTest::newRow("mute on") << u"mute|2|on"_s << QStringList{kReadLevels, u"65:024f"_s};
+    QTest::newRow("unmute what is not muted") << u"mute|2|off"_s << QStringList{kReadLevels};
     QTest::newRow("source by names") << u"source|HALA Č. 3|mikrofon"_s << QStringList{u"66:0302"_s};
     QTest::newRow("gain") << u"gain|2|7"_s << QStringList{u"67:3107"_s};
     QTest::newRow("band by name") << u"eq|1|1 kHz|-5"_s << QStringList{u"67:1485"_s};
     QTest::newRow("band by number, box by source")
         << u"eq|Mikrofon|5|12"_s << QStringList{u"67:160c"_s};
-    QTest::newRow("preset recall") << u"preset|recall|2"_s << QStringList{u"161:02"_s};
+    QTest::newRow("preset recall, then what it changed")
+        << u"preset|recall|2"_s
+        << QStringList{u"161:02"_s, kReadSources, kReadLevels, u"80:"_s, kReadParameters};
     QTest::newRow("preset store") << u"preset|store|8"_s << QStringList{u"160:08"_s};
     QTest::newRow("memory, then the frequency")
         << u"memory|4"_s << QStringList{u"166:04"_s, u"173:"_s};
@@ -179,7 +191,7 @@ void TestOrfactl::badInputSendsNothing_data() {
     QTest::newRow("unknown source name") << u"source|3|Nic"_s << none << u"no source is named"_s;
     QTest::newRow("master out of range") << u"master|81"_s << none << u"from -79 to 80"_s;
     QTest::newRow("no band 7") << u"eq|1|7|0"_s << none << u"band"_s;
-    QTest::newRow("unknown command") << u"volume|3"_s << none << u"unknown command"_s;
+    QTest::newRow("unknown command") << u"loudness|3"_s << none << u"unknown command"_s;
     QTest::newRow("missing word") << u"level|3"_s << none << u"usage: orfactl level"_s;
     QTest::newRow("bad --only") << u"snapshot|restore|@|--only|radio"_s << QByteArray("{}")
                                 << u"--only knows"_s;
@@ -277,7 +289,7 @@ void TestOrfactl::programRunsAsAProcess() {
     // The simulator answers from this process's event loop.
     QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 10000);
     QCOMPARE(process.exitCode(), int{ctl::kExitDone});
-    QCOMPARE(received(rig.sim()), QStringList{QStringLiteral("65:044f")});
+    QCOMPARE(received(rig.sim()), (QStringList{kReadLevels, QStringLiteral("65:044f")}));
 
     process.start(QStringLiteral(ORFACTL_BINARY), {QStringLiteral("--help")});
     QVERIFY(process.waitForFinished(10000));

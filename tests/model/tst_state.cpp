@@ -2,6 +2,7 @@
 // loopback), and what becomes of a setting the amplifier refuses or never
 // answers.
 #include "link/ValueCodec.h"
+#include "model/Units.h"
 #include "model/support/ModelRig.h"
 
 #include <QMetaMethod>
@@ -12,8 +13,8 @@
 #include <functional>
 
 using namespace orfa;
-using Page = model::AmpControl::Page;
 using model::AmpItem;
+using model::Reading;
 
 namespace {
 
@@ -41,23 +42,28 @@ private:
 
 // A setting, the item it sets, and how the model shows that item.
 struct Setting {
-    std::function<void(model::AmpControl&)> run;
+    std::function<void(model::AmpControl&, const users::OperatorAccess&)> run;
     AmpItem item;
     std::function<int(const model::AmplifierModel&)> shown;
     int instruction;
     int readBack;
 };
 
+using Access = users::OperatorAccess;
 const Setting kSettings[] = {
-    {[](model::AmpControl& c) { c.setOutputLevel(2, 30); }, AmpItem::outputLevel(2),
-     [](const model::AmplifierModel& m) { return m.outputLevel(2); }, 65, 81},
-    {[](model::AmpControl& c) { c.setOutputSource(2, 7); }, AmpItem::outputSource(2),
-     [](const model::AmplifierModel& m) { return m.outputSource(2); }, 66, 82},
-    {[](model::AmpControl& c) { c.setMasterVolume(10); }, AmpItem::masterVolume(),
-     [](const model::AmplifierModel& m) { return m.masterVolume(); }, 64, 80},
-    {[](model::AmpControl& c) { c.setInputParameter(3, 4, 20); }, AmpItem::inputParameter(3, 4),
+    {[](model::AmpControl& c, const Access& a) { c.setOutputLevel(a, 2, 30); },
+     AmpItem::outputLevel(2), [](const model::AmplifierModel& m) { return m.outputLevel(2); }, 65,
+     81},
+    {[](model::AmpControl& c, const Access& a) { c.setOutputSource(a, 2, 7); },
+     AmpItem::outputSource(2), [](const model::AmplifierModel& m) { return m.outputSource(2); }, 66,
+     82},
+    {[](model::AmpControl& c, const Access& a) { c.setMasterVolumeDb(a, 70); },
+     AmpItem::masterVolume(), [](const model::AmplifierModel& m) { return m.masterVolumeDb(); }, 64,
+     80},
+    {[](model::AmpControl& c, const Access& a) { c.setInputParameter(a, 3, 4, -8); },
+     AmpItem::inputParameter(3, 4),
      [](const model::AmplifierModel& m) { return m.inputParameter(3, 4); }, 67, 83},
-    {[](model::AmpControl& c) { c.togglePower(); }, AmpItem::power(),
+    {[](model::AmpControl& c, const Access&) { c.togglePower(); }, AmpItem::power(),
      [](const model::AmplifierModel& m) { return static_cast<int>(m.power()); }, 165, 171},
 };
 
@@ -69,6 +75,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void answersFillTheModel();
+    void staleAnswerLeavesThePendingValue();
     void refusedSettingIsReadBack_data();
     void refusedSettingIsReadBack();
     void unansweredSettingIsReadBackOnce();
@@ -89,8 +96,8 @@ void TestState::cleanup() {
 }
 
 void TestState::readEverything() {
-    for (Page page : {Page::Inputs, Page::Outputs, Page::RadioMemories, Page::Schedule})
-        rig_->control().refresh(page);
+    rig_->control().readWholeState();
+    rig_->control().read({Reading::RadioMemories, Reading::Schedule});
     QVERIFY(rig_->settle());
 }
 
@@ -102,7 +109,7 @@ void TestState::answersFillTheModel() {
     readEverything();
 
     QCOMPARE(model.power(), link::PowerState::On);
-    QCOMPARE(model.masterVolume(), 80 - amp.mix.masterVolumeDb);
+    QCOMPARE(model.masterVolumeDb(), amp.mix.masterVolumeDb);
     for (int n = 1; n <= link::kOutputCount; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         QCOMPARE(model.outputLevel(n), amp.mix.levels[i]);
@@ -112,9 +119,11 @@ void TestState::answersFillTheModel() {
     for (int i = 0; i < link::kInputParameterCodeCount; ++i) {
         const int box = i / link::kInputParameterCount + 1;
         const int parameter = i % link::kInputParameterCount + 1;
-        QCOMPARE(model.inputParameter(box, parameter),
-                 link::inputParameterPosition(
-                     parameter, amp.mix.inputParameters[static_cast<std::size_t>(i)]));
+        QCOMPARE(
+            model.inputParameter(box, parameter),
+            model::parameterAtSlider(
+                parameter, link::inputParameterPosition(
+                               parameter, amp.mix.inputParameters[static_cast<std::size_t>(i)])));
     }
     QCOMPARE(model.tunedFrequency(), (link::RadioFrequency{amp.tunedMhz, amp.tunedHundredths}));
     for (int m = 1; m <= link::kRadioMemoryCount; ++m) {
@@ -133,6 +142,29 @@ void TestState::answersFillTheModel() {
     QVERIFY(emitted > 0);
     readEverything();
     QCOMPARE(spies.total(), emitted + 2);
+}
+
+// A read queued before a setting is answered while the setting waits: its
+// value is older than the one asked for, and the setting's answer confirms.
+void TestState::staleAnswerLeavesThePendingValue() {
+    model::AmplifierModel& model = rig_->model();
+    const AmpItem item = AmpItem::outputLevel(2);
+    QCOMPARE(model.itemState(item), model::ItemState::Unknown);
+    rig_->sim().state().mix.levels[1] = 50;
+    QSignalSpy levels(&model, &model::AmplifierModel::outputLevelChanged);
+    QSignalSpy states(&model, &model::AmplifierModel::itemStateChanged);
+    rig_->control().read({Reading::OutputLevels});
+    rig_->control().setOutputLevel(rig_->access(), 2, 30);
+    QCOMPARE(model.itemState(item), model::ItemState::Pending);
+    QVERIFY(rig_->waitForIdleQueue());
+
+    QCOMPARE(model.outputLevel(2), 30);
+    QCOMPARE(model.itemState(item), model::ItemState::Confirmed);
+    for (const QList<QVariant>& change : levels)
+        QVERIFY(change[0].toInt() != 2 || change[1].toInt() == 30);
+    QCOMPARE(rig_->sim().state().mix.levels[1], 30);
+    QVERIFY(model.isAnswering());
+    QVERIFY(model.lastAnswerAt().isValid());
 }
 
 void TestState::refusedSettingIsReadBack_data() {
@@ -159,7 +191,7 @@ void TestState::refusedSettingIsReadBack() {
     QTest::ignoreMessage(
         QtWarningMsg, QRegularExpression(QStringLiteral("refused with code 2 - reading it back")));
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    s.run(rig_->control());
+    s.run(rig_->control(), rig_->access());
     QVERIFY(s.shown(model) != before); // shown at once
 
     QVERIFY(QTest::qWaitFor([&] { return marks.size() == 2; }, 5000));
@@ -178,7 +210,7 @@ void TestState::unansweredSettingIsReadBackOnce() {
     QTest::ignoreMessage(QtWarningMsg, "set output levels not answered - reading it back");
     QTest::ignoreMessage(QtWarningMsg, "read output levels not answered");
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    rig_->control().setOutputLevel(5, 20);
+    rig_->control().setOutputLevel(rig_->access(), 5, 20);
     QVERIFY(QTest::qWaitFor([&] { return model.isUnconfirmed(AmpItem::outputLevel(5)); }, 3000));
     QVERIFY(rig_->waitForIdleQueue());
     // Five sends of each, and no more after a while.
@@ -187,18 +219,20 @@ void TestState::unansweredSettingIsReadBackOnce() {
     QCOMPARE(rig_->receivedInstructions(), (std::vector<int>{65, 81}));
     QVERIFY(model.isUnconfirmed(AmpItem::outputLevel(5)));
     QCOMPARE(model.outputLevel(5), 20);
+    QVERIFY(!model.isAnswering());
 }
 
 void TestState::settingTheQueueCannotTakeIsUnconfirmed() {
     rig_->link().setSendDelay(60000); // nothing leaves the queue meanwhile
     for (int n = 1; n <= link::SendQueue::kSlots; ++n)
-        rig_->control().setOutputSource(n % link::kOutputCount + 1, 1); // never coalesced
+        rig_->control().setOutputSource(rig_->access(), n % link::kOutputCount + 1,
+                                        1); // never coalesced
     QTest::ignoreMessage(QtWarningMsg, "set output levels not queued - reading it back");
     QTest::ignoreMessage(QtWarningMsg, "read output levels not queued");
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    rig_->control().setOutputLevel(3, 10);
+    rig_->control().setOutputLevel(rig_->access(), 3, 10);
     QVERIFY(rig_->model().isUnconfirmed(AmpItem::outputLevel(3)));
-    QCOMPARE(rig_->link().queue().queuedCount(), link::SendQueue::kSlots);
+    QCOMPARE(rig_->link().queuedCount(), link::SendQueue::kSlots);
 }
 
 QTEST_MAIN(TestState)

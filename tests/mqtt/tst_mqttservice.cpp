@@ -1,5 +1,6 @@
 #include "mqtt/support/ServiceRig.h"
 #include "support/ClosedPort.h"
+#include "support/ReceivedCommands.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,8 +67,9 @@ void TestMqttService::discoveryAnnouncesTheEntities_data() {
     const QStringList number{u"command_topic"_s, u"state_topic"_s, u"min"_s, u"max"_s};
     const QStringList toggle{u"command_topic"_s, u"state_topic"_s, u"payload_on"_s,
                              u"payload_off"_s};
-    QTest::newRow("level") << u"number"_s << u"output3_level"_s << u"Hala hlasitost"_s << number
-                           << u"output/3/level"_s;
+    QTest::newRow("volume, louder to the right")
+        << u"number"_s << u"output3_level"_s << u"Hala hlasitost"_s << number
+        << u"output/3/volume"_s;
     QTest::newRow("source") << u"select"_s << u"output3_source"_s << u"Hala zdroj"_s
                             << QStringList{u"command_topic"_s, u"state_topic"_s, u"options"_s}
                             << u"output/3/source"_s;
@@ -156,6 +158,7 @@ void TestMqttService::commandsReachTheAmplifier_data() {
         << u"output/3/level/set"_s << "12"_ba << u"65:030c010c030c050c"_s;
     QTest::newRow("source by name") << u"output/3/source/set"_s << "mikrofon"_ba << u"66:0302"_s;
     QTest::newRow("source by number") << u"output/16/source/set"_s << "10"_ba << u"66:100a"_s;
+    QTest::newRow("volume") << u"output/2/volume/set"_s << "39"_ba << u"65:0228"_s;
     QTest::newRow("mute") << u"output/2/mute/set"_s << "ON"_ba << u"65:024f"_s;
     QTest::newRow("preset") << u"preset/set"_s << "2"_ba << u"161:02"_s;
     QTest::newRow("radio memory") << u"memory/set"_s << "4"_ba << u"166:04"_s;
@@ -180,10 +183,16 @@ void TestMqttService::muteRemembersTheLevel() {
     rig.command(u"output/2/mute/set"_s, "ON");
     QVERIFY(rig.client().waitFor(mute, "ON"));
     QTRY_COMPARE(int{rig.sim().state().mix.levels[1]}, 79);
+    // A poll reads the muted level back; the mute and its level stay.
+    rig.sim().clearReceivedFrames();
+    QTRY_VERIFY_WITH_TIMEOUT(orfa::test::receivedData(rig.sim(), 81).size() > 0, 5000);
+    QTest::qWait(100);
+    QCOMPARE(rig.client().last(mute), "ON"_ba);
     rig.command(u"output/2/mute/set"_s, "OFF");
     QVERIFY(rig.client().waitFor(mute, "OFF"));
     QTRY_COMPARE(int{rig.sim().state().mix.levels[1]}, 20);
     QCOMPARE(rig.client().last(ServiceRig::topic(u"output/2/level"_s)), "20"_ba);
+    QCOMPARE(rig.client().last(ServiceRig::topic(u"output/2/volume"_s)), "59"_ba);
 }
 
 void TestMqttService::badCommandsChangeNothing_data() {
@@ -201,7 +210,7 @@ void TestMqttService::badCommandsChangeNothing_data() {
     QTest::newRow("source switched off") << u"output/2/source/set"_s << "5"_ba;
     QTest::newRow("source 11") << u"output/2/source/set"_s << "11"_ba;
     QTest::newRow("mute 2") << u"output/2/mute/set"_s << "2"_ba;
-    QTest::newRow("unmute without a level to restore") << u"output/6/mute/set"_s << "OFF"_ba;
+    QTest::newRow("volume above 79") << u"output/2/volume/set"_s << "80"_ba;
     QTest::newRow("preset 9") << u"preset/set"_s << "9"_ba;
     QTest::newRow("memory 0") << u"memory/set"_s << "0"_ba;
     QTest::newRow("output switched off") << u"output/4/level/set"_s << "10"_ba;
@@ -265,11 +274,12 @@ void TestMqttService::changesOnTheAmplifierArePublished() {
     QVERIFY(client.waitFor(ServiceRig::topic(u"power"_s), "OFF", 1500));
     QVERIFY(client.waitFor(ServiceRig::topic(u"master"_s), "-12", 1500));
     QVERIFY(client.waitFor(ServiceRig::topic(u"output/5/level"_s), "79", 1500));
+    QVERIFY(client.waitFor(ServiceRig::topic(u"output/5/volume"_s), "0", 1500));
     QVERIFY(client.waitFor(ServiceRig::topic(u"output/5/mute"_s), "ON", 1500));
     QVERIFY(client.waitFor(ServiceRig::topic(u"output/5/source"_s), "Mikrofon", 1500));
     QVERIFY(client.waitFor(ServiceRig::topic(u"radio/frequency"_s), "99.3", 1500));
     // Only what changed.
-    QCOMPARE(published().size(), 6);
+    QCOMPARE(published().size(), 7);
 }
 
 void TestMqttService::availabilityFollowsTheAmplifier() {
@@ -310,7 +320,7 @@ void TestMqttService::floodCoalescesAndOutlivesTheBroker() {
     // Once the service has taken the last of them, the broker goes away.
     const orfa::model::AmplifierModel& model = rig.service().data().amplifier();
     QTRY_COMPARE(model.outputLevel(2), 60);
-    QTRY_COMPARE(model.masterVolume(), 110);
+    QTRY_COMPARE(model.masterVolumeDb(), -30);
     rig.broker().kill();
     QTRY_COMPARE(int{rig.sim().state().mix.levels[1]}, 60);
     QTRY_COMPARE(rig.sim().state().mix.masterVolumeDb, -30);

@@ -4,6 +4,7 @@
 #include "model/AmpControl.h"
 #include "model/AmplifierModel.h"
 #include "sim/AmpSimulator.h"
+#include "users/OperatorAccess.h"
 
 #include <QByteArray>
 
@@ -19,6 +20,8 @@ public:
     orfa::link::AmpLink& link() { return link_; }
     orfa::model::AmplifierModel& model() { return model_; }
     orfa::model::AmpControl& control() { return control_; }
+    // Every output and source in use, every right.
+    const orfa::users::OperatorAccess& access() const { return access_; }
 
     // Waits until the link's queue is empty: everything sent was answered or dropped.
     bool waitForIdleQueue(int timeoutMs = 5000);
@@ -33,4 +36,5 @@ private:
     orfa::link::AmpLink link_;
     orfa::model::AmplifierModel model_;
     orfa::model::AmpControl control_;
+    orfa::users::OperatorAccess access_ = orfa::users::OperatorAccess::unrestricted();
 };

@@ -53,8 +53,13 @@ bool ServiceRig::startBroker() {
 bool ServiceRig::startService() {
     service_ = std::make_unique<orfa::mqtt::MqttService>(dir_.path(), testOptions(broker_.port()));
     return service_->start() && client_->waitFor(topic(QStringLiteral("availability")), "online") &&
-           QTest::qWaitFor([this] { return client_->has(topic(QStringLiteral("output/16/mute"))); },
-                           5000);
+           QTest::qWaitFor(
+               [this] {
+                   // The last values of a whole reading.
+                   return client_->has(topic(QStringLiteral("output/16/mute"))) &&
+                          client_->has(topic(QStringLiteral("radio/frequency")));
+               },
+               5000);
 }
 
 void ServiceRig::stopService() {

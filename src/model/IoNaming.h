@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 // Outputs, sources and input boxes as a user names them on the command line:
 // by number, or by the name the settings give them (compared without regard
@@ -35,4 +35,4 @@ private:
     config::IoNames names_;
 };
 
-} // namespace orfa::ctl
+} // namespace orfa::model

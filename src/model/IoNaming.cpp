@@ -1,4 +1,4 @@
-#include "ctl/IoNaming.h"
+#include "model/IoNaming.h"
 
 #include "link/Instructions.h"
 
@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 IoNaming::IoNaming(config::IoNames names)
     : names_(std::move(names)) {}
@@ -83,4 +83,4 @@ QString IoNaming::sourceName(int source) const {
     return entry ? entry->name : QString();
 }
 
-} // namespace orfa::ctl
+} // namespace orfa::model

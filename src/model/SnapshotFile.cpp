@@ -1,15 +1,15 @@
-#include "ctl/SnapshotFile.h"
+#include "model/SnapshotFile.h"
 
-#include "ctl/IoNaming.h"
-#include "ctl/StateJson.h"
-#include "link/ValueCodec.h"
+#include "model/IoNaming.h"
+#include "model/StateJson.h"
+#include "model/Units.h"
 
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace orfa::ctl {
+namespace orfa::model {
 namespace {
 
 const QString kFormat = QStringLiteral("orfa-snapshot");
@@ -69,6 +69,7 @@ void readOutputs(const QJsonObject& root, AmpState& state, Reader& reader) {
             reader.number(entry, QStringLiteral("level"), 0, link::kOutputLevelMax, where);
         output.source =
             reader.number(entry, QStringLiteral("source"), 0, link::kSourceCount, where);
+        output.muted = entry.value(QStringLiteral("muted")).toBool(output.level == kLevelMuted);
         if (seen.at(static_cast<std::size_t>(n - 1)))
             reader.fail(QStringLiteral("output %1 is listed twice").arg(n));
         seen.at(static_cast<std::size_t>(n - 1)) = true;
@@ -84,11 +85,11 @@ void readInputs(const QJsonObject& root, AmpState& state, Reader& reader) {
                                     QStringLiteral("inputs"));
         const QString where = QStringLiteral("input %1").arg(k);
         auto& input = state.inputs.at(static_cast<std::size_t>(k - 1));
-        input.gain = reader.number(entry, QStringLiteral("gain"), 0, link::kGainMaxPosition, where);
+        input.gain = reader.number(entry, QStringLiteral("gain"), kGainLowest, kGainHighest, where);
         const QJsonObject bands = entry.value(QStringLiteral("eqDb")).toObject();
         for (std::size_t b = 0; b < kBandNames.size(); ++b)
-            input.bandsDb.at(b) =
-                reader.number(bands, QLatin1String(kBandNames.at(b)), -12, 12, where);
+            input.bandsDb.at(b) = reader.number(bands, QLatin1String(kBandNames.at(b)),
+                                                kBandDbLowest, kBandDbHighest, where);
         if (seen.at(static_cast<std::size_t>(k - 1)))
             reader.fail(QStringLiteral("input %1 is listed twice").arg(k));
         seen.at(static_cast<std::size_t>(k - 1)) = true;
@@ -156,8 +157,9 @@ std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error) {
     if (power != QLatin1String("on") && power != QLatin1String("off"))
         reader.fail(QStringLiteral("\"power\" must be \"on\" or \"off\""));
     state.power = power == QLatin1String("on");
-    state.masterDb = reader.number(root.value(QStringLiteral("master")).toObject(),
-                                   QStringLiteral("db"), -79, 80, QStringLiteral("master"));
+    state.masterDb =
+        reader.number(root.value(QStringLiteral("master")).toObject(), QStringLiteral("db"),
+                      kMasterDbLowest, kMasterDbHighest, QStringLiteral("master"));
     readOutputs(root, state, reader);
     readInputs(root, state, reader);
     if (!reader.ok())
@@ -165,4 +167,4 @@ std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error) {
     return state;
 }
 
-} // namespace orfa::ctl
+} // namespace orfa::model

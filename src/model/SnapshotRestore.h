@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ctl/AmpSession.h"
-#include "ctl/AmpState.h"
+#include "model/AmpState.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,14 +8,11 @@
 #include <optional>
 #include <vector>
 
-namespace orfa::model {
-class AmpControl;
-}
 namespace orfa::users {
 class OperatorAccess;
 }
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 class IoNaming;
 
@@ -36,8 +32,8 @@ struct RestoreStep {
     Kind kind = Kind::Power;
     int number = 0;    // output or input box
     int parameter = 0; // input parameter 1 (gain) .. 6
-    int value = 0;     // in the model's units: on 1/off 0, master position, level, source, position
-    QString what;      // for messages: "output 3 (Hala) level"
+    int value = 0; // in the model's units: on 1/off 0, master dB, level, source, gain or band dB
+    QString what;  // for messages: "output 3 (Hala) level"
 };
 
 // The settings that take the amplifier from current to wanted, for the parts
@@ -52,11 +48,4 @@ std::vector<RestoreStep> restoreSteps(const AmpState& current, const AmpState& w
 QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
                            const users::OperatorAccess& access);
 
-// Sends the steps, the levels of all outputs in one command and without
-// group spread (the snapshot holds each output's own level), waiting for
-// room in the send queue whenever it is full. Stops early when the
-// amplifier cannot be reached.
-AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
-                              AmpSession& session);
-
-} // namespace orfa::ctl
+} // namespace orfa::model

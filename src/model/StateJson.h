@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ctl/AmpState.h"
+#include "model/AmpState.h"
 
 #include <QJsonObject>
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 class IoNaming;
 
@@ -13,4 +13,4 @@ class IoNaming;
 QJsonObject outputJson(int output, const AmpState::Output& state, const IoNaming& naming);
 QJsonObject inputJson(int box, const AmpState::Input& state, const IoNaming& naming);
 
-} // namespace orfa::ctl
+} // namespace orfa::model

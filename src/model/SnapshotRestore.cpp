@@ -1,11 +1,9 @@
-#include "ctl/SnapshotRestore.h"
+#include "model/SnapshotRestore.h"
 
-#include "ctl/IoNaming.h"
-#include "link/ValueCodec.h"
-#include "model/AmpControl.h"
+#include "model/IoNaming.h"
 #include "users/OperatorAccess.h"
 
-namespace orfa::ctl {
+namespace orfa::model {
 namespace {
 
 QString outputLabel(int n, const IoNaming& naming) {
@@ -45,8 +43,7 @@ void addInputSteps(const AmpState& current, const AmpState& wanted,
                 continue;
             const int parameter = static_cast<int>(b) + 2;
             steps.push_back(
-                {RestoreStep::Kind::InputParameter, k, parameter,
-                 link::kBandZeroPosition - target.bandsDb.at(b),
+                {RestoreStep::Kind::InputParameter, k, parameter, target.bandsDb.at(b),
                  QStringLiteral("input %1 band %2").arg(k).arg(QLatin1String(kBandNames.at(b)))});
         }
     }
@@ -87,9 +84,8 @@ std::vector<RestoreStep> restoreSteps(const AmpState& current, const AmpState& w
     if (switchPower && wanted.power)
         steps.push_back(power);
     if (parts.master && current.masterDb != wanted.masterDb)
-        steps.push_back({RestoreStep::Kind::Master, 0, 0,
-                         link::kMasterVolumeZeroPosition - wanted.masterDb,
-                         QStringLiteral("master volume")});
+        steps.push_back(
+            {RestoreStep::Kind::Master, 0, 0, wanted.masterDb, QStringLiteral("master volume")});
     if (parts.outputs)
         addOutputSteps(current, wanted, access, naming, steps);
     if (parts.inputs)
@@ -126,37 +122,4 @@ QStringList forbiddenSteps(const std::vector<RestoreStep>& steps,
     return forbidden;
 }
 
-AmpSession::Outcome sendSteps(const std::vector<RestoreStep>& steps, model::AmpControl& control,
-                              AmpSession& session) {
-    // Every level goes in one command, sent where the first level step stands.
-    std::vector<link::OutputValue> levels;
-    for (const RestoreStep& step : steps) {
-        if (step.kind == RestoreStep::Kind::Level)
-            levels.push_back({step.number, step.value});
-    }
-    for (const RestoreStep& step : steps) {
-        if (const auto outcome = session.waitForRoom(); outcome == AmpSession::Outcome::Unreachable)
-            return outcome;
-        switch (step.kind) {
-        case RestoreStep::Kind::Power:
-            control.setPower(step.value != 0);
-            break;
-        case RestoreStep::Kind::Master:
-            control.setMasterVolume(step.value);
-            break;
-        case RestoreStep::Kind::Source:
-            control.setOutputSource(step.number, step.value);
-            break;
-        case RestoreStep::Kind::Level:
-            control.setOutputLevels(levels);
-            levels.clear();
-            break;
-        case RestoreStep::Kind::InputParameter:
-            control.setInputParameter(step.number, step.parameter, step.value);
-            break;
-        }
-    }
-    return AmpSession::Outcome::Done;
-}
-
-} // namespace orfa::ctl
+} // namespace orfa::model

@@ -1,17 +1,18 @@
-#include "ctl/StateJson.h"
+#include "model/StateJson.h"
 
-#include "ctl/IoNaming.h"
-#include "link/ValueCodec.h"
+#include "model/IoNaming.h"
+#include "model/Units.h"
 
 #include <QJsonArray>
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 QJsonObject outputJson(int output, const AmpState::Output& state, const IoNaming& naming) {
     return {{QStringLiteral("output"), output},
             {QStringLiteral("name"), naming.outputName(output)},
             {QStringLiteral("level"), state.level},
-            {QStringLiteral("muted"), state.level == link::kOutputLevelMax},
+            {QStringLiteral("volume"), volumeOfLevel(state.level)},
+            {QStringLiteral("muted"), state.muted},
             {QStringLiteral("source"), state.source},
             {QStringLiteral("sourceName"), naming.sourceName(state.source)}};
 }
@@ -27,4 +28,4 @@ QJsonObject inputJson(int box, const AmpState::Input& state, const IoNaming& nam
             {QStringLiteral("eqDb"), bands}};
 }
 
-} // namespace orfa::ctl
+} // namespace orfa::model

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ctl/AmpState.h"
+#include "model/AmpState.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-namespace orfa::ctl {
+namespace orfa::model {
 
 class IoNaming;
 
@@ -28,4 +28,4 @@ inline constexpr int kSnapshotVersion = 1;
 QByteArray writeSnapshot(const AmpState& state, const IoNaming& naming, const QString& address);
 std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error);
 
-} // namespace orfa::ctl
+} // namespace orfa::model
