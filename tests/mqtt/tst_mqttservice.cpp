@@ -31,6 +31,7 @@ private Q_SLOTS:
     void commandsReachTheAmplifier_data();
     void commandsReachTheAmplifier();
     void muteRemembersTheLevel();
+    void siteUserRightsApply();
     void badCommandsChangeNothing_data();
     void badCommandsChangeNothing();
     void retainedCommandsAreNotReplayed();
@@ -193,6 +194,19 @@ void TestMqttService::muteRemembersTheLevel() {
     QTRY_COMPARE(int{rig.sim().state().mix.levels[1]}, 20);
     QCOMPARE(rig.client().last(ServiceRig::topic(u"output/2/level"_s)), "20"_ba);
     QCOMPARE(rig.client().last(ServiceRig::topic(u"output/2/volume"_s)), "59"_ba);
+}
+
+void TestMqttService::siteUserRightsApply() {
+    // Petr may change every output but 3.
+    ServiceRig rig({u"MaxIDUziv=1"_s, u"Uziv_1_Jmeno=Petr"_s,
+                    u"Uziv_1_Vstupy=ABCDEFGHIJKLM0000000"_s, u"Uziv_1_Vystupy=AB0DEFGHIJKLMNOP"_s,
+                    u"Uziv_1_Matice=AB0DEFGHIJKLMNOP"_s});
+    rig.setSiteUser(u"Petr"_s);
+    QVERIFY(rig.start());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^ignored .*the level of output 3"_s));
+    rig.command(u"output/3/level/set"_s, "10");
+    rig.command(u"output/2/level/set"_s, "10");
+    QTRY_COMPARE_WITH_TIMEOUT(rig.settingsReceived(), QStringList{u"65:020a"_s}, 5000);
 }
 
 void TestMqttService::badCommandsChangeNothing_data() {

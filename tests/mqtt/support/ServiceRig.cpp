@@ -51,7 +51,9 @@ bool ServiceRig::startBroker() {
 }
 
 bool ServiceRig::startService() {
-    service_ = std::make_unique<orfa::mqtt::MqttService>(dir_.path(), testOptions(broker_.port()));
+    orfa::mqtt::ServiceOptions options = testOptions(broker_.port());
+    options.siteUser = siteUser_;
+    service_ = std::make_unique<orfa::mqtt::MqttService>(dir_.path(), options);
     return service_->start() && client_->waitFor(topic(QStringLiteral("availability")), "online") &&
            QTest::qWaitFor(
                [this] {

@@ -24,6 +24,8 @@ public:
     // Starts the broker and the client, then the service; true once the
     // amplifier's state is on the broker.
     bool start() { return startBroker() && startService(); }
+    // The site user whose rights the service takes (before start()).
+    void setSiteUser(const QString& name) { siteUser_ = name; }
     bool startBroker();
     bool startService();
     void stopService();
@@ -45,6 +47,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString siteUser_;
     TestBroker broker_;
     orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::mqtt::MqttService> service_;
