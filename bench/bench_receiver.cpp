@@ -112,8 +112,8 @@ int main(int argc, char* argv[]) {
     heartbeat.start(50);
 
     // Connect with a power request and wait for its answer.
-    link.enqueue(orfa::spinel::SpinelMake('a', 1, 171, 171, {}), 171, true);
-    if (!runUntil([&] { return link.queue().isEmpty() && dispatched == 1; }, 5000)) {
+    link.send({orfa::spinel::SpinelMake('a', 1, 171, 171, {}), 171, true, {}});
+    if (!runUntil([&] { return link.isIdle() && dispatched == 1; }, 5000)) {
         std::fprintf(stderr, "the simulator did not answer\n");
         return 1;
     }

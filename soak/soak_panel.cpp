@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     QTimer monitor;
     monitor.setInterval(50);
     QObject::connect(&monitor, &QTimer::timeout, [&] {
-        maxQueue = std::max<std::size_t>(maxQueue, data.link().queue().queuedCount());
+        maxQueue = std::max<std::size_t>(maxQueue, data.link().queuedCount());
         maxBuffer = std::max(maxBuffer, data.link().receiveBufferSize());
         peakMiB = std::max(peakMiB, residentMiB());
     });
@@ -120,9 +120,7 @@ int main(int argc, char** argv) {
     driver.stop();
 
     // Faults over: let the queue drain, then show the pages afresh.
-    auto drained = [&] {
-        return QTest::qWaitFor([&] { return data.link().queue().queuedCount() == 0; }, 20000);
-    };
+    auto drained = [&] { return QTest::qWaitFor([&] { return data.link().isIdle(); }, 20000); };
     bool settled = drained();
     // Answers the amplifier held back while it was slow must land first.
     QTest::qWait(1000);

@@ -18,11 +18,12 @@ AmpSession::AmpSession(link::AmpLink& link, int timeoutMs, QObject* parent)
     : QObject(parent)
     , link_(link)
     , timeoutMs_(timeoutMs) {
-    connect(&link, &link::AmpLink::commandRefused, this, [this](const link::Bytes& frame, int ack) {
-        recordFailure(frame, QStringLiteral("refused with code %1").arg(ack));
-    });
-    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Bytes& frame) {
-        recordFailure(frame, QStringLiteral("was not answered"));
+    connect(&link, &link::AmpLink::commandRefused, this,
+            [this](const link::Command& command, int ack) {
+                recordFailure(command.frame, QStringLiteral("refused with code %1").arg(ack));
+            });
+    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Command& command) {
+        recordFailure(command.frame, QStringLiteral("was not answered"));
     });
 }
 
@@ -37,11 +38,11 @@ void AmpSession::recordFailure(const link::Bytes& frame, const QString& what) {
 }
 
 AmpSession::Outcome AmpSession::settle() {
-    return runUntil([this] { return link_.queue().isEmpty(); });
+    return runUntil([this] { return link_.isIdle(); });
 }
 
 AmpSession::Outcome AmpSession::waitForRoom() {
-    return runUntil([this] { return link_.queue().queuedCount() < link::SendQueue::kSlots; });
+    return runUntil([this] { return link_.hasRoom(); });
 }
 
 AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
@@ -49,7 +50,7 @@ AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
         return Outcome::Unreachable;
     // Failures count once everything has been answered or dropped.
     const auto finished = [&] {
-        return !failures_.isEmpty() && link_.queue().isEmpty() ? Outcome::Failed : Outcome::Done;
+        return !failures_.isEmpty() && link_.isIdle() ? Outcome::Failed : Outcome::Done;
     };
     if (done())
         return finished();
@@ -57,7 +58,7 @@ AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
     QTimer poll;
     QElapsedTimer sinceProgress;
     sinceProgress.start();
-    auto queued = link_.queue().queuedCount();
+    auto queued = link_.queuedCount();
     Outcome outcome = Outcome::Done;
     connect(&poll, &QTimer::timeout, &loop, [&] {
         if (link_.errorLatched()) {
@@ -72,8 +73,8 @@ AmpSession::Outcome AmpSession::runUntil(const std::function<bool()>& done) {
         }
         // Dropping a frame the amplifier does not answer is progress too, so
         // only a connection that cannot be made stalls the queue for long.
-        if (link_.queue().queuedCount() != queued) {
-            queued = link_.queue().queuedCount();
+        if (link_.queuedCount() != queued) {
+            queued = link_.queuedCount();
             sinceProgress.restart();
         }
         if (sinceProgress.elapsed() > timeoutMs_) {

@@ -38,6 +38,18 @@ QString hex(const Bytes& bytes) {
                                    .toHex(' '));
 }
 
+const char* describe(SendResult result) {
+    switch (result) {
+    case SendResult::Queued:
+        return "in a new slot";
+    case SendResult::Replaced:
+        return "replacing queued ones";
+    case SendResult::Refused:
+        return "refused";
+    }
+    return "";
+}
+
 } // namespace
 
 AmpLink::AmpLink(QObject* parent)
@@ -71,21 +83,15 @@ void AmpLink::setAddress(const QString& ip, const QString& port) {
     port_ = port;
 }
 
-bool AmpLink::enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
-                      const Bytes& mergeKey) {
+SendResult AmpLink::send(const Command& command) {
     if (errorLatched_)
-        return false;
+        return SendResult::Refused;
     connectToAmplifier();
-    const bool appended = queue_.enqueue(paket, instruction, replaceOlder, mergeKey, now());
-    qCDebug(lcLink) << "queued" << instruction
-                    << (appended ? "in a new slot" : "replacing or refused") << "now"
-                    << queue_.queuedCount() << "frames";
+    const SendResult result = queue_.enqueue(command, now());
+    qCDebug(lcLink) << "queued" << command.instruction << describe(result) << "now"
+                    << queue_.queuedCount() << "commands";
     updateSendTimer();
-    return appended;
-}
-
-bool AmpLink::send(const Command& command) {
-    return enqueue(command.frame, command.instruction, command.replaceOlder, command.mergeKey);
+    return result;
 }
 
 void AmpLink::setDisplayHandler(std::uint8_t signature, DisplayHandler handler) {
@@ -117,11 +123,11 @@ void AmpLink::sendTick() {
     if (!queue_.isEmpty() && isConnected()) {
         const SendQueue::TickResult result = queue_.tick(now(), delayMs_);
         if (result.action == SendQueue::TickAction::Send) {
-            qCDebug(lcLink) << "send" << hex(result.paket);
-            writeFrame(result.paket);
+            qCDebug(lcLink) << "send" << hex(result.command.frame);
+            writeFrame(result.command.frame);
         } else if (result.action == SendQueue::TickAction::Drop) {
-            qCDebug(lcLink) << "drop, no answer" << hex(result.paket);
-            Q_EMIT commandDropped(result.paket);
+            qCDebug(lcLink) << "drop, no answer" << hex(result.command.frame);
+            Q_EMIT commandDropped(result.command);
         }
     }
     if (!isConnected() && !isConnecting())
@@ -134,11 +140,11 @@ void AmpLink::sendTick() {
         setConnectionState(ConnectionState::Connected);
 }
 
-void AmpLink::writeFrame(const Bytes& paket) {
+void AmpLink::writeFrame(const Bytes& frame) {
     if (!isConnected())
         return;
-    const qint64 written = socket_.write(reinterpret_cast<const char*>(paket.data()),
-                                         static_cast<qint64>(paket.size()));
+    const qint64 written = socket_.write(reinterpret_cast<const char*>(frame.data()),
+                                         static_cast<qint64>(frame.size()));
     if (written < 0)
         return; // the idle deadline keeps its value
     lastSendMs_ = now() + kIdleMs;
@@ -192,18 +198,26 @@ void AmpLink::readAvailable() {
     stats_.longestDataEventNs = std::max(stats_.longestDataEventNs, busy);
 }
 
+// The answered commands leave the queue before anything is reported, so that
+// nested timer ticks and receivers see a consistent queue; they are reported
+// after the display, so that the answer's values are stored by then.
 void AmpLink::handleAnswer(const Bytes& frame) {
     const std::uint8_t signature = frame[spinel::kFrame97SignatureOffset];
     const std::uint8_t ack = frame[spinel::kFrame97InstructionOffset];
-    const std::vector<Bytes> removed = queue_.takeBySignature(signature);
+    const std::vector<Command> removed = queue_.takeBySignature(signature);
     qCDebug(lcLink) << "answer" << hex(frame) << "ack" << ack << "removed" << removed.size();
-    if (ack != 0) {
-        for (const Bytes& refused : removed)
-            Q_EMIT commandRefused(refused, ack);
-        return;
+    Q_EMIT frameReceived();
+    if (ack == 0 && frame.size() > spinel::kFrame97Overhead)
+        display(signature, frame);
+    for (const Command& command : removed) {
+        if (ack == 0)
+            Q_EMIT commandAnswered(command);
+        else
+            Q_EMIT commandRefused(command, ack);
     }
-    if (frame.size() <= spinel::kFrame97Overhead)
-        return;
+}
+
+void AmpLink::display(std::uint8_t signature, const Bytes& frame) {
     // A copy: the handler may replace or clear its own registration.
     const DisplayHandler handler = handlers_[signature];
     if (!handler)

@@ -21,11 +21,12 @@ namespace orfa::link {
 
 // The one TCP connection to the amplifier and everything that travels over
 // it: the send queue with its 100 ms send timer, the idle disconnect, the
-// receiver that removes answered frames and hands answers on by signature
-// byte, the error latch, and the state of the connection and of sending.
+// receiver that removes answered commands, hands answers on by signature byte
+// and reports what became of each command, the error latch, and the state of
+// the connection and of sending.
 //
 // Nothing waits for the amplifier. Link errors are swallowed; the amplifier
-// being unreachable only shows in the connection state and in frames that
+// being unreachable only shows in the connection state and in commands that
 // stay queued. Everything runs on the thread of the Qt event loop.
 class AmpLink : public QObject {
     Q_OBJECT
@@ -61,17 +62,14 @@ public:
     QString host() const { return ip_; }
     QString port() const { return port_; }
 
-    // How long a queued frame must rest unchanged before it is sent.
+    // How long a queued command must rest unchanged before it is sent.
     void setSendDelay(quint16 ms) { delayMs_ = ms; }
     quint16 sendDelay() const { return delayMs_; }
 
-    // Queues a frame (see SendQueue::enqueue) and opens the connection
-    // when it is closed. False when no new slot was taken: the frame replaced
-    // queued ones, the queue is full, or the error latch is set (the frame is
-    // then refused and nothing else happens).
-    bool enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
-                 const Bytes& mergeKey = {});
-    bool send(const Command& command);
+    // Queues a command (see SendQueue::enqueue) and opens the connection
+    // when it is closed. A command refused because the error latch is set
+    // changes nothing else.
+    SendResult send(const Command& command);
 
     // The signature counter every command builder shares.
     SignatureCounter& signature() { return signature_; }
@@ -99,7 +97,15 @@ public:
     bool isSending() const { return sending_; }
 
     bool isConnected() const;
-    const SendQueue& queue() const { return queue_; }
+
+    // A command with this instruction code waits in the queue.
+    bool hasQueued(std::uint8_t instruction) const { return queue_.hasQueued(instruction); }
+    std::uint16_t queuedCount() const { return queue_.queuedCount(); }
+    // The queue has a free slot.
+    bool hasRoom() const { return queue_.hasRoom(); }
+    // Nothing waits in the queue.
+    bool isIdle() const { return queue_.isEmpty(); }
+
     std::size_t receiveBufferSize() const { return receive_.size(); }
     const ReceiverStats& receiverStats() const { return stats_; }
     void resetReceiverStats() { stats_ = {}; }
@@ -110,13 +116,18 @@ Q_SIGNALS:
     void connectionStateChanged(orfa::link::AmpLink::ConnectionState state);
     void sendingChanged(bool sending);
 
-    // A queued frame was answered with a non-zero acknowledge code (the
-    // amplifier did not carry it out) and has left the queue; once per frame
-    // the answer removed. Its instruction byte tells what it was. Receivers
-    // may queue frames, as display handlers may.
-    void commandRefused(const orfa::link::Bytes& frame, int ackCode);
-    // A queued frame was dropped after kSends sends without an answer.
-    void commandDropped(const orfa::link::Bytes& frame);
+    // The receiver cut out a complete frame, whatever its acknowledge code and
+    // whether or not a queued command waited for it: the amplifier answers.
+    void frameReceived();
+    // The answers to queued commands, once per command an answer removed from
+    // the queue, each after the answer's display handler has run (so that its
+    // values are stored first). Answered: acknowledge code 0. Refused: a
+    // non-zero code, the amplifier did not carry the command out. Receivers
+    // may queue commands, as display handlers may.
+    void commandAnswered(const orfa::link::Command& command);
+    void commandRefused(const orfa::link::Command& command, int ackCode);
+    // A queued command was dropped after kSends sends without an answer.
+    void commandDropped(const orfa::link::Command& command);
 
 private:
     qint64 now() const { return clock_.elapsed(); }
@@ -127,10 +138,11 @@ private:
 
     void connectToAmplifier();
     void sendTick();
-    void writeFrame(const Bytes& paket);
+    void writeFrame(const Bytes& frame);
     void readAvailable();
     void onSocketError(QAbstractSocket::SocketError error);
     void handleAnswer(const Bytes& frame);
+    void display(std::uint8_t signature, const Bytes& frame);
 
     QTcpSocket socket_;
     QTimer sendTimer_;

@@ -2,6 +2,8 @@
 
 #include "spinel/SpinelCore.h"
 
+#include <QMetaType>
+
 #include <cstdint>
 
 namespace orfa::link {
@@ -21,4 +23,13 @@ struct Command {
     Bytes mergeKey;
 };
 
+// What became of a command handed to the send queue.
+enum class SendResult {
+    Queued,   // it took a new slot
+    Replaced, // it took the place of the queued commands of its kind
+    Refused,  // it was not queued: the queue is full or the error latch is set
+};
+
 } // namespace orfa::link
+
+Q_DECLARE_METATYPE(orfa::link::Command)

@@ -6,23 +6,25 @@
 
 namespace orfa::link {
 
-bool SendQueue::enqueue(const Bytes& paket, std::uint8_t instruction, bool replaceOlder,
-                        const Bytes& mergeKey, qint64 now) {
-    bool overwritten = false;
-    if (replaceOlder) {
+SendResult SendQueue::enqueue(const Command& command, qint64 now) {
+    bool replaced = false;
+    if (command.replaceOlder) {
         for (QueuedFrame& slot : slots_) {
-            if (slot.instruction != instruction || slot.mergeKey != mergeKey)
+            if (slot.command.instruction != command.instruction ||
+                slot.command.mergeKey != command.mergeKey)
                 continue;
-            slot.frame = paket;
+            slot.command = command;
             slot.filledAtMs = now;
             slot.sendCount = 0;
-            overwritten = true;
+            replaced = true;
         }
     }
-    if (overwritten || slots_.size() >= kSlots)
-        return false;
-    slots_.push_back(QueuedFrame{paket, now, instruction, 0, mergeKey});
-    return true;
+    if (replaced)
+        return SendResult::Replaced;
+    if (!hasRoom())
+        return SendResult::Refused;
+    slots_.push_back(QueuedFrame{command, now, 0});
+    return SendResult::Queued;
 }
 
 SendQueue::TickResult SendQueue::tick(qint64 now, qint64 delay) {
@@ -32,26 +34,33 @@ SendQueue::TickResult SendQueue::tick(qint64 now, qint64 delay) {
     if (now <= head.filledAtMs + delay)
         return {};
     if (head.sendCount >= kSends) {
-        TickResult dropped{TickAction::Drop, std::move(head.frame)};
+        TickResult dropped{TickAction::Drop, std::move(head.command)};
         slots_.erase(slots_.begin());
         return dropped;
     }
     ++head.sendCount;
-    return {TickAction::Send, head.frame};
+    return {TickAction::Send, head.command};
 }
 
-std::vector<Bytes> SendQueue::takeBySignature(std::uint8_t signature) {
+std::vector<Command> SendQueue::takeBySignature(std::uint8_t signature) {
     const auto answered = [signature](const QueuedFrame& slot) {
-        return slot.frame.size() > spinel::kFrame97SignatureOffset &&
-               slot.frame[spinel::kFrame97SignatureOffset] == signature;
+        const Bytes& frame = slot.command.frame;
+        return frame.size() > spinel::kFrame97SignatureOffset &&
+               frame[spinel::kFrame97SignatureOffset] == signature;
     };
-    std::vector<Bytes> taken;
+    std::vector<Command> taken;
     for (const QueuedFrame& slot : slots_) {
         if (answered(slot))
-            taken.push_back(slot.frame);
+            taken.push_back(slot.command);
     }
     std::erase_if(slots_, answered);
     return taken;
+}
+
+bool SendQueue::hasQueued(std::uint8_t instruction) const {
+    return std::any_of(slots_.begin(), slots_.end(), [instruction](const QueuedFrame& slot) {
+        return slot.command.instruction == instruction;
+    });
 }
 
 } // namespace orfa::link

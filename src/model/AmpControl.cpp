@@ -25,11 +25,12 @@ AmpControl::AmpControl(AmplifierModel& model, link::AmpLink& link, QObject* pare
     , model_(model)
     , link_(link)
     , answers_(model, link) {
-    connect(&link, &link::AmpLink::commandRefused, this, [this](const link::Bytes& frame, int ack) {
-        commandFailed(frame, QStringLiteral("refused with code %1").arg(ack));
-    });
-    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Bytes& frame) {
-        commandFailed(frame, QStringLiteral("not answered"));
+    connect(&link, &link::AmpLink::commandRefused, this,
+            [this](const link::Command& command, int ack) {
+                commandFailed(command.frame, QStringLiteral("refused with code %1").arg(ack));
+            });
+    connect(&link, &link::AmpLink::commandDropped, this, [this](const link::Command& command) {
+        commandFailed(command.frame, QStringLiteral("not answered"));
     });
 }
 
@@ -166,16 +167,8 @@ void AmpControl::refresh(Page page) {
 }
 
 void AmpControl::queue(const link::Command& command) {
-    if (link_.send(command))
-        return;
-    // False also when the frame took the place of a queued one of its kind;
-    // it is lost only when it is not in the queue now (the queue was full, or
-    // the link's error latch is set).
-    const auto& slots = link_.queue().slots();
-    const bool queued = std::any_of(slots.begin(), slots.end(), [&](const link::QueuedFrame& slot) {
-        return slot.frame == command.frame;
-    });
-    if (!queued)
+    // Refused: the queue was full, or the link's error latch is set.
+    if (link_.send(command) == link::SendResult::Refused)
         commandFailed(command.frame, QStringLiteral("not queued"));
 }
 

@@ -4,7 +4,6 @@
 #include "link/CommandBuilder.h"
 #include "link/Instructions.h"
 #include "mqtt/MqttLog.h"
-#include "spinel/Spinel97.h"
 
 #include <algorithm>
 
@@ -30,7 +29,9 @@ AmplifierPoller::AmplifierPoller(link::AmpLink& link, int intervalMs, QObject* p
     connect(&interval_, &QTimer::timeout, this, &AmplifierPoller::pollNow);
     watch_.setInterval(kWatchMs);
     connect(&watch_, &QTimer::timeout, this, &AmplifierPoller::watchAnswers);
-    connect(&link_, &link::AmpLink::commandDropped, this, &AmplifierPoller::frameDropped);
+    connect(&link_, &link::AmpLink::commandDropped, this, &AmplifierPoller::commandDropped);
+    // Every frame the receiver cut out is an answer, a refusal included.
+    connect(&link_, &link::AmpLink::frameReceived, this, [this] { ++answersSeen_; });
 }
 
 void AmplifierPoller::start() {
@@ -43,57 +44,51 @@ void AmplifierPoller::pollNow() {
     watchAnswers();
     Q_EMIT aboutToPoll();
     // A request still queued stays as it is: a twin would restart its delay.
+    std::vector<std::uint8_t> polled;
     for (RequestBuilder build : kRequests) {
         const link::Command request = build(link_.signature());
-        if (!isQueued(request.instruction))
+        polled.push_back(request.instruction);
+        if (!link_.hasQueued(request.instruction))
             link_.send(request);
     }
     if (unread_.empty()) {
         roundFailed_ = false;
-        for (const link::QueuedFrame& slot : link_.queue().slots()) {
-            if (link::isRequest(slot.instruction) && !isUnread(slot.instruction))
-                unread_.push_back(slot.instruction);
+        for (const std::uint8_t instruction : polled) {
+            if (link_.hasQueued(instruction))
+                unread_.push_back(instruction);
         }
     }
     if (!watch_.isActive()) {
-        answersSeen_ = link_.receiverStats().framesCut;
+        answersWatched_ = answersSeen_;
         unansweredFor_.start();
         watch_.start();
     }
 }
 
 void AmplifierPoller::watchAnswers() {
-    // Every frame the receiver cut out is an answer, a refusal included.
-    if (const qint64 answers = link_.receiverStats().framesCut; answers != answersSeen_) {
-        answersSeen_ = answers;
+    if (answersSeen_ != answersWatched_) {
+        answersWatched_ = answersSeen_;
         unansweredFor_.restart();
         setAnswering(true);
     }
     // A request leaves the queue when it is answered or dropped.
     const bool roundOpen = !unread_.empty();
-    std::erase_if(unread_, [this](std::uint8_t instruction) { return !isQueued(instruction); });
+    std::erase_if(unread_,
+                  [this](std::uint8_t instruction) { return !link_.hasQueued(instruction); });
     if (roundOpen && unread_.empty() && !roundFailed_)
         Q_EMIT stateRead();
     // Only a wait that was watched from its start counts (not an idle spell
     // before the poll that calls this).
-    if (link_.queue().isEmpty())
+    if (link_.isIdle())
         watch_.stop();
     else if (watch_.isActive() && unansweredFor_.elapsed() > answerTimeoutMs())
         setAnswering(false);
 }
 
-void AmplifierPoller::frameDropped(const link::Bytes& frame) {
-    if (frame.size() > spinel::kFrame97InstructionOffset &&
-        isUnread(frame[spinel::kFrame97InstructionOffset]))
+void AmplifierPoller::commandDropped(const link::Command& command) {
+    if (isUnread(command.instruction))
         roundFailed_ = true;
     setAnswering(false);
-}
-
-bool AmplifierPoller::isQueued(std::uint8_t instruction) const {
-    const auto& slots = link_.queue().slots();
-    return std::any_of(slots.begin(), slots.end(), [instruction](const link::QueuedFrame& slot) {
-        return slot.instruction == instruction;
-    });
 }
 
 bool AmplifierPoller::isUnread(std::uint8_t instruction) const {

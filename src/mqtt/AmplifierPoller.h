@@ -42,8 +42,7 @@ Q_SIGNALS:
 
 private:
     void watchAnswers();
-    void frameDropped(const link::Bytes& frame);
-    bool isQueued(std::uint8_t instruction) const;
+    void commandDropped(const link::Command& command);
     bool isUnread(std::uint8_t instruction) const;
     void setAnswering(bool answering);
     int answerTimeoutMs() const;
@@ -53,7 +52,8 @@ private:
     QTimer interval_;
     QTimer watch_;
     QElapsedTimer unansweredFor_;
-    qint64 answersSeen_ = 0;
+    qint64 answersSeen_ = 0;    // frames received so far
+    qint64 answersWatched_ = 0; // of them, those the watch has taken note of
     // The requests of the first unanswered poll not answered yet, by instruction.
     std::vector<std::uint8_t> unread_;
     bool roundFailed_ = false; // one of them was dropped

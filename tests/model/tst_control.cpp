@@ -88,7 +88,7 @@ void TestControl::levelSpreadsOverTheGroup() {
     for (int n : group)
         model.setOutputGroup(n, 2);
     rig_->control().setOutputLevel(output, level);
-    QCOMPARE(rig_->link().queue().queuedCount(), 1);
+    QCOMPARE(rig_->link().queuedCount(), 1);
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedData(65), Frames{sent});
 

@@ -198,7 +198,7 @@ void TestState::settingTheQueueCannotTakeIsUnconfirmed() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     rig_->control().setOutputLevel(3, 10);
     QVERIFY(rig_->model().isUnconfirmed(AmpItem::outputLevel(3)));
-    QCOMPARE(rig_->link().queue().queuedCount(), link::SendQueue::kSlots);
+    QCOMPARE(rig_->link().queuedCount(), link::SendQueue::kSlots);
 }
 
 QTEST_MAIN(TestState)

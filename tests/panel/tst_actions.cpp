@@ -75,7 +75,7 @@ void TestActions::groupMovesTogetherInOneCommand() {
     QCOMPARE(level(1)->value(), 40);
     QCOMPARE(level(5)->value(), 40);
     QCOMPARE(level(2)->value(), 0);
-    QCOMPARE(rig_->data().link().queue().queuedCount(), 1);
+    QCOMPARE(rig_->data().link().queuedCount(), 1);
     settle();
     // settle() forgot the frames; check the amplifier's state and repeat for the bytes.
     QCOMPARE(rig_->sim().state().mix.levels[0], 40);
@@ -112,7 +112,7 @@ void TestActions::mutingASliderAtTheBottomSendsNothing() {
     QTest::mouseClick(strip(4)->muteBox(), Qt::LeftButton);
     QTest::mouseClick(strip(4)->muteBox(), Qt::LeftButton);
     QCOMPARE(level(4)->value(), 79);
-    QCOMPARE(rig_->data().link().queue().queuedCount(), 0);
+    QCOMPARE(rig_->data().link().queuedCount(), 0);
 }
 
 void TestActions::twoSourcesChosenQuicklyBothGo() {
@@ -129,7 +129,7 @@ void TestActions::twoOutputsWithinTheDelayBothArrive() {
     drag(level(1), 11);
     drag(level(1), 12);
     drag(level(2), 22);
-    QCOMPARE(rig_->data().link().queue().queuedCount(), 2);
+    QCOMPARE(rig_->data().link().queuedCount(), 2);
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedData(65),
              (Frames{QByteArray::fromHex("010c"), QByteArray::fromHex("0216")}));
@@ -219,7 +219,7 @@ void TestActions::shownValuesAreNotSentBack() {
     QVERIFY(strip(6)->muteBox()->isChecked());
     QCOMPARE(rig_->form().masterVolumeSlider()->value(), 10);
     QCOMPARE(rig_->form().inputBox(2)->slider(0)->value(), 7);
-    QCOMPARE(rig_->data().link().queue().queuedCount(), 0);
+    QCOMPARE(rig_->data().link().queuedCount(), 0);
     QTest::mouseDClick(rig_->form().powerStatusBar(), Qt::LeftButton);
     QVERIFY(rig_->waitForIdleQueue());
     QCOMPARE(rig_->receivedInstructions(), std::vector<int>{165});
@@ -248,7 +248,7 @@ void TestActions::keysAndAssistiveTechnologySend() {
              (Frames{QByteArray::fromHex("0413"), QByteArray::fromHex("041e")}));
     slider->setEnabled(false);
     value->setCurrentValue(40);
-    QCOMPARE(rig_->data().link().queue().queuedCount(), 0);
+    QCOMPARE(rig_->data().link().queuedCount(), 0);
     QCOMPARE(rig_->data().amplifier().outputLevel(4), 30);
 }
 

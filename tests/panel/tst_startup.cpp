@@ -89,7 +89,7 @@ void TestStartup::nothingIsRequestedBeforeStartUpEnds() {
     rig.form().pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
     rig.form().refreshInputsPage();
     rig.form().refreshOutputsPage();
-    QCOMPARE(rig.data().link().queue().queuedCount(), 0);
+    QCOMPARE(rig.data().link().queuedCount(), 0);
     QTest::qWait(150);
     QVERIFY(rig.sim().receivedFrames().empty());
 }

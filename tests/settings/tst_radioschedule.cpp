@@ -275,13 +275,13 @@ void TestRadioSchedule::refusedStores() {
     QCOMPARE(rig.messages().texts(), QStringList{message});
     QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Nastavení"));
     QVERIFY(rig.messages().messages[0].icon == settings::MessageIcon::Warning);
-    QVERIFY(rig.queuedInstructions().empty());
+    QVERIFY(rig.data().link().isIdle());
     QCOMPARE(rig.data().link().signature().current(), signature);
     // The untouched page still stores.
     QTest::mouseClick(button(rig, cell ? QStringLiteral("UlozPametRadioButt")
                                        : QStringLiteral("UlozPlanovacButt")),
                       Qt::LeftButton);
-    QCOMPARE(rig.queuedInstructions().size(), std::size_t{1});
+    QCOMPARE(rig.data().link().queuedCount(), 1);
 }
 
 void TestRadioSchedule::answersAfterClosingAreNotShown() {

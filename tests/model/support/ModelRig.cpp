@@ -12,7 +12,7 @@ ModelRig::ModelRig()
 }
 
 bool ModelRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([this] { return link_.queue().isEmpty(); }, timeoutMs);
+    return QTest::qWaitFor([this] { return link_.isIdle(); }, timeoutMs);
 }
 
 bool ModelRig::settle() {

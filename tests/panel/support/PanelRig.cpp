@@ -76,7 +76,7 @@ bool PanelRig::waitForFrames(std::size_t count, int timeoutMs) {
 }
 
 bool PanelRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().queue().queuedCount() == 0; }, timeoutMs);
+    return QTest::qWaitFor([&] { return data_->link().isIdle(); }, timeoutMs);
 }
 
 bool PanelRig::amplifierOn() {

@@ -122,12 +122,5 @@ std::vector<int> SettingsRig::receivedInstructions() const {
 }
 
 bool SettingsRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().queue().queuedCount() == 0; }, timeoutMs);
-}
-
-std::vector<int> SettingsRig::queuedInstructions() const {
-    std::vector<int> codes;
-    for (const orfa::link::QueuedFrame& slot : data_->link().queue().slots())
-        codes.push_back(slot.instruction);
-    return codes;
+    return QTest::qWaitFor([&] { return data_->link().isIdle(); }, timeoutMs);
 }

@@ -62,8 +62,6 @@ public:
     // Data bytes of the frames with this instruction that the simulator received.
     std::vector<QByteArray> receivedData(int instruction) const;
     std::vector<int> receivedInstructions() const;
-    // Instruction codes of the frames in the link's send queue, head first.
-    std::vector<int> queuedInstructions() const;
     bool waitForIdleQueue(int timeoutMs = 5000);
 
 private:
