@@ -46,25 +46,31 @@ void queueCommand(SendQueue& queue, FuzzedDataProvider& input, qint64 now) {
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 2));
     const Bytes payload =
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 8));
-    const Bytes frame = orfa::spinel::SpinelMake('a', 1, signature, instruction, payload);
+    const Command command{orfa::spinel::SpinelMake('a', 1, signature, instruction, payload),
+                          instruction, coalesce, mergeKey};
 
     const std::size_t before = queue.queuedCount();
-    const bool added = queue.enqueue(frame, instruction, coalesce, mergeKey, now);
+    const SendResult result = queue.enqueue(command, now);
+    const bool added = result == SendResult::Queued;
     const std::size_t after = queue.queuedCount();
     require(after == before + (added ? 1 : 0), "a new slot is taken exactly when reported");
-    require(!added || queue.slots().back().frame == frame, "a new frame joins at the end");
+    require(!added || queue.slots().back().command.frame == command.frame,
+            "a new command joins at the end");
     const bool replaced =
         std::any_of(queue.slots().begin(), queue.slots().end(), [&](const QueuedFrame& slot) {
-            return slot.frame == frame && slot.instruction == instruction &&
-                   slot.filledAtMs == now && slot.sendCount == 0 && slot.mergeKey == mergeKey;
+            return slot.command.frame == command.frame && slot.command.instruction == instruction &&
+                   slot.filledAtMs == now && slot.sendCount == 0 &&
+                   slot.command.mergeKey == mergeKey;
         });
-    require(added || replaced || before == SendQueue::kSlots,
-            "a frame is refused only by a full queue");
+    require(result != SendResult::Replaced || (coalesce && replaced),
+            "only a coalescing command replaces, and it is then queued");
+    require(result != SendResult::Refused || before == SendQueue::kSlots,
+            "a command is refused only by a full queue");
 }
 
 void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
     const std::size_t before = queue.queuedCount();
-    const Bytes head = queue.isEmpty() ? Bytes() : queue.slots().front().frame;
+    const Bytes head = queue.isEmpty() ? Bytes() : queue.slots().front().command.frame;
     const std::uint8_t sends = queue.isEmpty() ? 0 : queue.slots().front().sendCount;
     const SendQueue::TickResult result = queue.tick(now, delay);
     switch (result.action) {
@@ -72,12 +78,12 @@ void tickQueue(SendQueue& queue, qint64 now, qint64 delay) {
         require(queue.queuedCount() == before, "an idle tick keeps the queue");
         break;
     case SendQueue::TickAction::Send:
-        require(result.paket == head && queue.slots().front().sendCount == sends + 1 &&
+        require(result.command.frame == head && queue.slots().front().sendCount == sends + 1 &&
                     queue.slots().front().sendCount <= SendQueue::kSends,
                 "a tick sends the head and counts the send");
         break;
     case SendQueue::TickAction::Drop:
-        require(result.paket == head && sends == SendQueue::kSends &&
+        require(result.command.frame == head && sends == SendQueue::kSends &&
                     queue.queuedCount() == before - 1,
                 "a tick drops the head only after all its sends");
         break;
@@ -91,7 +97,7 @@ void removeAnswered(SendQueue& queue, const Bytes& frame) {
     require(queue.queuedCount() == before - removed, "removal counts what it removed");
     require(std::none_of(queue.slots().begin(), queue.slots().end(),
                          [signature](const QueuedFrame& slot) {
-                             return slot.frame[kFrame97SignatureOffset] == signature;
+                             return slot.command.frame[kFrame97SignatureOffset] == signature;
                          }),
             "an answer removes every queued frame of its signature");
 }
