@@ -52,8 +52,7 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    // Nothing goes to the amplifier before the start-up sequence has ended.
-    data_.control().setSendingAllowed(false);
+    // Until the start-up sequence has ended hold_ keeps back all but the power switch.
     buildPages();
     statusBar_ = new PowerStatusBar(this);
     setStatusBar(statusBar_);
@@ -91,7 +90,7 @@ void OrfaForm::buildOutputPage(std::size_t page) {
         const int output = outputs.firstOutput() + i;
         const auto index = static_cast<std::size_t>(output - 1);
         strips_.at(index) = built.at(index) = outputs.strip(output);
-        bindOutputStrip(*outputs.strip(output), data_.amplifier(), data_.control());
+        bindOutputStrip(*outputs.strip(output), amplifierAccess());
     }
     if (!shownOnce_)
         return;
@@ -135,11 +134,15 @@ void OrfaForm::buildPages() {
     pages_->addTab(outputPages_[0], QStringLiteral("Výstupy 1 až 8"));
     pages_->addTab(outputPages_[1], QStringLiteral("Výstupy 9 až 16"));
     row->addWidget(pages_, 1);
+    buildMasterVolume(central, row);
+    setCentralWidget(central);
+}
 
+void OrfaForm::buildMasterVolume(QWidget* central, QBoxLayout* row) {
     auto* volume = new QVBoxLayout;
     volume->addWidget(new QLabel(QStringLiteral("+79dB"), central), 0, Qt::AlignHCenter);
     masterVolume_ = new PanelSlider(0, link::kMasterVolumeMaxPosition, central);
-    masterVolume_->setObjectName(QStringLiteral("VolTrackBar"));
+    masterVolume_->setObjectName(QStringLiteral("masterVolume"));
     masterVolume_->setTickPosition(QSlider::TicksBothSides);
     masterVolume_->setTickInterval(2);
     masterVolume_->setMark(80); // 0 dB
@@ -147,7 +150,6 @@ void OrfaForm::buildPages() {
     volume->addWidget(masterVolume_, 1, Qt::AlignHCenter);
     volume->addWidget(new QLabel(QStringLiteral("-79dB"), central), 0, Qt::AlignHCenter);
     row->addLayout(volume);
-    setCentralWidget(central);
 }
 
 void OrfaForm::buildMenus() {
@@ -158,17 +160,7 @@ void OrfaForm::buildMenus() {
     file->addSeparator();
     connect(file->addAction(QStringLiteral("&Konec")), &QAction::triggered, this, &OrfaForm::quit);
 
-    model::AmpControl& control = data_.control();
-    presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
-    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
-        connect(presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset)),
-                &QAction::triggered, this, [&control, preset] { control.recallPreset(preset); });
-    }
-    storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
-    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
-        connect(storeMenu_->addAction(QStringLiteral("P%1").arg(preset)), &QAction::triggered, this,
-                [&control, preset] { control.storePreset(preset); });
-    }
+    buildPresetMenus();
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
     optionsAction_ = settings->addAction(QStringLiteral("&Možnosti..."));
@@ -176,6 +168,30 @@ void OrfaForm::buildMenus() {
     settings->addSeparator();
     connect(settings->addAction(QStringLiteral("&O programu...")), &QAction::triggered, this,
             &OrfaForm::showAbout);
+}
+
+// A preset item counts whichever way it is triggered: the mouse, the keys, or
+// assistive technology's press action, which reaches the items of a closed
+// menu too; an item is therefore disabled with its menu.
+void OrfaForm::buildPresetMenus() {
+    presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        QAction* recall = presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset));
+        recallActions_.at(static_cast<std::size_t>(preset - 1)) = recall;
+        connect(recall, &QAction::triggered, this, [this, preset] {
+            if (!hold_.holds())
+                data_.control().recallPreset(preset);
+        });
+    }
+    storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        QAction* store = storeMenu_->addAction(QStringLiteral("P%1").arg(preset));
+        storeActions_.at(static_cast<std::size_t>(preset - 1)) = store;
+        connect(store, &QAction::triggered, this, [this, preset] {
+            if (!hold_.holds())
+                data_.control().storePreset(preset);
+        });
+    }
 }
 
 void OrfaForm::buildTray() {
@@ -188,18 +204,22 @@ void OrfaForm::buildTray() {
     showTrayIcon();
 }
 
+AmplifierAccess OrfaForm::amplifierAccess() {
+    return {data_.amplifier(), data_.control(), hold_};
+}
+
 void OrfaForm::bindToAmplifier() {
-    model::AmplifierModel& amplifier = data_.amplifier();
-    model::AmpControl& control = data_.control();
+    const AmplifierAccess access = amplifierAccess();
     for (int k = 1; k <= link::kInputBoxCount; ++k)
-        bindInputBox(*inputBox(k), amplifier, control);
-    bindRadio(*radio(), amplifier, control);
+        bindInputBox(*inputBox(k), access);
+    bindRadio(*radio(), access);
     for (OutputStrip* strip : strips_) {
         if (strip)
-            bindOutputStrip(*strip, amplifier, control);
+            bindOutputStrip(*strip, access);
     }
-    bindMasterVolume(*masterVolume_, amplifier, control);
+    bindMasterVolume(*masterVolume_, access);
 
+    model::AmplifierModel& amplifier = data_.amplifier();
     showPower(amplifier.power());
     connect(&amplifier, &model::AmplifierModel::powerChanged, this, [this](link::PowerState power) {
         showPower(power);
@@ -227,6 +247,20 @@ void OrfaForm::showEvent(QShowEvent* event) {
 
 void OrfaForm::runStartup() {
     quitting_ = false;
+    logIn();
+    applyNames();
+    pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
+    selectStoredPage();
+    disableAllControls();
+    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
+    if (quitting_)
+        closeLater();
+    readTrayOption();
+    data_.readSendDelay();
+    finishStartup();
+}
+
+void OrfaForm::logIn() {
     if (!data_.databaseError().isEmpty()) {
         // Never all rights because the login flag could not be read: the
         // operator gets none and is told why.
@@ -236,27 +270,19 @@ void OrfaForm::runStartup() {
     } else {
         data_.grantAllRights();
     }
+}
 
-    applyNames();
-    pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
-
+void OrfaForm::selectStoredPage() {
     int page = data_.settings().readInteger(config::keys::ActivePageOrfaForm, 0);
     if (page != kInputsPage && (page != kOutputs9Page || !pages_->isTabVisible(kOutputs9Page)))
         page = kOutputs1Page;
-    {
-        // Choosing the stored page must not request anything yet.
-        const QSignalBlocker blocker(pages_);
-        pages_->setCurrentIndex(page);
-    }
+    // Choosing the stored page must not request anything yet.
+    const QSignalBlocker blocker(pages_);
+    pages_->setCurrentIndex(page);
+}
 
-    disableAllControls();
-    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    if (quitting_)
-        closeLater();
-    readTrayOption();
-    data_.readSendDelay();
-    startupFinished_ = true;
-    data_.control().setSendingAllowed(true);
+void OrfaForm::finishStartup() {
+    hold_.release();
     // The power state first: the page's own request for it then takes its slot.
     data_.control().refresh(Page::Power);
     refreshCurrentPage();
@@ -280,11 +306,13 @@ void OrfaForm::refreshCurrentPage() {
 }
 
 void OrfaForm::refreshInputsPage() {
-    data_.control().refresh(Page::Inputs);
+    if (!hold_.holds())
+        data_.control().refresh(Page::Inputs);
 }
 
 void OrfaForm::refreshOutputsPage() {
-    data_.control().refresh(Page::Outputs);
+    if (!hold_.holds())
+        data_.control().refresh(Page::Outputs);
 }
 
 void OrfaForm::disableAllControls() {
@@ -314,12 +342,20 @@ void OrfaForm::enableControlsByRights() {
     for (int r = 1; r <= link::kRadioMemoryCount; ++r)
         radio()->memoryButton(r)->setEnabled(radioAllowed);
     frequencyLabel()->setEnabled(radioAllowed);
+    enablePresetMenus(rights);
+}
+
+void OrfaForm::enablePresetMenus(const users::UserRights& rights) {
     const bool recall = users::UserRights::granted(rights.activatePresets);
     presetsMenu_->setEnabled(recall);
     presetsMenu_->menuAction()->setVisible(recall);
+    for (QAction* action : recallActions_)
+        action->setEnabled(recall);
     const bool store = users::UserRights::granted(rights.storePresets);
     storeMenu_->setEnabled(store);
     storeMenu_->menuAction()->setVisible(store);
+    for (QAction* action : storeActions_)
+        action->setEnabled(store);
 }
 
 void OrfaForm::showPower(link::PowerState power) {
@@ -351,7 +387,8 @@ void OrfaForm::openSettings() {
     data_.loadUserRights(data_.rights().name);
     enableControlsByRights();
     optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    data_.control().refresh(Page::Power);
+    if (!hold_.holds())
+        data_.control().refresh(Page::Power);
     readTrayOption();
     data_.readSendDelay();
 }
