@@ -10,64 +10,84 @@
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
 #include "panel/RadioBox.h"
+#include "panel/StartupHold.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 
 namespace orfa::panel {
+namespace {
 
-using model::AmpControl;
 using model::AmplifierModel;
 
-void bindOutputStrip(OutputStrip& strip, AmplifierModel& model, AmpControl& control,
-                     const users::OperatorAccess& access) {
-    const int output = strip.output();
-    PanelSlider* slider = strip.levelSlider();
-    QCheckBox* mute = strip.muteBox();
-    const auto showLevel = [slider, &model, output] {
-        slider->showValue(model.outputLevel(output));
-    };
-    const auto showSource = [&strip, &model, output] {
-        strip.selectSource(model.outputSource(output));
-    };
-    const auto showMute = [mute, &model, output] { mute->setChecked(model.isMuted(output)); };
-    showLevel();
-    showSource();
-    showMute();
-
-    QObject::connect(&model, &AmplifierModel::outputLevelChanged, slider, [=](int changed) {
-        if (changed == output)
-            showLevel();
-    });
-    QObject::connect(&model, &AmplifierModel::outputSourceChanged, &strip, [=](int changed) {
-        if (changed == output)
-            showSource();
-    });
-    QObject::connect(&model, &AmplifierModel::muteChanged, mute, [=](int changed) {
-        if (changed == output)
-            showMute();
-    });
-
-    QObject::connect(slider, &PanelSlider::valueChosen, slider, [=, &control, &access](int level) {
-        control.setOutputLevel(access, output, level);
-        showLevel();
-    });
-    QObject::connect(mute, &QCheckBox::clicked, mute, [=, &control, &access](bool muted) {
-        control.setMuted(access, output, muted);
-        showMute();
-    });
-    QObject::connect(&strip, &OutputStrip::sourceClicked, &strip,
-                     [=, &model, &control, &access](int source) {
-                         // The source shown again is no change.
-                         if (source != model.outputSource(output))
-                             control.setOutputSource(access, output, source);
-                         showSource();
-                     });
+// Whether the operator's acts go to the control yet. After each act the
+// control shows the model again, so that a held or refused one leaves it as
+// the model is.
+bool reporting(const AmplifierAccess& amplifier) {
+    return !amplifier.hold.holds();
 }
 
-void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control,
-                  const users::OperatorAccess& access) {
+void bindLevel(OutputStrip& strip, const AmplifierAccess& amplifier) {
+    const int output = strip.output();
+    PanelSlider* slider = strip.levelSlider();
+    const AmplifierModel& model = amplifier.model;
+    const auto show = [slider, &model, output] { slider->showValue(model.outputLevel(output)); };
+    show();
+    QObject::connect(&amplifier.model, &AmplifierModel::outputLevelChanged, slider,
+                     [=](int changed) {
+                         if (changed == output)
+                             show();
+                     });
+    QObject::connect(slider, &PanelSlider::valueChosen, slider, [=](int level) {
+        if (reporting(amplifier))
+            amplifier.control.setOutputLevel(amplifier.operatorAccess, output, level);
+        show();
+    });
+}
+
+void bindSource(OutputStrip& strip, const AmplifierAccess& amplifier) {
+    const int output = strip.output();
+    const AmplifierModel& model = amplifier.model;
+    const auto show = [&strip, &model, output] { strip.selectSource(model.outputSource(output)); };
+    show();
+    QObject::connect(&amplifier.model, &AmplifierModel::outputSourceChanged, &strip,
+                     [=](int changed) {
+                         if (changed == output)
+                             show();
+                     });
+    QObject::connect(&strip, &OutputStrip::sourceChosen, &strip, [=](int source) {
+        if (reporting(amplifier))
+            amplifier.control.setOutputSource(amplifier.operatorAccess, output, source);
+        show();
+    });
+}
+
+void bindMute(OutputStrip& strip, const AmplifierAccess& amplifier) {
+    const int output = strip.output();
+    const AmplifierModel& model = amplifier.model;
+    const auto show = [&strip, &model, output] { strip.showMuted(model.isMuted(output)); };
+    show();
+    QObject::connect(&amplifier.model, &AmplifierModel::muteChanged, &strip, [=](int changed) {
+        if (changed == output)
+            show();
+    });
+    QObject::connect(&strip, &OutputStrip::muteChosen, &strip, [=](bool muted) {
+        if (reporting(amplifier))
+            amplifier.control.setMuted(amplifier.operatorAccess, output, muted);
+        show();
+    });
+}
+
+} // namespace
+
+void bindOutputStrip(OutputStrip& strip, const AmplifierAccess& amplifier) {
+    bindLevel(strip, amplifier);
+    bindSource(strip, amplifier);
+    bindMute(strip, amplifier);
+}
+
+void bindInputBox(InputBox& box, const AmplifierAccess& amplifier) {
     const int k = box.box();
+    const AmplifierModel& model = amplifier.model;
     for (int parameter = 1; parameter <= link::kInputParameterCount; ++parameter) {
         PanelSlider* slider = box.slider(parameter - 1);
         const auto show = [slider, &model, k, parameter] {
@@ -75,48 +95,50 @@ void bindInputBox(InputBox& box, AmplifierModel& model, AmpControl& control,
                 model::parameterSliderPosition(parameter, model.inputParameter(k, parameter)));
         };
         show();
-        QObject::connect(&model, &AmplifierModel::inputParameterChanged, slider,
+        QObject::connect(&amplifier.model, &AmplifierModel::inputParameterChanged, slider,
                          [=](int changedBox, int changedParameter) {
                              if (changedBox == k && changedParameter == parameter)
                                  show();
                          });
-        QObject::connect(
-            slider, &PanelSlider::valueChosen, slider, [=, &control, &access](int position) {
-                control.setInputParameter(access, k, parameter,
-                                          model::parameterAtSlider(parameter, position));
-                show();
-            });
+        QObject::connect(slider, &PanelSlider::valueChosen, slider, [=](int position) {
+            if (reporting(amplifier))
+                amplifier.control.setInputParameter(amplifier.operatorAccess, k, parameter,
+                                                    model::parameterAtSlider(parameter, position));
+            show();
+        });
     }
 }
 
-void bindRadio(RadioBox& radio, AmplifierModel& model, AmpControl& control,
-               const users::OperatorAccess& access) {
+void bindRadio(RadioBox& radio, const AmplifierAccess& amplifier) {
     CaptionedLabel* label = radio.frequencyLabel();
     const auto show = [label](link::RadioFrequency frequency) {
         label->setShownText(link::frequencyText(frequency) + QStringLiteral(" MHz"));
     };
-    if (const auto tuned = model.tunedFrequency())
+    if (const auto tuned = amplifier.model.tunedFrequency())
         show(*tuned);
-    QObject::connect(&model, &AmplifierModel::tunedFrequencyChanged, label, show);
+    QObject::connect(&amplifier.model, &AmplifierModel::tunedFrequencyChanged, label, show);
     for (int memory = 1; memory <= link::kRadioMemoryCount; ++memory) {
-        QObject::connect(
-            radio.memoryButton(memory), &QPushButton::clicked, &radio,
-            [&control, &access, memory] { control.recallRadioMemory(access, memory); });
+        // A click, the space key, or assistive technology's press action.
+        QObject::connect(radio.memoryButton(memory), &QPushButton::clicked, &radio, [=] {
+            if (reporting(amplifier))
+                amplifier.control.recallRadioMemory(amplifier.operatorAccess, memory);
+        });
     }
 }
 
-void bindMasterVolume(PanelSlider& slider, AmplifierModel& model, AmpControl& control,
-                      const users::OperatorAccess& access) {
+void bindMasterVolume(PanelSlider& slider, const AmplifierAccess& amplifier) {
+    const AmplifierModel& model = amplifier.model;
     const auto show = [&slider, &model] {
         slider.showValue(model::masterSliderPosition(model.masterVolumeDb()));
     };
     show();
-    QObject::connect(&model, &AmplifierModel::masterVolumeChanged, &slider, show);
-    QObject::connect(&slider, &PanelSlider::valueChosen, &slider,
-                     [=, &control, &access](int position) {
-                         control.setMasterVolumeDb(access, model::masterDbAtSlider(position));
-                         show();
-                     });
+    QObject::connect(&amplifier.model, &AmplifierModel::masterVolumeChanged, &slider, show);
+    QObject::connect(&slider, &PanelSlider::valueChosen, &slider, [=](int position) {
+        if (reporting(amplifier))
+            amplifier.control.setMasterVolumeDb(amplifier.operatorAccess,
+                                                model::masterDbAtSlider(position));
+        show();
+    });
 }
 
 } // namespace orfa::panel

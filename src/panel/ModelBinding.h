@@ -14,22 +14,30 @@ class InputBox;
 class OutputStrip;
 class PanelSlider;
 class RadioBox;
+class StartupHold;
+
+// What the controls are bound to: the model they show, the control that takes
+// the operator's acts as intents, the hold that keeps those back until the
+// panel's start-up has ended, and the operator's access every intent goes
+// with (as it stands when the operator acts). All must outlive the bound
+// controls.
+struct AmplifierAccess {
+    model::AmplifierModel& model;
+    model::AmpControl& control;
+    const StartupHold& hold;
+    const users::OperatorAccess& operatorAccess;
+};
 
 // Each binds one group of controls to the amplifier model both ways. The
 // controls show the model's values from the start and follow its change
-// signals without reporting anything; what the operator does with them goes to
-// the control as an intent, after which they show the model again (which
-// refused intents leave as it was). So a value shown from the amplifier is
-// never sent back to it. Every intent goes with the operator's access as it
-// stands when the operator acts. The connections end with the controls;
-// model, control and access must outlive them.
-void bindOutputStrip(OutputStrip& strip, model::AmplifierModel& model, model::AmpControl& control,
-                     const users::OperatorAccess& access);
-void bindInputBox(InputBox& box, model::AmplifierModel& model, model::AmpControl& control,
-                  const users::OperatorAccess& access);
-void bindRadio(RadioBox& radio, model::AmplifierModel& model, model::AmpControl& control,
-               const users::OperatorAccess& access);
-void bindMasterVolume(PanelSlider& slider, model::AmplifierModel& model, model::AmpControl& control,
-                      const users::OperatorAccess& access);
+// signals without reporting anything; whatever the operator changes on them
+// (the mouse, the keys, or assistive technology acting on them) goes to the
+// control as an intent, after which they show the model again (which refused
+// or held intents leave as it was). So a value shown from the amplifier is
+// never sent back to it. The connections end with the controls.
+void bindOutputStrip(OutputStrip& strip, const AmplifierAccess& amplifier);
+void bindInputBox(InputBox& box, const AmplifierAccess& amplifier);
+void bindRadio(RadioBox& radio, const AmplifierAccess& amplifier);
+void bindMasterVolume(PanelSlider& slider, const AmplifierAccess& amplifier);
 
 } // namespace orfa::panel

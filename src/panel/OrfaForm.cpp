@@ -50,6 +50,7 @@ OrfaForm::OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget*
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    // Until the start-up sequence has ended hold_ keeps back all but the power switch.
     buildPages();
     statusBar_ = new PowerStatusBar(this);
     setStatusBar(statusBar_);
@@ -87,7 +88,7 @@ void OrfaForm::buildOutputPage(std::size_t page) {
         const int output = outputs.firstOutput() + i;
         const auto index = static_cast<std::size_t>(output - 1);
         strips_.at(index) = built.at(index) = outputs.strip(output);
-        bindOutputStrip(*outputs.strip(output), data_.amplifier(), data_.control(), access_);
+        bindOutputStrip(*outputs.strip(output), amplifierAccess());
     }
     if (!shownOnce_)
         return;
@@ -131,11 +132,15 @@ void OrfaForm::buildPages() {
     pages_->addTab(outputPages_[0], QStringLiteral("Výstupy 1 až 8"));
     pages_->addTab(outputPages_[1], QStringLiteral("Výstupy 9 až 16"));
     row->addWidget(pages_, 1);
+    buildMasterVolume(central, row);
+    setCentralWidget(central);
+}
 
+void OrfaForm::buildMasterVolume(QWidget* central, QBoxLayout* row) {
     auto* volume = new QVBoxLayout;
     volume->addWidget(new QLabel(QStringLiteral("+79dB"), central), 0, Qt::AlignHCenter);
     masterVolume_ = new PanelSlider(0, link::kMasterVolumeMaxPosition, central);
-    masterVolume_->setObjectName(QStringLiteral("VolTrackBar"));
+    masterVolume_->setObjectName(QStringLiteral("masterVolume"));
     masterVolume_->setTickPosition(QSlider::TicksBothSides);
     masterVolume_->setTickInterval(2);
     masterVolume_->setMark(80); // 0 dB
@@ -143,7 +148,6 @@ void OrfaForm::buildPages() {
     volume->addWidget(masterVolume_, 1, Qt::AlignHCenter);
     volume->addWidget(new QLabel(QStringLiteral("-79dB"), central), 0, Qt::AlignHCenter);
     row->addLayout(volume);
-    setCentralWidget(central);
 }
 
 void OrfaForm::buildMenus() {
@@ -154,18 +158,7 @@ void OrfaForm::buildMenus() {
     file->addSeparator();
     connect(file->addAction(QStringLiteral("&Konec")), &QAction::triggered, this, &OrfaForm::quit);
 
-    model::AmpControl& control = data_.control();
-    presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
-    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
-        connect(presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset)),
-                &QAction::triggered, this,
-                [this, &control, preset] { control.recallPreset(access_, preset); });
-    }
-    storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
-    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
-        connect(storeMenu_->addAction(QStringLiteral("P%1").arg(preset)), &QAction::triggered, this,
-                [this, &control, preset] { control.storePreset(access_, preset); });
-    }
+    buildPresetMenus();
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Nastavení"));
     optionsAction_ = settings->addAction(QStringLiteral("&Možnosti..."));
@@ -173,6 +166,30 @@ void OrfaForm::buildMenus() {
     settings->addSeparator();
     connect(settings->addAction(QStringLiteral("&O programu...")), &QAction::triggered, this,
             &OrfaForm::showAbout);
+}
+
+// A preset item counts whichever way it is triggered: the mouse, the keys, or
+// assistive technology's press action, which reaches the items of a closed
+// menu too; an item is therefore disabled with its menu.
+void OrfaForm::buildPresetMenus() {
+    presetsMenu_ = menuBar()->addMenu(QStringLiteral("Předvolby"));
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        QAction* recall = presetsMenu_->addAction(QStringLiteral("Aktivovat %1").arg(preset));
+        recallActions_.at(static_cast<std::size_t>(preset - 1)) = recall;
+        connect(recall, &QAction::triggered, this, [this, preset] {
+            if (!hold_.holds())
+                data_.control().recallPreset(access_, preset);
+        });
+    }
+    storeMenu_ = presetsMenu_->addMenu(QStringLiteral("Uložit do předvolby"));
+    for (int preset = 1; preset <= link::kPresetCount; ++preset) {
+        QAction* store = storeMenu_->addAction(QStringLiteral("P%1").arg(preset));
+        storeActions_.at(static_cast<std::size_t>(preset - 1)) = store;
+        connect(store, &QAction::triggered, this, [this, preset] {
+            if (!hold_.holds())
+                data_.control().storePreset(access_, preset);
+        });
+    }
 }
 
 void OrfaForm::buildTray() {
@@ -185,18 +202,22 @@ void OrfaForm::buildTray() {
     showTrayIcon();
 }
 
+AmplifierAccess OrfaForm::amplifierAccess() {
+    return {data_.amplifier(), data_.control(), hold_, access_};
+}
+
 void OrfaForm::bindToAmplifier() {
-    model::AmplifierModel& amplifier = data_.amplifier();
-    model::AmpControl& control = data_.control();
+    const AmplifierAccess access = amplifierAccess();
     for (int k = 1; k <= link::kInputBoxCount; ++k)
-        bindInputBox(*inputBox(k), amplifier, control, access_);
-    bindRadio(*radio(), amplifier, control, access_);
+        bindInputBox(*inputBox(k), access);
+    bindRadio(*radio(), access);
     for (OutputStrip* strip : strips_) {
         if (strip)
-            bindOutputStrip(*strip, amplifier, control, access_);
+            bindOutputStrip(*strip, access);
     }
-    bindMasterVolume(*masterVolume_, amplifier, control, access_);
+    bindMasterVolume(*masterVolume_, access);
 
+    model::AmplifierModel& amplifier = data_.amplifier();
     showPower(amplifier.power());
     connect(&amplifier, &model::AmplifierModel::powerChanged, this, [this](link::PowerState power) {
         showPower(power);
@@ -224,6 +245,20 @@ void OrfaForm::showEvent(QShowEvent* event) {
 
 void OrfaForm::runStartup() {
     quitting_ = false;
+    logIn();
+    applyNames();
+    pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
+    selectStoredPage();
+    disableAllControls();
+    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
+    if (quitting_)
+        closeLater();
+    readTrayOption();
+    data_.readSendDelay();
+    finishStartup();
+}
+
+void OrfaForm::logIn() {
     if (!data_.databaseError().isEmpty()) {
         // Never all rights because the login flag could not be read: the
         // operator gets none and is told why.
@@ -233,27 +268,19 @@ void OrfaForm::runStartup() {
     } else {
         data_.grantAllRights();
     }
+}
 
-    applyNames();
-    pages_->setTabVisible(kOutputs9Page, data_.readSixteenOutputs());
-
+void OrfaForm::selectStoredPage() {
     int page = data_.settings().readInteger(config::keys::ActivePageOrfaForm, 0);
     if (page != kInputsPage && (page != kOutputs9Page || !pages_->isTabVisible(kOutputs9Page)))
         page = kOutputs1Page;
-    {
-        // Choosing the stored page must not request anything yet.
-        const QSignalBlocker blocker(pages_);
-        pages_->setCurrentIndex(page);
-    }
+    // Choosing the stored page must not request anything yet.
+    const QSignalBlocker blocker(pages_);
+    pages_->setCurrentIndex(page);
+}
 
-    disableAllControls();
-    optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    if (quitting_)
-        closeLater();
-    readTrayOption();
-    data_.readSendDelay();
-    startupFinished_ = true;
-    updateAccess();
+void OrfaForm::finishStartup() {
+    hold_.release();
     // The power state first: the page's own request for it then takes its slot.
     data_.control().read({model::Reading::Power});
     refreshCurrentPage();
@@ -277,24 +304,21 @@ void OrfaForm::refreshCurrentPage() {
 }
 
 void OrfaForm::refreshInputsPage() {
-    if (startupFinished_)
+    if (!hold_.holds())
         data_.control().read({model::Reading::MasterVolume, model::Reading::InputParameters,
                               model::Reading::TunedFrequency, model::Reading::Power});
 }
 
 void OrfaForm::refreshOutputsPage() {
-    if (startupFinished_)
+    if (!hold_.holds())
         data_.control().read({model::Reading::OutputSources, model::Reading::OutputLevels,
                               model::Reading::MasterVolume, model::Reading::Power});
 }
 
 void OrfaForm::updateAccess() {
-    if (startupFinished_ && appliedNames_)
+    if (appliedNames_)
         access_ = users::OperatorAccess(appliedNames_->names, appliedNames_->rights,
                                         appliedNames_->levelRule);
-    else
-        access_ = users::OperatorAccess(config::IoNames{}, users::UserRights::noRights(),
-                                        users::LevelRule::FlagAndVolume);
 }
 
 void OrfaForm::disableAllControls() {
@@ -325,12 +349,20 @@ void OrfaForm::enableControlsByRights() {
     for (int r = 1; r <= link::kRadioMemoryCount; ++r)
         radio()->memoryButton(r)->setEnabled(radioAllowed);
     frequencyLabel()->setEnabled(radioAllowed);
+    enablePresetMenus(rights);
+}
+
+void OrfaForm::enablePresetMenus(const users::UserRights& rights) {
     const bool recall = users::UserRights::granted(rights.activatePresets);
     presetsMenu_->setEnabled(recall);
     presetsMenu_->menuAction()->setVisible(recall);
+    for (QAction* action : recallActions_)
+        action->setEnabled(recall);
     const bool store = users::UserRights::granted(rights.storePresets);
     storeMenu_->setEnabled(store);
     storeMenu_->menuAction()->setVisible(store);
+    for (QAction* action : storeActions_)
+        action->setEnabled(store);
 }
 
 void OrfaForm::showPower(link::PowerState power) {
@@ -362,7 +394,8 @@ void OrfaForm::openSettings() {
     data_.loadUserRights(data_.rights().name);
     enableControlsByRights();
     optionsAction_->setEnabled(users::UserRights::granted(data_.rights().administration));
-    data_.control().read({model::Reading::Power});
+    if (!hold_.holds())
+        data_.control().read({model::Reading::Power});
     readTrayOption();
     data_.readSendDelay();
 }

@@ -2,6 +2,7 @@
 
 #include "link/AnswerDecoder.h"
 #include "panel/PanelEnabling.h"
+#include "panel/StartupHold.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QBoxLayout;
 class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -29,12 +31,13 @@ class OutputsPage;
 class PanelSlider;
 class PowerStatusBar;
 class RadioBox;
+struct AmplifierAccess;
 
 // The main window: three pages of controls, the master volume, the status
 // bar, the menus and the tray icon; its start-up sequence, closing and hiding.
 // The controls show the data module's amplifier model and hand the operator's
-// acts to its control; until the start-up has finished the control sends
-// nothing.
+// acts to its control; until the start-up has finished the window holds them
+// back (all but the power switch) and asks the amplifier for nothing.
 class OrfaForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,7 +48,7 @@ public:
     // arguments: the command-line parameters after the program name.
     OrfaForm(data::DataModule& dataModule, QStringList arguments, QWidget* parent = nullptr);
 
-    bool startupFinished() const { return startupFinished_; }
+    bool startupFinished() const { return !hold_.holds(); }
 
     QTabWidget* pages() const { return pages_; }
     // 1..5
@@ -62,6 +65,7 @@ public:
     QMenu* storeMenu() const { return storeMenu_; }
 
     // What showing a page asks the amplifier for: the values on the page.
+    // Nothing before the start-up has finished.
     void refreshInputsPage();
     void refreshOutputsPage();
 
@@ -102,14 +106,27 @@ protected:
 
 private:
     void buildPages();
+    void buildMasterVolume(QWidget* central, QBoxLayout* row);
     void buildMenus();
+    void buildPresetMenus();
     void buildTray();
     void bindToAmplifier();
+    // The model, its control and the start-up hold, for the bindings.
+    AmplifierAccess amplifierAccess();
     // Builds output page 0 or 1 if it has not been built: its strips then get
     // the model's values and the names and enabled state the others have.
     void buildOutputPage(std::size_t page);
     void runStartup();
+    // The rights: from the login at start, all of them without a login, none
+    // when the database cannot be read.
+    void logIn();
+    // The page stored at the last close, without requesting anything.
+    void selectStoredPage();
+    // Releases the hold and asks for the power state and the page's values.
+    void finishStartup();
     void refreshCurrentPage();
+    // The preset menus and their items, each by its right.
+    void enablePresetMenus(const users::UserRights& rights);
     void showPower(link::PowerState power);
     void readTrayOption();
     void bringToFront();
@@ -131,8 +148,8 @@ private:
     };
     std::optional<AppliedNames> appliedNames_;
     // What the operator may do, as the controls' intents go to the model:
-    // nothing until the start-up sequence has ended, then the rights of the
-    // operator logged in with the names last applied.
+    // the rights of the operator logged in with the names last applied;
+    // nothing before names were first applied.
     users::OperatorAccess access_{config::IoNames{}, users::UserRights::noRights(),
                                   users::LevelRule::FlagAndVolume};
     void updateAccess();
@@ -144,11 +161,13 @@ private:
     QAction* optionsAction_ = nullptr;
     QMenu* presetsMenu_ = nullptr;
     QMenu* storeMenu_ = nullptr;
+    std::array<QAction*, link::kPresetCount> recallActions_{};
+    std::array<QAction*, link::kPresetCount> storeActions_{};
     QSystemTrayIcon* tray_ = nullptr;
     std::function<bool()> trayAvailable_;
 
+    StartupHold hold_;
     bool shownOnce_ = false;
-    bool startupFinished_ = false;
     // The next close ends the program even where it would hide to the tray.
     bool quitting_ = false;
     bool minimiseToTray_ = false;

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace orfa::panel {
@@ -24,27 +25,41 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     : QWidget(parent)
     , output_(output)
     , outputLabel_(QString::number(output)) {
+    buildSourceGroup();
+    slider_ = new PanelSlider(0, link::kOutputLevelMax, this);
+    slider_->setTickPosition(QSlider::TicksRight);
+    slider_->setTickInterval(4);
+    mute_ = new QCheckBox(this);
+    mute_->setToolTip(QStringLiteral("Ztlumit"));
+    layOut();
+    nameControls();
+
+    // Every change of the check state but those of the show functions, which
+    // block these signals: a click, a key, an accessibility action.
+    connect(buttonGroup_, &QButtonGroup::idToggled, this, [this](int source, bool checked) {
+        if (checked)
+            Q_EMIT sourceChosen(source);
+    });
+    connect(mute_, &QCheckBox::toggled, this, &OutputStrip::muteChosen);
+}
+
+void OutputStrip::buildSourceGroup() {
     group_ = new QGroupBox(QStringLiteral("Výstup 1"), this);
     buttonGroup_ = new QButtonGroup(this);
     auto* items = new QVBoxLayout(group_);
     items->setSpacing(1);
     items->setContentsMargins(6, 4, kSliderColumnWidth, 4);
     for (int source = 1; source <= link::kSourceCount; ++source) {
-        auto* button = new QRadioButton(
-            QString::fromUtf16(kInitialCaptions.at(static_cast<std::size_t>(source - 1))), group_);
-        sourceLabels_.at(static_cast<std::size_t>(source - 1)) = QString::number(source);
-        buttons_.at(static_cast<std::size_t>(source - 1)) = button;
+        const auto index = static_cast<std::size_t>(source - 1);
+        auto* button = new QRadioButton(QString::fromUtf16(kInitialCaptions.at(index)), group_);
+        sourceLabels_.at(index) = QString::number(source);
+        buttons_.at(index) = button;
         buttonGroup_->addButton(button, source);
         items->addWidget(button);
     }
+}
 
-    slider_ = new PanelSlider(0, link::kOutputLevelMax, this);
-    slider_->setTickPosition(QSlider::TicksRight);
-    slider_->setTickInterval(4);
-
-    mute_ = new QCheckBox(this);
-    mute_->setToolTip(QStringLiteral("Ztlumit"));
-
+void OutputStrip::layOut() {
     // The slider shares the group's cell and stands on its right-hand margin.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -56,9 +71,6 @@ OutputStrip::OutputStrip(int output, QWidget* parent)
     grid->addLayout(sliderColumn, 0, 0, Qt::AlignRight);
     grid->addWidget(mute_, 1, 0, Qt::AlignRight);
     mute_->setContentsMargins(0, 0, kSliderColumnWidth / 2 - 8, 0);
-
-    nameControls();
-    connect(buttonGroup_, &QButtonGroup::idClicked, this, &OutputStrip::sourceClicked);
 }
 
 int OutputStrip::selectedSource() const {
@@ -67,6 +79,7 @@ int OutputStrip::selectedSource() const {
 }
 
 void OutputStrip::selectSource(int source) {
+    const QSignalBlocker blocker(buttonGroup_);
     if (source >= 1 && source <= link::kSourceCount) {
         buttons_.at(static_cast<std::size_t>(source - 1))->setChecked(true);
         return;
@@ -76,6 +89,11 @@ void OutputStrip::selectSource(int source) {
         checked->setChecked(false);
         buttonGroup_->setExclusive(true);
     }
+}
+
+void OutputStrip::showMuted(bool muted) {
+    const QSignalBlocker blocker(mute_);
+    mute_->setChecked(muted);
 }
 
 void OutputStrip::setOutputLabel(const QString& label) {

@@ -37,8 +37,11 @@ public:
 
     // 1..10, or 0 when no item is selected.
     int selectedSource() const;
-    // Selects item s (1..10); any other value leaves no item selected.
+    // Selects item s (1..10); any other value leaves no item selected. Never
+    // reports sourceChosen().
     void selectSource(int source);
+    // Ticks or clears the mute check box. Never reports muteChosen().
+    void showMuted(bool muted);
 
     // What a screen reader calls the output and source s (1..10): the
     // configured name, or the number while none is configured. The accessible
@@ -47,11 +50,16 @@ public:
     void setSourceLabel(int source, const QString& label);
 
 Q_SIGNALS:
-    // The operator chose item s (1..10), also the one already selected: the
-    // mouse, the keys or assistive technology. selectSource() never emits it.
-    void sourceClicked(int source);
+    // The operator selected item s (1..10), which was not selected: the mouse,
+    // the keys, or assistive technology toggling or pressing the item.
+    void sourceChosen(int source);
+    // The operator ticked or cleared the mute check box, by any of those ways.
+    void muteChosen(bool muted);
 
 private:
+    void buildSourceGroup();
+    // The group, the slider laid over its frame, the check box below.
+    void layOut();
     void nameControls();
     void nameSourceButton(int source);
 

@@ -12,7 +12,7 @@ RadioBox::RadioBox(QWidget* parent)
     auto* grid = new QGridLayout(this);
     frequency_ = new CaptionedLabel(QStringLiteral("Naladěná frekvence rádia"), this);
     frequency_->setShownText(QStringLiteral("---.- MHz"));
-    frequency_->setObjectName(QStringLiteral("RadioMhzCaption"));
+    frequency_->setObjectName(QStringLiteral("tunedFrequency"));
     frequency_->setAlignment(Qt::AlignCenter);
     QFont font = frequency_->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
@@ -22,7 +22,7 @@ RadioBox::RadioBox(QWidget* parent)
 
     for (int memory = 1; memory <= link::kRadioMemoryCount; ++memory) {
         auto* button = new QPushButton(QString::number(memory), this);
-        button->setObjectName(QStringLiteral("Radio%1MemButt").arg(memory));
+        button->setObjectName(QStringLiteral("radioMemory%1").arg(memory));
         button->setFlat(true);
         button->setAccessibleName(memoryButtonName(QString::number(memory)));
         button->setMinimumHeight(28);

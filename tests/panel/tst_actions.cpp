@@ -10,6 +10,7 @@
 #include "panel/support/PanelRig.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QAction>
 #include <QCheckBox>
@@ -21,8 +22,26 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <functional>
+
 using namespace orfa;
 using Frames = std::vector<QByteArray>;
+// Finds the accessible object of a control on the window.
+using FindAccessible = std::function<QAccessibleInterface*(panel::OrfaForm&)>;
+Q_DECLARE_METATYPE(FindAccessible)
+
+namespace {
+
+QAccessibleInterface* accessible(QObject* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
+
+// Item `index` of a menu, as assistive technology reaches it with the menu closed.
+QAccessibleInterface* menuItem(QMenu* menu, int index) {
+    return accessible(menu)->child(index);
+}
+
+} // namespace
 
 class TestActions : public QObject {
     Q_OBJECT
@@ -40,6 +59,8 @@ private Q_SLOTS:
     void powerOffAndOn();
     void shownValuesAreNotSentBack();
     void keysAndAssistiveTechnologySend();
+    void accessibilityActionsSend_data();
+    void accessibilityActionsSend();
 
 private:
     // Waits until everything queued has been answered, then forgets what came so far.
@@ -250,6 +271,59 @@ void TestActions::keysAndAssistiveTechnologySend() {
     value->setCurrentValue(40);
     QCOMPARE(rig_->data().link().queuedCount(), 0);
     QCOMPARE(rig_->data().amplifier().outputLevel(4), 30);
+}
+
+void TestActions::accessibilityActionsSend_data() {
+    QTest::addColumn<FindAccessible>("control");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("instruction");
+    QTest::addColumn<QByteArray>("data");
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    const QString press = QAccessibleActionInterface::pressAction();
+    const auto mute = [](panel::OrfaForm& form) {
+        return accessible(form.outputStrip(2)->muteBox());
+    };
+    const auto source = [](panel::OrfaForm& form) {
+        return accessible(form.outputStrip(1)->sourceButton(3));
+    };
+    QTest::newRow("mute, toggle") << FindAccessible(mute) << toggle << 65 << QByteArray("\x02\x4f");
+    QTest::newRow("mute, press") << FindAccessible(mute) << press << 65 << QByteArray("\x02\x4f");
+    QTest::newRow("source, toggle")
+        << FindAccessible(source) << toggle << 66 << QByteArray("\x01\x03");
+    QTest::newRow("source, press")
+        << FindAccessible(source) << press << 66 << QByteArray("\x01\x03");
+    QTest::newRow("radio memory, press") << FindAccessible([](panel::OrfaForm& form) {
+        return accessible(form.radio()->memoryButton(4));
+    }) << press << 166 << QByteArray("\x04");
+    QTest::newRow("preset, press") << FindAccessible([](panel::OrfaForm& form) {
+        return menuItem(form.presetsMenu(), 2); // "Aktivovat 3"
+    }) << press << 161 << QByteArray("\x03");
+    QTest::newRow("store preset, press") << FindAccessible([](panel::OrfaForm& form) {
+        return menuItem(form.storeMenu(), 4); // "P5"
+    }) << press << 160 << QByteArray("\x05");
+}
+
+// What a screen reader or another assistive technology does with the
+// controls: the actions they offer change them without a click, and each
+// change goes to the amplifier once.
+void TestActions::accessibilityActionsSend() {
+    QFETCH(FindAccessible, control);
+    QFETCH(QString, action);
+    QFETCH(int, instruction);
+    QFETCH(QByteArray, data);
+    drag(level(2), 30);
+    settle();
+    QAccessibleInterface* target = control(rig_->form());
+    QVERIFY(target && target->actionInterface());
+    target->actionInterface()->doAction(action);
+    // A press clicks after a short animation.
+    QTRY_COMPARE(rig_->receivedData(instruction), Frames{data});
+    QVERIFY(rig_->waitForIdleQueue());
+    // Nothing else: the control showing the model's answer sent nothing back.
+    // A memory is followed by the frequency (173), a preset by what it changes
+    // (82, 81, 80, 83).
+    const std::size_t readBack = instruction == 166 ? 1U : instruction == 161 ? 4U : 0U;
+    QCOMPARE(rig_->receivedCommands().size(), 1U + readBack);
 }
 
 QTEST_MAIN(TestActions)

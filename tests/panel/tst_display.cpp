@@ -14,6 +14,8 @@
 #include "panel/support/PanelRig.h"
 #include "panel/support/StalledListener.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -221,6 +223,15 @@ void TestDisplay::presetMenusFollowTheirRights() {
     form.enableControlsByRights();
     QVERIFY(!form.presetsMenu()->menuAction()->isVisible());
     QVERIFY(!form.presetsMenu()->isEnabled());
+    // Assistive technology reaches the items of a hidden menu: they are disabled too.
+    QVERIFY(rig.waitForIdleQueue());
+    QAccessibleInterface* recall =
+        QAccessible::queryAccessibleInterface(form.presetsMenu())->child(0);
+    QVERIFY(recall->state().disabled);
+    recall->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    form.presetsMenu()->actions().at(1)->trigger();
+    QCOMPARE(rig.data().link().queuedCount(), 0);
+    QVERIFY(form.storeMenu()->actions().at(0)->isEnabled());
 }
 
 void TestDisplay::unconfirmedSettingsAreNamed_data() {

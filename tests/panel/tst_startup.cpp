@@ -6,10 +6,15 @@
 #include "panel/RadioBox.h"
 #include "panel/support/PanelRig.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
@@ -85,10 +90,28 @@ void TestStartup::pageChangesRequestTheirValues() {
 void TestStartup::nothingIsRequestedBeforeStartUpEnds() {
     PanelRig rig;
     // Not shown: the start-up sequence has not run.
-    rig.form().pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
-    rig.form().pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
-    rig.form().refreshInputsPage();
-    rig.form().refreshOutputsPage();
+    panel::OrfaForm& form = rig.form();
+    form.pages()->setCurrentIndex(panel::OrfaForm::kOutputs1Page);
+    form.pages()->setCurrentIndex(panel::OrfaForm::kInputsPage);
+    form.refreshInputsPage();
+    form.refreshOutputsPage();
+    // Nor do the operator's acts go anywhere; the controls show the model again.
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    const QString press = QAccessibleActionInterface::pressAction();
+    QAccessible::queryAccessibleInterface(form.outputStrip(1)->muteBox())
+        ->actionInterface()
+        ->doAction(toggle);
+    QAccessible::queryAccessibleInterface(form.outputStrip(1)->sourceButton(2))
+        ->actionInterface()
+        ->doAction(toggle);
+    QAccessible::queryAccessibleInterface(form.presetsMenu())
+        ->child(0)
+        ->actionInterface()
+        ->doAction(press);
+    drag(form.outputStrip(1)->levelSlider(), 40);
+    QVERIFY(!form.outputStrip(1)->muteBox()->isChecked());
+    QCOMPARE(form.outputStrip(1)->selectedSource(), 0);
+    QCOMPARE(form.outputStrip(1)->levelSlider()->value(), 0);
     QCOMPARE(rig.data().link().queuedCount(), 0);
     QTest::qWait(150);
     QVERIFY(rig.sim().receivedFrames().empty());
