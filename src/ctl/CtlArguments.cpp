@@ -23,6 +23,47 @@ bool takeValue(const QStringList& arguments, qsizetype& i, const QString& inline
     return true;
 }
 
+// Stores an option that takes a value; false with a message when the value is unusable.
+bool setValueOption(CtlArguments& parsed, const QString& name, const QString& value,
+                    QString& error) {
+    if (name == QLatin1String("--amp")) {
+        parsed.amp = value;
+    } else if (name == QLatin1String("--user")) {
+        parsed.user = value;
+    } else if (name == QLatin1String("--only")) {
+        parsed.only = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    } else {
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        if (!ok || seconds <= 0 || seconds > 3600) {
+            error = QStringLiteral("--timeout wants seconds, more than 0 and at most 3600");
+            return false;
+        }
+        parsed.timeoutMs = static_cast<int>(seconds * 1000);
+    }
+    return true;
+}
+
+// A flag without a value; false when name is none.
+bool setFlag(CtlArguments& parsed, const QString& name) {
+    if (name == QLatin1String("-h") || name == QLatin1String("--help"))
+        parsed.help = true;
+    else if (name == QLatin1String("--version"))
+        parsed.version = true;
+    else if (name == QLatin1String("--json"))
+        parsed.json = true;
+    else if (name == QLatin1String("--no-group"))
+        parsed.noGroup = true;
+    else
+        return false;
+    return true;
+}
+
+bool takesValue(const QString& name) {
+    return name == QLatin1String("--amp") || name == QLatin1String("--user") ||
+           name == QLatin1String("--only") || name == QLatin1String("--timeout");
+}
+
 } // namespace
 
 std::optional<CtlArguments> parseArguments(const QStringList& arguments, QString& error) {
@@ -41,42 +82,20 @@ std::optional<CtlArguments> parseArguments(const QStringList& arguments, QString
         }
         const qsizetype equals = word.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? word : word.left(equals);
-        const QString inlineValue = equals < 0 ? QString() : word.mid(equals + 1);
-        const bool hasInline = equals >= 0;
-        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
-            parsed.help = true;
-        } else if (name == QLatin1String("--version")) {
-            parsed.version = true;
-        } else if (name == QLatin1String("--json")) {
-            parsed.json = true;
-        } else if (name == QLatin1String("--no-group")) {
-            parsed.noGroup = true;
-        } else if (name == QLatin1String("--amp") || name == QLatin1String("--user") ||
-                   name == QLatin1String("--only") || name == QLatin1String("--timeout")) {
-            QString value;
-            if (!takeValue(arguments, i, inlineValue, hasInline, value)) {
-                error = QStringLiteral("option %1 needs a value").arg(name);
-                return std::nullopt;
-            }
-            if (name == QLatin1String("--amp")) {
-                parsed.amp = value;
-            } else if (name == QLatin1String("--user")) {
-                parsed.user = value;
-            } else if (name == QLatin1String("--only")) {
-                parsed.only = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
-            } else {
-                bool ok = false;
-                const double seconds = value.toDouble(&ok);
-                if (!ok || seconds <= 0 || seconds > 3600) {
-                    error = QStringLiteral("--timeout wants seconds, more than 0 and at most 3600");
-                    return std::nullopt;
-                }
-                parsed.timeoutMs = static_cast<int>(seconds * 1000);
-            }
-        } else {
+        if (setFlag(parsed, name))
+            continue;
+        if (!takesValue(name)) {
             error = QStringLiteral("unknown option %1").arg(word);
             return std::nullopt;
         }
+        QString value;
+        if (!takeValue(arguments, i, equals < 0 ? QString() : word.mid(equals + 1), equals >= 0,
+                       value)) {
+            error = QStringLiteral("option %1 needs a value").arg(name);
+            return std::nullopt;
+        }
+        if (!setValueOption(parsed, name, value, error))
+            return std::nullopt;
     }
     return parsed;
 }

@@ -38,18 +38,13 @@ QString boxSources(int box, const IoNaming& naming) {
         QStringLiteral(", "));
 }
 
-} // namespace
-
-QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& access) const {
-    QString out;
-    out += QStringLiteral("Amplifier %1: power %2, master %3 dB, radio %4\n\n")
-               .arg(address, state.power ? QStringLiteral("on") : QStringLiteral("off"),
-                    signedDb(state.masterDb), frequency(tuned));
-    out += QStringLiteral("%1  %2  %3  %4\n")
-               .arg(QStringLiteral("Output"), 6)
-               .arg(QStringLiteral("Name"), -24)
-               .arg(QStringLiteral("Volume"), 6)
-               .arg(QStringLiteral("Source"));
+QString outputsTable(const model::AmpState& state, const IoNaming& naming,
+                     const users::OperatorAccess& access) {
+    QString out = QStringLiteral("%1  %2  %3  %4\n")
+                      .arg(QStringLiteral("Output"), 6)
+                      .arg(QStringLiteral("Name"), -24)
+                      .arg(QStringLiteral("Volume"), 6)
+                      .arg(QStringLiteral("Source"));
     for (int n = 1; n <= link::kOutputCount; ++n) {
         if (!access.outputEnabled(n))
             continue;
@@ -66,10 +61,14 @@ QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& 
                    .arg(volume, 6)
                    .arg(source);
     }
-    out += QStringLiteral("\n%1  %2  %3")
-               .arg(QStringLiteral("Input"), 6)
-               .arg(QStringLiteral("Sources"), -24)
-               .arg(QStringLiteral("Gain"), 5);
+    return out;
+}
+
+QString inputsTable(const model::AmpState& state, const IoNaming& naming) {
+    QString out = QStringLiteral("%1  %2  %3")
+                      .arg(QStringLiteral("Input"), 6)
+                      .arg(QStringLiteral("Sources"), -24)
+                      .arg(QStringLiteral("Gain"), 5);
     for (const char* band : model::kBandNames)
         out += QStringLiteral("  %1").arg(QLatin1String(band), 6);
     out += QLatin1Char('\n');
@@ -86,6 +85,15 @@ QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& 
         out += QLatin1Char('\n');
     }
     return out;
+}
+
+} // namespace
+
+QString StatusReport::text(const IoNaming& naming, const users::OperatorAccess& access) const {
+    return QStringLiteral("Amplifier %1: power %2, master %3 dB, radio %4\n\n")
+               .arg(address, state.power ? QStringLiteral("on") : QStringLiteral("off"),
+                    signedDb(state.masterDb), frequency(tuned)) +
+           outputsTable(state, naming, access) + QLatin1Char('\n') + inputsTable(state, naming);
 }
 
 QByteArray StatusReport::json(const IoNaming& naming, const users::OperatorAccess& access) const {

@@ -120,24 +120,21 @@ QByteArray writeSnapshot(const AmpState& state, const IoNaming& naming, const QS
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error) {
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (document.isNull() || !document.isObject()) {
-        error = QStringLiteral("not a JSON object: %1").arg(parseError.errorString());
-        return std::nullopt;
-    }
-    const QJsonObject root = document.object();
+namespace {
+
+// Whether the document is a snapshot this program reads, of an amplifier of
+// this size; false with a message otherwise.
+bool isReadableSnapshot(const QJsonObject& root, QString& error) {
     if (root.value(QStringLiteral("format")).toString() != kFormat) {
         error = QStringLiteral("not an Orfa snapshot (no \"format\": \"%1\")").arg(kFormat);
-        return std::nullopt;
+        return false;
     }
     if (const int version = root.value(QStringLiteral("version")).toInt(-1);
         version != kSnapshotVersion) {
         error = QStringLiteral("snapshot version %1 is not supported (this orfactl reads %2)")
                     .arg(version)
                     .arg(kSnapshotVersion);
-        return std::nullopt;
+        return false;
     }
     const QJsonObject amplifier = root.value(QStringLiteral("amplifier")).toObject();
     const int outputs = amplifier.value(QStringLiteral("outputs")).toInt(-1);
@@ -149,8 +146,23 @@ std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error) {
                     .arg(inputs)
                     .arg(link::kOutputCount)
                     .arg(link::kInputBoxCount);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<AmpState> readSnapshot(const QByteArray& bytes, QString& error) {
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (document.isNull() || !document.isObject()) {
+        error = QStringLiteral("not a JSON object: %1").arg(parseError.errorString());
         return std::nullopt;
     }
+    const QJsonObject root = document.object();
+    if (!isReadableSnapshot(root, error))
+        return std::nullopt;
     AmpState state;
     Reader reader(error);
     const QString power = root.value(QStringLiteral("power")).toString();

@@ -1,6 +1,7 @@
 #include "mqtt/AmplifierNames.h"
 
 #include "link/Instructions.h"
+#include "model/IoNaming.h"
 
 namespace orfa::mqtt {
 namespace {
@@ -73,10 +74,11 @@ std::optional<int> AmplifierNames::findSource(const QString& text) const {
         if (sourceEnabled(k) && sourceLabel(k).compare(wanted, Qt::CaseInsensitive) == 0)
             return k;
     }
-    bool isNumber = false;
-    const int number = wanted.toInt(&isNumber);
-    if (isNumber && sourceEnabled(number))
-        return number;
+    // Otherwise the number, or the stored name, as orfactl takes them.
+    QString error;
+    const std::optional<int> source = model::IoNaming(names_).source(wanted, error);
+    if (source && sourceEnabled(*source))
+        return source;
     return std::nullopt;
 }
 

@@ -28,8 +28,8 @@ public:
     QString sourceLabel(int source) const;
     // The labels of the enabled sources, in number order.
     QStringList sourceOptions() const;
-    // The enabled source a text names: its label (without regard to case) or
-    // its number.
+    // The enabled source a text names: its label, its number or its stored
+    // name (without regard to case).
     std::optional<int> findSource(const QString& text) const;
 
 private:

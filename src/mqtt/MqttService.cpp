@@ -63,7 +63,20 @@ bool MqttService::start() {
         error_ = QStringLiteral("the names of outputs and sources cannot be read");
         return false;
     }
+    followTheAmplifier();
+    connect(&client_, &MqttClient::connected, this, &MqttService::brokerConnected);
+    connect(&client_, &MqttClient::messageReceived, this, &MqttService::handleMessage);
+    connect(&client_, &MqttClient::stopped, this, &MqttService::stopped);
 
+    client_.setWill(topics_.availability(), kOffline);
+    qCInfo(lcMqtt).noquote() << QStringLiteral("amplifier %1:%2 on the topics %3")
+                                    .arg(link.host(), link.port(), topics_.base());
+    client_.start();
+    poller_.start();
+    return true;
+}
+
+void MqttService::followTheAmplifier() {
     model::AmplifierModel& model = data_.amplifier();
     const auto soon = [this] { publishSoon_.start(); };
     connect(&model, &model::AmplifierModel::powerChanged, this, soon);
@@ -86,16 +99,6 @@ bool MqttService::start() {
             publishSoon_.start();
         }
     });
-    connect(&client_, &MqttClient::connected, this, &MqttService::brokerConnected);
-    connect(&client_, &MqttClient::messageReceived, this, &MqttService::handleMessage);
-    connect(&client_, &MqttClient::stopped, this, &MqttService::stopped);
-
-    client_.setWill(topics_.availability(), kOffline);
-    qCInfo(lcMqtt).noquote() << QStringLiteral("amplifier %1:%2 on the topics %3")
-                                    .arg(link.host(), link.port(), topics_.base());
-    client_.start();
-    poller_.start();
-    return true;
 }
 
 void MqttService::stop() {

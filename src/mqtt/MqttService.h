@@ -48,6 +48,8 @@ Q_SIGNALS:
 private:
     bool readNames();
     bool takeOperatorRights();
+    // Publishes what changes in the model, and the availability.
+    void followTheAmplifier();
     void brokerConnected();
     void publishDiscovery();
     void publishAvailability();
