@@ -81,36 +81,36 @@ AmplifierAddress readAmplifierAddress(Database& db) {
     AmplifierAddress address;
     db.execute(
         QStringLiteral("Select * FROM nst where nazev like 'IPZesE' or nazev like 'PortZesE' "));
-    for (; !db.eof(); db.next()) {
-        const QString name = db.text(kNazev);
+    for (const ResultRow& row : db.rows()) {
+        const QString name = row.text(kNazev);
         if (name == keys::IPZesE)
-            address.host = db.text(kHodnTxt);
+            address.host = row.text(kHodnTxt);
         else if (name == keys::PortZesE)
-            address.port = db.text(kHodnTxt);
+            address.port = row.text(kHodnTxt);
     }
     return address;
 }
 
 bool readLoginFlag(Database& db) {
     db.execute(QStringLiteral("Select * FROM nst where nazev like 'LoginChb'  "));
-    for (; !db.eof(); db.next()) {
-        if (db.text(kNazev) == keys::LoginChb)
-            return db.integer(kHodnInt) == 1;
+    for (const ResultRow& row : db.rows()) {
+        if (row.text(kNazev) == keys::LoginChb)
+            return row.integer(kHodnInt) == 1;
     }
     return false;
 }
 
 bool readSixteenOutputs(Database& db) {
     db.execute(QStringLiteral("Select * FROM nst where Nazev='VstupyRG'"));
-    return !db.eof() && db.integer(kHodnInt) == 1;
+    return !db.rows().isEmpty() && db.rows().first().integer(kHodnInt) == 1;
 }
 
 void readNst(Database& db, NstValues& values) {
     db.execute(QStringLiteral("Select * FROM nst"));
-    for (; !db.eof(); db.next()) {
-        const QString name = db.text(kNazev);
-        const QString text = db.text(kHodnTxt);
-        const int number = db.integer(kHodnInt);
+    for (const ResultRow& row : db.rows()) {
+        const QString name = row.text(kNazev);
+        const QString text = row.text(kHodnTxt);
+        const int number = row.integer(kHodnInt);
         if (const int i = numberIn(name, QLatin1String("Vstup"), QLatin1String("En"), 10)) {
             values.inputs.at(static_cast<std::size_t>(i - 1)) = IoEntry{text, number == 1};
         } else if (const int j = numberIn(name, QLatin1String("Vystup"), QLatin1String("En"), 16)) {

@@ -35,9 +35,9 @@ std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
 std::vector<GroupListRow> readGroupList(config::Database& db) {
     std::vector<GroupListRow> rows;
     db.execute(QStringLiteral("Select * from skupiny order by idskupiny, IDVstupu"));
-    for (; !db.eof(); db.next()) {
-        const int group = db.integer(QStringLiteral("IDSKUPINY"));
-        const QString output = db.text(QStringLiteral("IDVSTUPU"));
+    for (const config::ResultRow& row : db.rows()) {
+        const int group = row.integer(QStringLiteral("IDSKUPINY"));
+        const QString output = row.text(QStringLiteral("IDVSTUPU"));
         if (!rows.empty() && rows.back().id == group)
             rows.back().members += QStringLiteral("  ") + output;
         else

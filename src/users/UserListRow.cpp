@@ -27,11 +27,11 @@ std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
 std::vector<UserListRow> readUserList(config::Database& db) {
     std::vector<UserListRow> rows;
     db.execute(QStringLiteral("Select * from uziv order by jmeno"));
-    for (; !db.eof(); db.next()) {
-        rows.push_back(UserListRow{db.integer(QStringLiteral("ID")),
-                                   db.text(QStringLiteral("JMENO")),
-                                   Decrypt(db.text(QStringLiteral("HESLO")), passwordKey()),
-                                   db.integer(QStringLiteral("ADMINISTRACE")) == 1});
+    for (const config::ResultRow& row : db.rows()) {
+        rows.push_back(UserListRow{row.integer(QStringLiteral("ID")),
+                                   row.text(QStringLiteral("JMENO")),
+                                   Decrypt(row.text(QStringLiteral("HESLO")), passwordKey()),
+                                   row.integer(QStringLiteral("ADMINISTRACE")) == 1});
     }
     return rows;
 }

@@ -86,17 +86,17 @@ void TestDatabaseStore::putNst(const QString& name, const QString& text, int num
 QMap<QString, NstRow> TestDatabaseStore::nstRows() {
     QMap<QString, NstRow> rows;
     direct_->execute(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
-    for (; !direct_->eof(); direct_->next())
-        rows.insert(direct_->text(QStringLiteral("NAZEV")),
-                    NstRow{direct_->text(QStringLiteral("HODNTXT")),
-                           direct_->integer(QStringLiteral("HODNINT"))});
+    for (const config::ResultRow& row : direct_->rows())
+        rows.insert(
+            row.text(QStringLiteral("NAZEV")),
+            NstRow{row.text(QStringLiteral("HODNTXT")), row.integer(QStringLiteral("HODNINT"))});
     commit();
     return rows;
 }
 
 int TestDatabaseStore::nstRowCount() {
     direct_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    const int n = direct_->integer(QStringLiteral("N"));
+    const int n = direct_->rows().first().integer(QStringLiteral("N"));
     commit();
     return n;
 }

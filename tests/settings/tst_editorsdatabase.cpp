@@ -86,7 +86,7 @@ void TestEditorsDatabase::cleanup() {
 
 int TestEditorsDatabase::generator(const QString& name) {
     sql(QStringLiteral("SELECT GEN_ID(%1, 0) AS G FROM RDB$DATABASE").arg(name));
-    const int value = direct_->integer(QStringLiteral("G"));
+    const int value = direct_->rows().first().integer(QStringLiteral("G"));
     commit();
     return value;
 }
@@ -107,9 +107,9 @@ int TestEditorsDatabase::generatorAtLeast(const QString& name, int least) {
 QStringList TestEditorsDatabase::userRow(int id) {
     QStringList columns;
     sql(QStringLiteral("SELECT * FROM UZIV WHERE ID = %1").arg(id));
-    if (!direct_->eof()) {
+    if (!direct_->rows().isEmpty()) {
         for (const QString& column : direct_->rows().columns())
-            columns << direct_->text(column);
+            columns << direct_->rows().first().text(column);
     }
     commit();
     return columns;
@@ -119,9 +119,9 @@ QStringList TestEditorsDatabase::userRow(int id) {
 QStringList TestEditorsDatabase::groupRows() {
     QStringList rows;
     sql(QStringLiteral("SELECT * FROM SKUPINY ORDER BY IDSKUPINY, IDVSTUPU"));
-    for (; !direct_->eof(); direct_->next())
-        rows << direct_->text(QStringLiteral("IDSKUPINY")) + QLatin1Char(':') +
-                    direct_->text(QStringLiteral("IDVSTUPU"));
+    for (const config::ResultRow& row : direct_->rows())
+        rows << row.text(QStringLiteral("IDSKUPINY")) + QLatin1Char(':') +
+                    row.text(QStringLiteral("IDVSTUPU"));
     commit();
     return rows;
 }
@@ -456,8 +456,8 @@ void TestEditorsDatabase::savePromptWritesNst() {
                          }));
     QCOMPARE(rig->messages().questions.size(), std::size_t{1});
     sql(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup1En'"));
-    QCOMPARE(direct_->text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
-    QCOMPARE(direct_->integer(QStringLiteral("HODNINT")), 1);
+    QCOMPARE(direct_->rows().first().text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
+    QCOMPARE(direct_->rows().first().integer(QStringLiteral("HODNINT")), 1);
     commit();
     QVERIFY(!form.enablingChanged());
 }
@@ -495,7 +495,7 @@ void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     QCOMPARE(rig.messages().messages.size(), std::size_t{2}); // the restart note, then why not
     QCOMPARE(rig.messages().messages[1].icon, settings::MessageIcon::Warning);
     sql(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(direct_->integer(QStringLiteral("N")), 0);
+    QCOMPARE(direct_->rows().first().integer(QStringLiteral("N")), 0);
     commit();
     QVERIFY(form.enablingChanged());
 }
