@@ -27,13 +27,13 @@ int runProgram(OrfaApplication& app) {
     }
 
     // The file refuses every write in this case; say so before anything is read from it.
-    if (const config::SettingsFile reg(configDir); !reg.encodingSupported())
+    if (const config::SettingsFile settings(configDir); !settings.encodingSupported())
         QMessageBox::critical(
             nullptr, QStringLiteral("Orfa"),
             QStringLiteral("Soubor nastavení %1 je v kódování Windows-1250, které tento systém "
                            "neumí převést. Názvy s diakritikou se nezobrazí správně a program "
                            "do souboru nic nezapíše.")
-                .arg(reg.filePath()));
+                .arg(settings.filePath()));
 
     // The application owns the style, the style the one it wraps.
     QApplication::setStyle(new panel::PanelStyle(QStyleFactory::create(app.style()->name())));

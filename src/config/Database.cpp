@@ -36,8 +36,8 @@ Database::~Database() {
     close();
 }
 
-bool Database::open(const SettingsFile& reg) {
-    return open(DatabaseLogin::fromSettings(reg));
+bool Database::open(const SettingsFile& settings) {
+    return open(DatabaseLogin::fromSettings(settings));
 }
 
 bool Database::open(const DatabaseLogin& login) {

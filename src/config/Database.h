@@ -51,7 +51,7 @@ public:
     bool open(const DatabaseLogin& login);
     // open() with the details from the settings file (DBIPE, DBPortE, DBCestaE,
     // DBLoginE, DBHesloE).
-    bool open(const SettingsFile& reg);
+    bool open(const SettingsFile& settings);
     // Ends the result, rolls an open transaction back, disconnects. Never throws.
     void close();
 

@@ -52,7 +52,7 @@ QString userInputs(int user);           // "Uziv_<n>_Vstupy", flag string
 QString userOutputs(int user);          // "Uziv_<n>_Vystupy", flag string
 QString userMatrix(int user);           // "Uziv_<n>_Matice", flag string
 QString userAdministration(int user);   // "Uziv_<n>_Administrace"
-QString userVolume(int user);           // "Uziv_<n>masterVolume": no '_' before Hlasitost
+QString userVolume(int user);           // "Uziv_<n>Hlasitost": no '_' before Hlasitost
 QString userProfile(int user);          // "Uziv_<n>_Profil"
 QString userRadio(int user);            // "Uziv_<n>_Radio"
 QString userPresetActivation(int user); // "Uziv_<n>_AktivacePredvoleb"

@@ -22,11 +22,11 @@ LoginForm::LoginForm(data::DataModule& dataModule, QWidget* parent)
     auto* fields = new QFormLayout;
     fields->setRowWrapPolicy(QFormLayout::WrapAllRows);
     nameEdit_ = new QLineEdit(this);
-    nameEdit_->setObjectName(QStringLiteral("JmenoE"));
+    nameEdit_->setObjectName(QStringLiteral("nameField"));
     nameEdit_->setAccessibleName(QStringLiteral("Uživatelské jméno"));
     fields->addRow(QStringLiteral("&Uživatelské jméno"), nameEdit_);
     passwordEdit_ = new QLineEdit(this);
-    passwordEdit_->setObjectName(QStringLiteral("HesloE"));
+    passwordEdit_->setObjectName(QStringLiteral("passwordField"));
     passwordEdit_->setAccessibleName(QStringLiteral("Heslo"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
     passwordEdit_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'

@@ -32,16 +32,16 @@ constexpr int kPerColumn = 8;
 GroupEditor::GroupEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
-    setObjectName(QStringLiteral("SkupinyEdit"));
+    setObjectName(QStringLiteral("groupEditor"));
     setWindowTitle(caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Skupiny výstupů"), this);
-    frame->setObjectName(QStringLiteral("GroupBox3"));
+    frame->setObjectName(QStringLiteral("groupOutputs"));
     auto* grid = new QGridLayout(frame);
     for (int k = 1; k <= link::kOutputCount; ++k) {
         auto* box = new QCheckBox(frame);
-        box->setObjectName(QStringLiteral("VystupyChb%1").arg(k));
+        box->setObjectName(QStringLiteral("groupOutput%1").arg(k));
         grid->addWidget(box, (k - 1) % kPerColumn, (k - 1) / kPerColumn);
         outputBoxes_.at(static_cast<std::size_t>(k - 1)) = box;
         setOutput(k, config::keys::defaultOutputName(k), true);

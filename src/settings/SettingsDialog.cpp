@@ -49,7 +49,7 @@ SettingsDialog::SettingsDialog(data::DataModule& dataModule, users::CentralSetti
     , data_(dataModule)
     , database_(database)
     , messages_(messages) {
-    setObjectName(QStringLiteral("NstForm"));
+    setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(caption());
     setModal(true);
     buildPages();
@@ -80,7 +80,7 @@ SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::buildPages() {
     pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("PageControl"));
+    pages_->setObjectName(QStringLiteral("pages"));
     connection_ = new ConnectionPage(pages_);
     control_ = new ControlPage(pages_);
     inputs_ = new InputsNamesPage(pages_);

@@ -40,7 +40,7 @@ QString padded(const QString& flags) {
 UserEditor::UserEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
-    setObjectName(QStringLiteral("NstEditUziv"));
+    setObjectName(QStringLiteral("userEditor"));
     setWindowTitle(caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -56,9 +56,9 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* fields = new QGridLayout;
     nameField_ = new QLineEdit(this);
-    nameField_->setObjectName(QStringLiteral("JmenoE"));
+    nameField_->setObjectName(QStringLiteral("nameField"));
     passwordField_ = new QLineEdit(this);
-    passwordField_->setObjectName(QStringLiteral("HesloE"));
+    passwordField_->setObjectName(QStringLiteral("passwordField"));
     auto* nameLabel = new QLabel(QStringLiteral("Uživatelské jméno"), this);
     nameLabel->setBuddy(nameField_);
     auto* passwordLabel = new QLabel(QStringLiteral("Heslo"), this);
@@ -71,12 +71,12 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
     row->addLayout(fields, 1);
 
     const std::array<std::pair<const char*, QString>, 6> rights{{
-        {"PovolAdminChB", QStringLiteral("Administrace")},
-        {"HlasChb", QStringLiteral("Centrální hlasitost")},
-        {"ProfilChb", QStringLiteral("Změna profilů")},
-        {"RadioChB", QStringLiteral("Rádio")},
-        {"AKtivacePredvolebCHb", QStringLiteral("Aktivace předvoleb")},
-        {"UlozeniPredvolebChb", QStringLiteral("Uložení předvoleb")},
+        {"administrationBox", QStringLiteral("Administrace")},
+        {"masterVolumeBox", QStringLiteral("Centrální hlasitost")},
+        {"profileBox", QStringLiteral("Změna profilů")},
+        {"radioBox", QStringLiteral("Rádio")},
+        {"activatePresetsBox", QStringLiteral("Aktivace předvoleb")},
+        {"storePresetsBox", QStringLiteral("Uložení předvoleb")},
     }};
     auto* column = new QVBoxLayout;
     for (std::size_t r = 0; r < rights.size(); ++r) {
@@ -91,16 +91,16 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
 void UserEditor::buildFlagGroups(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     inputConfigBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("VstupyChB"),
+        new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("inputConfigBox"),
                          link::kSourceCount, 1, inputFlags_, this);
     allowedInputBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Povolené vstupy"), QStringLiteral("VstupyEnChB"),
+        new FlagBoxGroup(QStringLiteral("Povolené vstupy"), QStringLiteral("allowedInputBox"),
                          link::kSourceCount, 11, inputFlags_, this);
-    switchingBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"), QStringLiteral("MaticeChb"),
-                         link::kOutputCount, 1, switchingFlags_, this);
+    switchingBoxes_ = new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"),
+                                       QStringLiteral("switchingBox"), link::kOutputCount, 1,
+                                       switchingFlags_, this);
     outputVolumeBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"), QStringLiteral("VystupyChb"),
+        new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"), QStringLiteral("outputVolumeBox"),
                          link::kOutputCount, 1, outputFlags_, this);
     for (FlagBoxGroup* group :
          {inputConfigBoxes_, allowedInputBoxes_, switchingBoxes_, outputVolumeBoxes_})

@@ -15,18 +15,18 @@ constexpr int kMemberLimit = 64;
 
 } // namespace
 
-std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
+std::vector<GroupListRow> readGroupList(const config::SettingsFile& settings) {
     namespace keys = config::keys;
     std::vector<GroupListRow> rows;
-    const int maxId = std::min(reg.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
+    const int maxId = std::min(settings.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
     for (int g = 1; g <= maxId; ++g) {
-        const int count = reg.readInteger(keys::groupCount(g), -1);
+        const int count = settings.readInteger(keys::groupCount(g), -1);
         if (count == -1)
             continue;
         QString members;
         for (int k = 1; k <= std::min(count, kMemberLimit); ++k)
-            members +=
-                QString::number(reg.readInteger(keys::groupMember(g, k), 0)) + QStringLiteral("  ");
+            members += QString::number(settings.readInteger(keys::groupMember(g, k), 0)) +
+                       QStringLiteral("  ");
         rows.push_back(GroupListRow{g, members});
     }
     return rows;

@@ -12,7 +12,7 @@ UserRights readFileUser(const config::SettingsFile& file, int id) {
     UserRights user;
     user.userId = id;
     user.name = file.readText(keys::userName(id));
-    user.password = Decrypt(file.readText(keys::userPassword(id)), passwordKey());
+    user.password = decryptPassword(file.readText(keys::userPassword(id)), passwordKey());
     user.inputs = file.readText(keys::userInputs(id));
     user.deriveEnabledInputs();
     user.outputs = file.readText(keys::userOutputs(id));
@@ -30,7 +30,7 @@ UserRights readDatabaseUser(const config::ResultRow& row) {
     UserRights user;
     user.userId = row.integer(QStringLiteral("ID"));
     user.name = row.text(QStringLiteral("JMENO"));
-    user.password = Decrypt(row.text(QStringLiteral("HESLO")), passwordKey());
+    user.password = decryptPassword(row.text(QStringLiteral("HESLO")), passwordKey());
     user.inputs = row.text(QStringLiteral("VSTUPY"));
     user.deriveEnabledInputs();
     user.outputs = row.text(QStringLiteral("VYSTUPY"));

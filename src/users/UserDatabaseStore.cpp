@@ -45,11 +45,11 @@ int UserDatabaseStore::save(int id, const UserRecord& record, bool asNew) {
         db_.execute(QStringLiteral("INSERT INTO Uziv Values ( ? , ? , ? , ? , ? , ? , ? , ? , ? , "
                                    "? , ? , ? , ? ) "),
                     {QVariant(id), QVariant(record.name),
-                     QVariant(Encrypt(record.password, passwordKey())), QVariant(record.inputs),
-                     QVariant(record.outputs), QVariant(record.sourceSwitching),
-                     flag(record.administration), flag(record.masterVolume), flag(record.profile),
-                     flag(record.radio), flag(record.activatePresets), flag(record.storePresets),
-                     QVariant(reserve())});
+                     QVariant(encryptPassword(record.password, passwordKey())),
+                     QVariant(record.inputs), QVariant(record.outputs),
+                     QVariant(record.sourceSwitching), flag(record.administration),
+                     flag(record.masterVolume), flag(record.profile), flag(record.radio),
+                     flag(record.activatePresets), flag(record.storePresets), QVariant(reserve())});
     });
     return id;
 }

@@ -38,7 +38,7 @@ int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
         file_.writeText(keys::userMatrix(id), record.sourceSwitching);
         file_.writeText(keys::userName(id), record.name);
         nameWritten = true;
-        file_.writeText(keys::userPassword(id), Encrypt(record.password, passwordKey()));
+        file_.writeText(keys::userPassword(id), encryptPassword(record.password, passwordKey()));
         file_.writeText(keys::userAdministration(id), flag(record.administration));
         file_.writeText(keys::userVolume(id), flag(record.masterVolume));
         file_.writeText(keys::userProfile(id), flag(record.profile));

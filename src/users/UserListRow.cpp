@@ -9,17 +9,17 @@
 
 namespace orfa::users {
 
-std::vector<UserListRow> readUserList(const config::SettingsFile& reg) {
+std::vector<UserListRow> readUserList(const config::SettingsFile& settings) {
     namespace keys = config::keys;
     std::vector<UserListRow> rows;
-    const int maxId = std::min(reg.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
+    const int maxId = std::min(settings.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
     for (int n = 1; n <= maxId; ++n) {
-        const QString name = reg.readText(keys::userName(n));
+        const QString name = settings.readText(keys::userName(n));
         if (name.isEmpty())
             continue;
-        rows.push_back(UserListRow{n, name,
-                                   Decrypt(reg.readText(keys::userPassword(n)), passwordKey()),
-                                   reg.readInteger(keys::userAdministration(n), 0) != 0});
+        rows.push_back(UserListRow{
+            n, name, decryptPassword(settings.readText(keys::userPassword(n)), passwordKey()),
+            settings.readInteger(keys::userAdministration(n), 0) != 0});
     }
     return rows;
 }
@@ -28,10 +28,10 @@ std::vector<UserListRow> readUserList(config::Database& db) {
     std::vector<UserListRow> rows;
     db.execute(QStringLiteral("Select * from uziv order by jmeno"));
     for (const config::ResultRow& row : db.rows()) {
-        rows.push_back(UserListRow{row.integer(QStringLiteral("ID")),
-                                   row.text(QStringLiteral("JMENO")),
-                                   Decrypt(row.text(QStringLiteral("HESLO")), passwordKey()),
-                                   row.integer(QStringLiteral("ADMINISTRACE")) == 1});
+        rows.push_back(
+            UserListRow{row.integer(QStringLiteral("ID")), row.text(QStringLiteral("JMENO")),
+                        decryptPassword(row.text(QStringLiteral("HESLO")), passwordKey()),
+                        row.integer(QStringLiteral("ADMINISTRACE")) == 1});
     }
     return rows;
 }

@@ -46,11 +46,11 @@ config::NstValues sampleValues() {
         v.radioNames.at(static_cast<std::size_t>(k)) = QStringLiteral("Rádio %1").arg(k + 1);
     v.inputs[2].name = QStringLiteral("It's 100% _live_");
     v.outputs[4].name = QStringLiteral("Hala '; DELETE FROM NST; --");
-    v.IPZesE = QStringLiteral("192.0.2.10");
-    v.PortZesE = QStringLiteral("7777");
-    v.VstupyRG = 1;
-    v.HesloZesE = QStringLiteral("Pa'ss%wörd");
-    v.LoginChb = true;
+    v.amplifierHost = QStringLiteral("192.0.2.10");
+    v.amplifierPort = QStringLiteral("7777");
+    v.outputsChoice = 1;
+    v.amplifierPassword = QStringLiteral("Pa'ss%wörd");
+    v.loginAtStart = true;
     return v;
 }
 
@@ -64,11 +64,11 @@ void compareValues(const config::NstValues& actual, const config::NstValues& exp
         QCOMPARE(actual.outputs[j].enabled, expected.outputs[j].enabled);
     }
     QCOMPARE(actual.radioNames, expected.radioNames);
-    QCOMPARE(actual.IPZesE, expected.IPZesE);
-    QCOMPARE(actual.PortZesE, expected.PortZesE);
-    QCOMPARE(actual.VstupyRG, expected.VstupyRG);
-    QCOMPARE(actual.HesloZesE, expected.HesloZesE);
-    QCOMPARE(actual.LoginChb, expected.LoginChb);
+    QCOMPARE(actual.amplifierHost, expected.amplifierHost);
+    QCOMPARE(actual.amplifierPort, expected.amplifierPort);
+    QCOMPARE(actual.outputsChoice, expected.outputsChoice);
+    QCOMPARE(actual.amplifierPassword, expected.amplifierPassword);
+    QCOMPARE(actual.loginAtStart, expected.loginAtStart);
 }
 
 } // namespace
@@ -419,7 +419,7 @@ void TestDatabase::readKeepsWhatHasNoRow() {
     config::NstValues values;
     for (auto& input : values.inputs)
         input = {QStringLiteral("Edit1"), true};
-    values.IPZesE = QStringLiteral("kept");
+    values.amplifierHost = QStringLiteral("kept");
     config::nst::readNst(*db_, values);
     QCOMPARE(values.inputs[2].name, QStringLiteral("Třetí"));
     QCOMPARE(values.inputs[2].enabled, false); // 2 is not 1
@@ -428,9 +428,9 @@ void TestDatabase::readKeepsWhatHasNoRow() {
     QCOMPARE(values.outputs[15].name, QStringLiteral("Poslední"));
     QCOMPARE(values.outputs[15].enabled, true);
     QCOMPARE(values.radioNames[8], QStringLiteral("Devítka"));
-    QCOMPARE(values.IPZesE, QStringLiteral("kept"));
-    QCOMPARE(values.VstupyRG, 1);
-    QCOMPARE(values.LoginChb, false);
+    QCOMPARE(values.amplifierHost, QStringLiteral("kept"));
+    QCOMPARE(values.outputsChoice, 1);
+    QCOMPARE(values.loginAtStart, false);
 }
 
 void TestDatabase::writeReplacesOnlyItsRows() {

@@ -130,7 +130,7 @@ void TestEditorsDatabase::putUser(int id, const QString& name, const QString& pa
     direct_->execute(
         QStringLiteral("INSERT INTO UZIV VALUES (?, ?, ?, 'ABC', 'A', '0B', ?, 0, 0, 1, "
                        "0, 0, '')"),
-        {id, name, users::Encrypt(password, users::passwordKey()), admin});
+        {id, name, users::encryptPassword(password, users::passwordKey()), admin});
 }
 
 std::unique_ptr<SettingsRig> TestEditorsDatabase::openRig() {
@@ -188,12 +188,12 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
     QCOMPARE(form.userEditor().id(), id);
     const QString zeros(27, QLatin1Char('0'));
-    QCOMPARE(
-        userRow(id),
-        (QStringList{QString::number(id), name, users::Encrypt(password, users::passwordKey()),
-                     flagString({1}), zeros, flagString({2}), QStringLiteral("1"),
-                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                     QStringLiteral("0"), QStringLiteral("0"), QString(26, QLatin1Char('0'))}));
+    QCOMPARE(userRow(id),
+             (QStringList{QString::number(id), name,
+                          users::encryptPassword(password, users::passwordKey()), flagString({1}),
+                          zeros, flagString({2}), QStringLiteral("1"), QStringLiteral("0"),
+                          QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                          QStringLiteral("0"), QString(26, QLatin1Char('0'))}));
     // Ordered by name; the login finds the name with its quote and '%' as stored.
     QCOMPARE(listRows(grid), (QStringList{QStringLiteral("50|Adam"),
                                           QString::number(id) + QLatin1Char('|') + name}));
@@ -213,7 +213,8 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
-    QCOMPARE(userRow(id).at(2), users::Encrypt(QStringLiteral("nové"), users::passwordKey()));
+    QCOMPARE(userRow(id).at(2),
+             users::encryptPassword(QStringLiteral("nové"), users::passwordKey()));
 
     // Copy stores a second record under a new ID; the short flag strings come back padded.
     const QStringList adam = userRow(50);
@@ -297,8 +298,8 @@ void TestEditorsDatabase::failedUserSave() {
 void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
     const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, směna B-12");
     const QString password = QStringLiteral("dlouhé heslo ").repeated(9).left(111);
-    QCOMPARE(name.size(), 40);                                            // JMENO
-    QCOMPARE(users::Encrypt(password, users::passwordKey()).size(), 200); // HESLO
+    QCOMPARE(name.size(), 40);                                                    // JMENO
+    QCOMPARE(users::encryptPassword(password, users::passwordKey()).size(), 200); // HESLO
     putUser(7, name, password, 0);
     commit();
     auto rig = openRig();
@@ -313,7 +314,8 @@ void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     const QStringList row = userRow(7);
-    QCOMPARE(row.mid(1, 2), (QStringList{name, users::Encrypt(password, users::passwordKey())}));
+    QCOMPARE(row.mid(1, 2),
+             (QStringList{name, users::encryptPassword(password, users::passwordKey())}));
     QCOMPARE(row.at(6), QStringLiteral("1"));
 }
 
@@ -328,7 +330,7 @@ void TestEditorsDatabase::textsLongerThanUzivHoldsAreRefused() {
     SettingsDialog& form = rig.open();
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
                          [](UserEditor& editor) { editor.reject(); }));
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox")));
     QVERIFY(rig.data().databaseConnected());
     bool keptOpen = false;
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
@@ -416,7 +418,7 @@ void TestEditorsDatabase::failedGroupSaveAndDeleteKeepTheRows() {
     // Another panel is changing the group and has not committed yet.
     sql(QStringLiteral("UPDATE SKUPINY SET IDVSTUPU = IDVSTUPU WHERE IDSKUPINY = 1"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("uložit")));
-    WhenShown shown(QStringLiteral("SkupinyEdit"), [](QDialog& dialog) {
+    WhenShown shown(QStringLiteral("groupEditor"), [](QDialog& dialog) {
         auto& editor = static_cast<GroupEditor&>(dialog);
         clickIndicator(editor.outputBox(4));
         QTest::mouseClick(editor.okButton(), Qt::LeftButton);
@@ -485,7 +487,7 @@ void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.data().grantAllRights();
     SettingsDialog& form = rig.open();
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox"))); // switched on in this dialog
     QVERIFY(rig.data().databaseConnected());
     rig.messages().answer = true;
     clickIndicator(form.inputsPage().row(1).checkBox());

@@ -28,13 +28,13 @@ class IniDir {
 public:
     explicit IniDir(const QStringList& lines) {
         test::writeSettingsFile(dir_.path(), lines);
-        reg_ = std::make_unique<config::SettingsFile>(dir_.path());
+        settings_ = std::make_unique<config::SettingsFile>(dir_.path());
     }
-    const config::SettingsFile& reg() const { return *reg_; }
+    const config::SettingsFile& settings() const { return *settings_; }
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<config::SettingsFile> reg_;
+    std::unique_ptr<config::SettingsFile> settings_;
 };
 
 void putUser(config::Database& db, int id, const QString& name, const QString& password,
@@ -98,7 +98,7 @@ void TestUserDirectory::fileLookupRules() {
     QFETCH(QString, name);
     QFETCH(int, id);
     IniDir ini(lines);
-    const std::optional<UserRights> found = UserDirectory::findInFile(ini.reg(), name);
+    const std::optional<UserRights> found = UserDirectory::findInFile(ini.settings(), name);
     QCOMPARE(found.has_value(), id != 0);
     if (found)
         QCOMPARE(found->userId, id);
@@ -115,7 +115,7 @@ void TestUserDirectory::fileRecordIsLoadedWhole() {
          QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
          QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
     const std::optional<UserRights> found =
-        UserDirectory::findInFile(ini.reg(), QStringLiteral("Eva"));
+        UserDirectory::findInFile(ini.settings(), QStringLiteral("Eva"));
     QVERIFY(found);
     QCOMPARE(found->name, QStringLiteral("Eva"));
     QCOMPARE(found->password, QStringLiteral("Tajné'heslo"));
@@ -133,7 +133,7 @@ void TestUserDirectory::fileRecordIsLoadedWhole() {
     IniDir underscore({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva"),
                        QStringLiteral("Uziv_1_Hlasitost=1"),
                        QStringLiteral("Uziv_1_Heslo=neni-base64")});
-    const auto other = UserDirectory::findInFile(underscore.reg(), QStringLiteral("Eva"));
+    const auto other = UserDirectory::findInFile(underscore.settings(), QStringLiteral("Eva"));
     QVERIFY(other);
     QCOMPARE(other->masterVolume, 0);
     QCOMPARE(other->password, QString()); // an unreadable stored form is an empty password
@@ -215,7 +215,7 @@ void TestUserDirectory::databaseRecordIsLoadedWhole() {
 void TestUserDirectory::storeFollowsUseDB() {
     IniDir ini({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva")});
     config::Database disconnected;
-    const UserDirectory directory(ini.reg(), disconnected);
+    const UserDirectory directory(ini.settings(), disconnected);
     QVERIFY(directory.find(QStringLiteral("Eva"), false));
     // The database is asked, and it cannot answer.
     QVERIFY_THROWS_EXCEPTION(config::DatabaseError, directory.find(QStringLiteral("Eva"), true));
