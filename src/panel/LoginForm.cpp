@@ -4,9 +4,10 @@
 #include "config/SettingsWriteError.h"
 #include "data/DataModule.h"
 #include "panel/PanelLog.h"
+#include "settings/OkCancelButtons.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,20 +34,12 @@ LoginForm::LoginForm(data::DataModule& dataModule, QWidget* parent)
     fields->addRow(QStringLiteral("&Heslo"), passwordEdit_);
     column->addLayout(fields);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    cancelButton_->setAutoDefault(false);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    column->addLayout(buttons);
-
-    connect(okButton_, &QPushButton::clicked, this, &LoginForm::checkTypedLogin);
-    connect(cancelButton_, &QPushButton::clicked, this, &LoginForm::reject);
+    const settings::OkCancelButtons buttons =
+        settings::newOkCancelButtons(this, settings::OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    column->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &LoginForm::checkTypedLogin);
 }
 
 void LoginForm::showEvent(QShowEvent* event) {

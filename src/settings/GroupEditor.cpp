@@ -5,14 +5,14 @@
 #include "config/SettingsWriteError.h"
 #include "settings/CaptionText.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/SettingsLog.h"
 #include "users/GroupStore.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -48,19 +48,11 @@ GroupEditor::GroupEditor(MessageSink& messages, QWidget* parent)
     }
     layout->addWidget(frame);
 
-    auto* row = new QHBoxLayout;
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    cancelButton_->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
-    layout->addLayout(row);
-    connect(okButton_, &QPushButton::clicked, this, &GroupEditor::saveAndClose);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons buttons = newOkCancelButtons(this, OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    layout->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &GroupEditor::saveAndClose);
 }
 
 void GroupEditor::setOutput(int output, const QString& name, bool enabled) {

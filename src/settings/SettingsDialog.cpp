@@ -11,6 +11,7 @@
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/RadioScheduleExchange.h"
@@ -23,7 +24,7 @@
 #include "users/UserDatabaseStore.h"
 #include "users/UserFileStore.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -101,24 +102,17 @@ void SettingsDialog::buildPages() {
     layout->addWidget(pages_);
 }
 
+// Enter in a field closes nothing; Esc cancels.
 void SettingsDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("Button1"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    // Enter in a field closes nothing; Esc cancels (QDialog's own handling).
-    okButton_->setAutoDefault(false);
-    cancelButton_->setAutoDefault(false);
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
-    qobject_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(okButton_, &QPushButton::clicked, this, [this] {
+    const OkCancelButtons buttons =
+        newOkCancelButtons(this, OkCancelButtons::Enter::PressesNothing);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    layout()->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, [this] {
         saveOnOk();
         accept();
     });
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {

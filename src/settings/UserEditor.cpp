@@ -6,6 +6,7 @@
 #include "link/Instructions.h"
 #include "settings/FlagBoxGroup.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/SettingsLog.h"
 #include "settings/TextLength.h"
 #include "users/PasswordCipher.h"
@@ -13,6 +14,7 @@
 #include "users/UserStore.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,26 +118,22 @@ void UserEditor::buildFlagGroups(QVBoxLayout* layout) {
 void UserEditor::buildButtons(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* selectAll = new QPushButton(QStringLiteral("Vybrat vše"), this);
-    selectAll->setObjectName(QStringLiteral("Button1"));
+    selectAll->setObjectName(QStringLiteral("selectAllButton"));
     auto* clearAll = new QPushButton(QStringLiteral("Vymazat vše"), this);
-    clearAll->setObjectName(QStringLiteral("Button2"));
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    for (QPushButton* button : {selectAll, clearAll, cancelButton_})
+    clearAll->setObjectName(QStringLiteral("clearAllButton"));
+    for (QPushButton* button : {selectAll, clearAll})
         button->setAutoDefault(false);
+    const OkCancelButtons buttons = newOkCancelButtons(this, OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
     row->addWidget(selectAll);
     row->addWidget(clearAll);
     row->addStretch();
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
+    row->addWidget(buttons.box);
     layout->addLayout(row);
     connect(selectAll, &QPushButton::clicked, this, [this] { tickAll(true); });
     connect(clearAll, &QPushButton::clicked, this, [this] { tickAll(false); });
-    connect(okButton_, &QPushButton::clicked, this, &UserEditor::saveAndClose);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &UserEditor::saveAndClose);
 }
 
 void UserEditor::setInput(int input, const QString& name, bool enabled) {

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void okButton_data();
     void okButton();
     void cancelAfterTickingTheDatabaseBox();
+    void enterInAFieldClosesNothing();
 };
 
 namespace {
@@ -411,6 +412,19 @@ void TestDialog::cancelAfterTickingTheDatabaseBox() {
     rig.open();
     QVERIFY(!rig.data().usesDatabase());
     QVERIFY(!rig.checkBox(QStringLiteral("databaseBox"))->isChecked());
+}
+
+void TestDialog::enterInAFieldClosesNothing() {
+    SettingsRig rig;
+    rig.open();
+    QLineEdit* field = rig.lineEdit(QStringLiteral("sendDelayField"));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(rig.form().isVisible());
+    QVERIFY(!rig.form().okButton()->isDefault());
+    QCOMPARE(rig.form().okButton()->text(), QStringLiteral("&OK"));
+    QCOMPARE(rig.form().cancelButton()->text(), QStringLiteral("&Stormo"));
+    QVERIFY(rig.pressCancel());
 }
 
 QTEST_MAIN(TestDialog)

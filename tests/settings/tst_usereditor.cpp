@@ -329,12 +329,12 @@ void TestUserEditor::selectAllLeavesDisabledBoxes() {
                 QTest::mouseClick(editor.findChild<QPushButton*>(QLatin1String(name)),
                                   Qt::LeftButton);
             };
-            press("Button1"); // "Vybrat vše"
+            press("selectAllButton"); // "Vybrat vše"
             QCOMPARE(editor.inputs(), flagString({1, 10, 11, 20}));
             QCOMPARE(editor.sourceSwitching(), flagString({2, 16}));
             QCOMPARE(editor.outputs(), flagString({2, 16}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, true));
-            press("Button2"); // "Vymazat vše"
+            press("clearAllButton"); // "Vymazat vše"
             QCOMPARE(editor.inputs() + editor.outputs(), flagString({}) + flagString({}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
             editor.reject();
