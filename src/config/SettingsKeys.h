@@ -71,10 +71,8 @@ QString groupMember(int group, int member); // "Skup_<g>_IDVstupu<m>": no '_' be
 QString defaultInputName(int input);   // "Vstup <i>"
 QString defaultOutputName(int output); // "Výstup <j>"
 QString defaultRadioName(int memory);  // "<k>"
-inline QString defaultVerze() {
-    return QStringLiteral("1.2");
-}
-inline QString defaultDatum() {
+// Verze defaults to config::programVersion().
+inline QString defaultReleaseDate() {
     return QStringLiteral("14.10.2013");
 }
 // What the settings dialog shows for a missing send delay.

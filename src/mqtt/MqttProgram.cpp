@@ -1,6 +1,7 @@
 #include "mqtt/MqttProgram.h"
 
 #include "config/AmplifierAddress.h"
+#include "config/ProgramVersion.h"
 #include "mqtt/MqttLog.h"
 #include "mqtt/MqttService.h"
 #include "mqtt/StopSignals.h"
@@ -84,7 +85,7 @@ int runOrfaMqtt(const QStringList& arguments, const QString& configDir) {
         return kExitStopped;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        QTextStream(stdout) << "orfa-mqtt " << QStringLiteral(ORFA_VERSION) << Qt::endl;
+        QTextStream(stdout) << "orfa-mqtt " << config::programVersion() << Qt::endl;
         return kExitStopped;
     }
     QString error;
