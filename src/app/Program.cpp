@@ -2,10 +2,10 @@
 
 #include "app/OrfaApplication.h"
 #include "app/SingleInstance.h"
-#include "app/TerminationSignals.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsLocation.h"
 #include "data/DataModule.h"
+#include "data/StopSignals.h"
 #include "panel/OrfaForm.h"
 #include "panel/PanelStyle.h"
 
@@ -41,8 +41,8 @@ int runProgram(OrfaApplication& app) {
     panel::OrfaForm form(data, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::activationRequested, &form,
                      &panel::OrfaForm::activateFromSecondInstance);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+    data::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &data::StopSignals::stopRequested, &form,
                      &panel::OrfaForm::quit);
     // Shown from the event loop: the start-up sequence (the login dialog among it) then
     // runs inside exec(), so SIGTERM or SIGINT during it ends the program too.

@@ -2,9 +2,9 @@
 
 #include "config/AmplifierAddress.h"
 #include "config/ProgramVersion.h"
+#include "data/StopSignals.h"
 #include "mqtt/MqttLog.h"
 #include "mqtt/MqttService.h"
-#include "mqtt/StopSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -98,8 +98,8 @@ int runOrfaMqtt(const QStringList& arguments, const QString& configDir) {
     MqttService service(configDir, *options);
     if (!service.start())
         return fail(kExitCannotRun, service.error());
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::stopRequested, &service, [&service] {
+    data::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &data::StopSignals::stopRequested, &service, [&service] {
         qCInfo(lcMqtt) << "stopping";
         service.stop();
     });

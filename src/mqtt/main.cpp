@@ -4,13 +4,11 @@
 #include "config/ProgramVersion.h"
 #include "config/SettingsLocation.h"
 #include "mqtt/MqttProgram.h"
-#include "mqtt/StopSignals.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 int main(int argc, char* argv[]) {
-    orfa::mqtt::StopSignals::block();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orfa-mqtt"));
     QCoreApplication::setApplicationVersion(orfa::config::programVersion());
