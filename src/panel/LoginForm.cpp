@@ -5,6 +5,8 @@
 #include "data/DataModule.h"
 #include "panel/PanelLog.h"
 #include "settings/OkCancelButtons.h"
+#include "users/Login.h"
+#include "users/UserDirectory.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -58,23 +60,31 @@ void LoginForm::setCommandLineLogin(const QString& name, const QString& password
 void LoginForm::startLogin() {
     failed_ = true;
     nameEdit_->setText(data_.settings().readText(config::keys::LastLogin));
-    if (!commandLineName_.isEmpty())
-        data_.loadUserRights(commandLineName_);
-    if (!commandLineName_.isEmpty() && !commandLinePassword_.isEmpty() &&
-        data_.rights().acceptsLogin(commandLineName_, commandLinePassword_)) {
-        failed_ = false;
-        // Closed from the event loop once showing has finished.
-        QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
+    if (!commandLineName_.isEmpty()) {
+        // Parameter 1 alone loads its record; with a password it logs in at once.
+        const bool loggedIn = logIn(commandLineName_, commandLinePassword_);
+        if (loggedIn && !commandLinePassword_.isEmpty()) {
+            failed_ = false;
+            // Closed from the event loop once showing has finished.
+            QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
+        }
     }
     if (!nameEdit_->text().isEmpty())
         passwordEdit_->setFocus();
 }
 
 void LoginForm::checkTypedLogin() {
-    data_.loadUserRights(nameEdit_->text());
-    if (data_.rights().acceptsLogin(nameEdit_->text(), passwordEdit_->text()))
+    if (logIn(nameEdit_->text(), passwordEdit_->text()))
         failed_ = false;
     accept();
+}
+
+bool LoginForm::logIn(const QString& name, const QString& password) {
+    const users::LoginResult result =
+        users::logIn(users::UserDirectory(data_.settings(), data_.database()), data_.usesDatabase(),
+                     name, password, data_.rights());
+    data_.setRights(result.rights);
+    return result.loggedIn();
 }
 
 void LoginForm::reject() {
