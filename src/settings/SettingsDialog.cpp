@@ -16,6 +16,7 @@
 #include "settings/RadioPage.h"
 #include "settings/RadioScheduleExchange.h"
 #include "settings/SchedulePage.h"
+#include "settings/SettingsCaption.h"
 #include "settings/SettingsLog.h"
 #include "settings/UsersPage.h"
 #include "users/CentralSettingsStore.h"
@@ -34,10 +35,6 @@
 namespace orfa::settings {
 namespace {
 
-QString caption() {
-    return QStringLiteral("Nastavení");
-}
-
 QString databaseCaption() {
     return QStringLiteral("Nastavení databáze");
 }
@@ -51,7 +48,7 @@ SettingsDialog::SettingsDialog(data::DataModule& dataModule, users::CentralSetti
     , database_(database)
     , messages_(messages) {
     setObjectName(QStringLiteral("settingsDialog"));
-    setWindowTitle(caption());
+    setWindowTitle(settingsCaption());
     setModal(true);
     buildPages();
     buildButtons();
@@ -160,7 +157,7 @@ bool SettingsDialog::tryReadSharedFromDatabase() {
         // After the dialog has appeared, so that the message stands over it.
         QTimer::singleShot(0, this, [this, reason = error.message()] {
             messages_.showMessage(
-                MessageIcon::Warning, caption(),
+                MessageIcon::Warning, settingsCaption(),
                 QStringLiteral("Nastavení z centrální databáze se nepodařilo načíst:\r\n%1\r\n"
                                "Zobrazuje se nastavení ze souboru Orfa.ini. Sdílená nastavení "
                                "se do databáze neuloží, dokud ji nebude možné načíst.")
@@ -185,7 +182,7 @@ void SettingsDialog::databaseBoxClicked(bool checked) {
         database_.close();
     if (data_.usesDatabase())
         messages_.showMessage(
-            MessageIcon::Warning, caption(),
+            MessageIcon::Warning, settingsCaption(),
             QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
                            "Nyní se uloží pouze použití a přístup k databázi.\r\n"
                            "Případné další nastavení je nutné provést po restartu programu."));
@@ -233,7 +230,7 @@ void SettingsDialog::saveOnOk() {
 }
 
 void SettingsDialog::reportSaveFailure(const QString& reason) {
-    messages_.showMessage(MessageIcon::Error, caption(), reason);
+    messages_.showMessage(MessageIcon::Error, settingsCaption(), reason);
 }
 
 } // namespace orfa::settings

@@ -1,13 +1,12 @@
 #include "users/UserDirectory.h"
 
 #include "config/Database.h"
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "users/StoredUser.h"
 
 #include <QVariant>
-
-#include <algorithm>
 
 namespace orfa::users {
 
@@ -22,9 +21,9 @@ std::optional<UserRights> UserDirectory::find(const QString& name, bool useDB) c
 std::optional<UserRights> UserDirectory::findInFile(const config::SettingsFile& file,
                                                     const QString& name) {
     namespace keys = config::keys;
-    const int maxId = std::min(file.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
+    const int lastId = config::lastUserId(file);
     int found = 0;
-    for (int n = 1; n <= maxId; ++n) {
+    for (int n = 1; n <= lastId; ++n) {
         const QString stored = file.readText(keys::userName(n));
         if (!stored.isEmpty() && stored == name)
             found = n;

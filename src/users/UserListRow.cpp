@@ -1,19 +1,18 @@
 #include "users/UserListRow.h"
 
 #include "config/Database.h"
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "users/PasswordCipher.h"
-
-#include <algorithm>
 
 namespace orfa::users {
 
 std::vector<UserListRow> readUserList(const config::SettingsFile& settings) {
     namespace keys = config::keys;
     std::vector<UserListRow> rows;
-    const int maxId = std::min(settings.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
-    for (int n = 1; n <= maxId; ++n) {
+    const int lastId = config::lastUserId(settings);
+    for (int n = 1; n <= lastId; ++n) {
         const QString name = settings.readText(keys::userName(n));
         if (name.isEmpty())
             continue;
