@@ -85,6 +85,8 @@ private:
     // read-only transaction that execute() started for it, committed after a SELECT and
     // traded for the read-write one before any other statement.
     void run(const QByteArray& sql, const QVariantList& params, bool ownTransaction);
+    // Connects with the encoded details; throws Firebird::FbException when refused.
+    void attach(const QByteArray& name, const QByteArray& user, const QByteArray& password);
     void startTransaction(Access access);
     void commit();
 
