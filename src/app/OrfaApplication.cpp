@@ -1,5 +1,7 @@
 #include "app/OrfaApplication.h"
 
+#include "config/ProgramVersion.h"
+
 #include <QLoggingCategory>
 
 #include <exception>
@@ -12,7 +14,7 @@ OrfaApplication::OrfaApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     // No display name: the window system would append it to every title.
     setApplicationName(QStringLiteral("Orfa"));
-    setApplicationVersion(QStringLiteral(ORFA_VERSION));
+    setApplicationVersion(config::programVersion());
 }
 
 bool OrfaApplication::notify(QObject* receiver, QEvent* event) {

@@ -2,10 +2,10 @@
 
 #include "app/OrfaApplication.h"
 #include "app/SingleInstance.h"
-#include "app/TerminationSignals.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsLocation.h"
 #include "data/DataModule.h"
+#include "data/StopSignals.h"
 #include "panel/OrfaForm.h"
 #include "panel/PanelStyle.h"
 
@@ -27,13 +27,13 @@ int runProgram(OrfaApplication& app) {
     }
 
     // The file refuses every write in this case; say so before anything is read from it.
-    if (const config::SettingsFile reg(configDir); !reg.encodingSupported())
+    if (const config::SettingsFile settings(configDir); !settings.encodingSupported())
         QMessageBox::critical(
             nullptr, QStringLiteral("Orfa"),
             QStringLiteral("Soubor nastavení %1 je v kódování Windows-1250, které tento systém "
                            "neumí převést. Názvy s diakritikou se nezobrazí správně a program "
                            "do souboru nic nezapíše.")
-                .arg(reg.filePath()));
+                .arg(settings.filePath()));
 
     // The application owns the style, the style the one it wraps.
     QApplication::setStyle(new panel::PanelStyle(QStyleFactory::create(app.style()->name())));
@@ -41,8 +41,8 @@ int runProgram(OrfaApplication& app) {
     panel::OrfaForm form(data, QCoreApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::activationRequested, &form,
                      &panel::OrfaForm::activateFromSecondInstance);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+    data::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &data::StopSignals::stopRequested, &form,
                      &panel::OrfaForm::quit);
     // Shown from the event loop: the start-up sequence (the login dialog among it) then
     // runs inside exec(), so SIGTERM or SIGINT during it ends the program too.

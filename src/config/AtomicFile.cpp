@@ -71,6 +71,31 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// Gives fd the permission bits of the file at targetName, or newFileMode when there is
+// none yet, and the file's owner where this process may. False when the bits cannot be set.
+bool takeOverMode(int fd, const QByteArray& targetName, unsigned newFileMode) {
+    struct stat existing {};
+    const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    const mode_t mode = exists ? (existing.st_mode & 07777) : static_cast<mode_t>(newFileMode);
+    if (::fchmod(fd, mode) != 0)
+        return false;
+    if (exists) {
+        // Keeps the owner when an administrator edits somebody else's file; refused
+        // otherwise, which changes nothing.
+        [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
+    return true;
+}
+
+// Makes a rename in dir durable; a failure here does not undo the replacement.
+void syncDirectory(const QString& dir) {
+    const int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
 } // namespace
 
 std::optional<QString> AtomicFile::replace(const QString& path, const QByteArray& bytes,
@@ -88,16 +113,8 @@ std::optional<QString> AtomicFile::replace(const QString& path, const QByteArray
     if (!temp.isOpen())
         return systemError("cannot create a temporary file");
 
-    struct stat existing {};
-    const bool exists = ::stat(targetName.constData(), &existing) == 0;
-    const mode_t mode = exists ? (existing.st_mode & 07777) : static_cast<mode_t>(newFileMode);
-    if (::fchmod(temp.fd(), mode) != 0)
+    if (!takeOverMode(temp.fd(), targetName, newFileMode))
         return systemError("cannot set permissions");
-    if (exists) {
-        // Keeps the owner when an administrator edits somebody else's file; refused
-        // otherwise, which changes nothing.
-        [[maybe_unused]] const int ignored = ::fchown(temp.fd(), existing.st_uid, existing.st_gid);
-    }
 
     if (!writeAll(temp.fd(), bytes))
         return systemError("cannot write");
@@ -108,13 +125,7 @@ std::optional<QString> AtomicFile::replace(const QString& path, const QByteArray
     if (::rename(temp.name().constData(), targetName.constData()) != 0)
         return systemError("cannot replace the file");
     temp.release();
-
-    // Makes the rename itself durable; a failure here does not undo the replacement.
-    const int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    syncDirectory(dir);
     return std::nullopt;
 }
 

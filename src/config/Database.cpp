@@ -24,6 +24,28 @@ QByteArray encoded(const QString& text, const char* what) {
     return *bytes;
 }
 
+// Runs a prepared statement in transaction: with a cursor (a SELECT) it gives every row,
+// otherwise the one row a statement may return (RETURNING, a procedure).
+ResultRows runPrepared(Firebird::ThrowStatusWrapper* status, Firebird::IStatement* statement,
+                       Firebird::ITransaction* transaction, FbInputMessage& input,
+                       FbOutputMessage& output, bool withCursor) {
+    ResultRows rows(output.columns());
+    if (withCursor) {
+        FbRef<Firebird::IResultSet> cursor(statement->openCursor(
+            status, transaction, input.metadata(), input.buffer(), output.metadata(), 0));
+        while (cursor->fetchNext(status, output.buffer()) == Firebird::IStatus::RESULT_OK)
+            rows.append(output.row());
+        cursor->close(status);
+        cursor.forget(); // close() gave it back
+    } else {
+        statement->execute(status, transaction, input.metadata(), input.buffer(), output.metadata(),
+                           output.buffer());
+        if (output.count() > 0)
+            rows.append(output.row());
+    }
+    return rows;
+}
+
 bool isCommit(const QString& sql) {
     return sql.trimmed().compare(QLatin1String("commit"), Qt::CaseInsensitive) == 0;
 }
@@ -36,8 +58,8 @@ Database::~Database() {
     close();
 }
 
-bool Database::open(const SettingsFile& reg) {
-    return open(DatabaseLogin::fromSettings(reg));
+bool Database::open(const SettingsFile& settings) {
+    return open(DatabaseLogin::fromSettings(settings));
 }
 
 bool Database::open(const DatabaseLogin& login) {
@@ -53,22 +75,7 @@ bool Database::open(const DatabaseLogin& login) {
             master_ = fbclient::master(lastError_);
         if (!master_)
             throw DatabaseError(lastError_);
-
-        FbStatus status(master_);
-        FbRef<Firebird::IXpbBuilder> dpb(master_->getUtilInterface()->getXpbBuilder(
-            status.get(), Firebird::IXpbBuilder::DPB, nullptr, 0));
-        dpb->insertString(status.get(), isc_dpb_user_name, user.constData());
-        dpb->insertString(status.get(), isc_dpb_password, password.constData());
-        dpb->insertString(status.get(), isc_dpb_sql_role_name, "3");
-        dpb->insertString(status.get(), isc_dpb_lc_ctype, "WIN1250");
-        // A server that silently drops packets must not freeze the panel for the
-        // client library's default of three minutes.
-        dpb->insertInt(status.get(), isc_dpb_connect_timeout, kConnectTimeoutSeconds);
-        if (!provider_)
-            provider_.reset(master_->getDispatcher());
-        attachment_.reset(provider_->attachDatabase(status.get(), name.constData(),
-                                                    dpb->getBufferLength(status.get()),
-                                                    dpb->getBuffer(status.get())));
+        attach(name, user, password);
         qCDebug(lcConfig) << "connected to the central database" << login.databaseName();
         return true;
     } catch (const Firebird::FbException& error) {
@@ -82,6 +89,24 @@ bool Database::open(const DatabaseLogin& login) {
     qCDebug(lcConfig) << "cannot connect to the central database" << login.databaseName() << ":"
                       << lastError_;
     return false;
+}
+
+void Database::attach(const QByteArray& name, const QByteArray& user, const QByteArray& password) {
+    FbStatus status(master_);
+    FbRef<Firebird::IXpbBuilder> dpb(master_->getUtilInterface()->getXpbBuilder(
+        status.get(), Firebird::IXpbBuilder::DPB, nullptr, 0));
+    dpb->insertString(status.get(), isc_dpb_user_name, user.constData());
+    dpb->insertString(status.get(), isc_dpb_password, password.constData());
+    dpb->insertString(status.get(), isc_dpb_sql_role_name, "3");
+    dpb->insertString(status.get(), isc_dpb_lc_ctype, "WIN1250");
+    // A server that silently drops packets must not freeze the panel for the
+    // client library's default of three minutes.
+    dpb->insertInt(status.get(), isc_dpb_connect_timeout, kConnectTimeoutSeconds);
+    if (!provider_)
+        provider_.reset(master_->getDispatcher());
+    attachment_.reset(provider_->attachDatabase(status.get(), name.constData(),
+                                                dpb->getBufferLength(status.get()),
+                                                dpb->getBuffer(status.get())));
 }
 
 void Database::close() {
@@ -181,7 +206,6 @@ void Database::run(const QByteArray& sql, const QVariantList& params, bool ownTr
     FbInputMessage input(master_, status.get(), in->getCount(status.get()), params);
     FbRef<Firebird::IMessageMetadata> out(statement->getOutputMetadata(status.get()));
     FbOutputMessage output(status.get(), out.get());
-    ResultRows rows(output.columns());
 
     // SELECT ... FOR UPDATE locks rows for the statements after it, so it is no mere read.
     const bool read = type == isc_info_sql_stmt_select;
@@ -189,21 +213,9 @@ void Database::run(const QByteArray& sql, const QVariantList& params, bool ownTr
         commit();
         startTransaction(Access::ReadWrite);
     }
-    if (read || type == isc_info_sql_stmt_select_for_upd) {
-        FbRef<Firebird::IResultSet> cursor(statement->openCursor(status.get(), transaction_.get(),
-                                                                 input.metadata(), input.buffer(),
-                                                                 output.metadata(), 0));
-        while (cursor->fetchNext(status.get(), output.buffer()) == Firebird::IStatus::RESULT_OK)
-            rows.append(output.row());
-        cursor->close(status.get());
-        cursor.forget(); // close() gave it back
-    } else {
-        statement->execute(status.get(), transaction_.get(), input.metadata(), input.buffer(),
-                           output.metadata(), output.buffer());
-        // A statement with a result of one row (RETURNING, a procedure) gives it here.
-        if (output.count() > 0)
-            rows.append(output.row());
-    }
+    const bool withCursor = read || type == isc_info_sql_stmt_select_for_upd;
+    ResultRows rows =
+        runPrepared(status.get(), statement.get(), transaction_.get(), input, output, withCursor);
     if (ownTransaction && read)
         commit();
     rows_ = std::move(rows);

@@ -51,7 +51,7 @@ public:
     bool open(const DatabaseLogin& login);
     // open() with the details from the settings file (DBIPE, DBPortE, DBCestaE,
     // DBLoginE, DBHesloE).
-    bool open(const SettingsFile& reg);
+    bool open(const SettingsFile& settings);
     // Ends the result, rolls an open transaction back, disconnects. Never throws.
     void close();
 
@@ -64,9 +64,9 @@ public:
     // Runs one statement. Its '?' placeholders take params in order (QString, an integer,
     // or a null QVariant for NULL); values never become part of the SQL text. "commit"
     // commits the read-write transaction (nothing when none is open). After a SELECT the
-    // rows are ready in rows(), the first one current; any statement ends the result of
-    // the one before. Throws DatabaseError when the statement cannot run (no connection,
-    // SQL error, lost connection, lock conflict, a character the connection's code page
+    // rows are ready in rows(); any statement ends the result of the one before, and the
+    // rows taken from it with it. Throws DatabaseError when the statement cannot run (no
+    // connection, SQL error, lost connection, lock conflict, a character the connection's code page
     // cannot carry); a transaction that the statement started is then rolled back, one
     // that was open before stays open for rollback().
     void execute(const QString& sql, const QVariantList& params = {});
@@ -75,12 +75,8 @@ public:
     // they were. Never throws.
     void rollback();
 
+    // The rows of the last statement.
     const ResultRows& rows() const { return rows_; }
-    // Shorthands for walking rows().
-    bool eof() const { return rows_.eof(); }
-    void next() { rows_.next(); }
-    QString text(const QString& column) const { return rows_.text(column); }
-    int integer(const QString& column) const { return rows_.integer(column); }
 
 private:
     enum class Access { ReadOnly, ReadWrite };
@@ -89,6 +85,8 @@ private:
     // read-only transaction that execute() started for it, committed after a SELECT and
     // traded for the read-write one before any other statement.
     void run(const QByteArray& sql, const QVariantList& params, bool ownTransaction);
+    // Connects with the encoded details; throws Firebird::FbException when refused.
+    void attach(const QByteArray& name, const QByteArray& user, const QByteArray& password);
     void startTransaction(Access access);
     void commit();
 

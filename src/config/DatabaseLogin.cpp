@@ -5,10 +5,10 @@
 
 namespace orfa::config {
 
-DatabaseLogin DatabaseLogin::fromSettings(const SettingsFile& reg) {
-    return DatabaseLogin{reg.readText(keys::DBIPE), reg.readText(keys::DBPortE),
-                         reg.readText(keys::DBCestaE), reg.readText(keys::DBLoginE),
-                         reg.readText(keys::DBHesloE)};
+DatabaseLogin DatabaseLogin::fromSettings(const SettingsFile& settings) {
+    return DatabaseLogin{settings.readText(keys::DBIPE), settings.readText(keys::DBPortE),
+                         settings.readText(keys::DBCestaE), settings.readText(keys::DBLoginE),
+                         settings.readText(keys::DBHesloE)};
 }
 
 QString DatabaseLogin::databaseName() const {

@@ -16,8 +16,8 @@ struct DatabaseLogin {
     QString user;
     QString password;
 
-    // The five keys of reg, empty when missing.
-    static DatabaseLogin fromSettings(const SettingsFile& reg);
+    // The five keys as settings holds them, empty when missing.
+    static DatabaseLogin fromSettings(const SettingsFile& settings);
 
     // The server's form "host/port:path".
     QString databaseName() const;

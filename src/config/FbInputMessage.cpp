@@ -4,6 +4,7 @@
 #include "config/FbClient.h"
 #include "config/Win1250.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -44,6 +45,34 @@ QByteArray textBytes(const QVariant& value, unsigned index) {
     return *bytes;
 }
 
+// Declares field i of the message: a BIGINT for an integer, else a Windows-1250 VARCHAR of
+// textSize bytes.
+void describeField(Firebird::IMetadataBuilder* builder, Firebird::ThrowStatusWrapper* status,
+                   unsigned i, Kind kind, qsizetype textSize) {
+    if (kind == Kind::Integer) {
+        builder->setType(status, i, SQL_INT64 + 1);
+        builder->setLength(status, i, sizeof(std::int64_t));
+        builder->setScale(status, i, 0);
+        return;
+    }
+    builder->setType(status, i, SQL_VARYING + 1);
+    // A VARCHAR of length 0 is not a valid message field; the stored length says 0.
+    builder->setLength(status, i, static_cast<unsigned>(std::max<qsizetype>(textSize, 1)));
+    builder->setCharSet(status, i, fbclient::kCharsetWin1250);
+}
+
+// Writes the value of a field as describeField() declared it; a NULL leaves it as it is.
+void writeField(unsigned char* field, Kind kind, const QVariant& value, const QByteArray& text) {
+    if (kind == Kind::Integer) {
+        const std::int64_t number = value.toLongLong();
+        std::memcpy(field, &number, sizeof number);
+    } else if (kind == Kind::Text) {
+        const auto length = static_cast<std::uint16_t>(text.size());
+        std::memcpy(field, &length, sizeof length);
+        std::memcpy(field + sizeof length, text.constData(), length);
+    }
+}
+
 } // namespace
 
 FbInputMessage::FbInputMessage(Firebird::IMaster* master, Firebird::ThrowStatusWrapper* status,
@@ -61,19 +90,9 @@ FbInputMessage::FbInputMessage(Firebird::IMaster* master, Firebird::ThrowStatusW
     for (unsigned i = 0; i < expected; ++i) {
         const QVariant& value = params.at(i);
         kinds.push_back(kindOf(value, i));
-        if (kinds.back() == Kind::Integer) {
-            builder->setType(status, i, SQL_INT64 + 1);
-            builder->setLength(status, i, sizeof(std::int64_t));
-            builder->setScale(status, i, 0);
-        } else {
-            if (kinds.back() == Kind::Text)
-                texts[i] = textBytes(value, i);
-            builder->setType(status, i, SQL_VARYING + 1);
-            // A VARCHAR of length 0 is not a valid message field; the stored length says 0.
-            builder->setLength(status, i,
-                               static_cast<unsigned>(std::max<qsizetype>(texts[i].size(), 1)));
-            builder->setCharSet(status, i, fbclient::kCharsetWin1250);
-        }
+        if (kinds.back() == Kind::Text)
+            texts[i] = textBytes(value, i);
+        describeField(builder.get(), status, i, kinds.back(), texts[i].size());
     }
     metadata_.reset(builder->getMetadata(status));
     buffer_.assign(metadata_->getMessageLength(status), 0);
@@ -81,15 +100,7 @@ FbInputMessage::FbInputMessage(Firebird::IMaster* master, Firebird::ThrowStatusW
     for (unsigned i = 0; i < expected; ++i) {
         const std::int16_t nullFlag = kinds[i] == Kind::Null ? -1 : 0;
         std::memcpy(&buffer_[metadata_->getNullOffset(status, i)], &nullFlag, sizeof nullFlag);
-        unsigned char* field = &buffer_[metadata_->getOffset(status, i)];
-        if (kinds[i] == Kind::Integer) {
-            const std::int64_t number = params.at(i).toLongLong();
-            std::memcpy(field, &number, sizeof number);
-        } else if (kinds[i] == Kind::Text) {
-            const auto length = static_cast<std::uint16_t>(texts[i].size());
-            std::memcpy(field, &length, sizeof length);
-            std::memcpy(field + sizeof length, texts[i].constData(), length);
-        }
+        writeField(&buffer_[metadata_->getOffset(status, i)], kinds[i], params.at(i), texts[i]);
     }
 }
 

@@ -106,6 +106,33 @@ void IniDocument::insertLine(std::size_t index, QString text) {
     lines_.insert(at, makeLine(std::move(text), newline_));
 }
 
+bool IniDocument::rewriteEntry(std::size_t index, const QString& value) {
+    Line& line = lines_[index];
+    // A value that starts with blanks brings its own spacing after the '='; kept on top of
+    // the line's, every write of the same value would add its blanks again.
+    const bool ownSpacing = !value.isEmpty() && IniLine::isBlank(value.front());
+    const qsizetype keep = ownSpacing ? line.text.indexOf(u'=') + 1 : line.parsed.valueStart();
+    QString text = line.text.first(keep) + value;
+    if (text == line.text)
+        return false;
+    line = makeLine(std::move(text), line.eol);
+    return true;
+}
+
+// New entries go after the section's last entry, so that comments and blank lines that
+// lead into the next section stay in front of it.
+std::size_t IniDocument::lastEntryOf(std::size_t header) const {
+    std::size_t last = header;
+    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
+        const IniLine::Kind kind = lines_[i].parsed.kind();
+        if (kind == IniLine::Kind::Section)
+            break;
+        if (kind == IniLine::Kind::Entry)
+            last = i;
+    }
+    return last;
+}
+
 bool IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
     if (encoding_ == IniEncoding::Windows1250 &&
         !encodeIni(section + key + value, IniEncoding::Windows1250)) {
@@ -113,32 +140,12 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
         encoding_ = IniEncoding::Utf8;
     }
 
-    if (const std::optional<std::size_t> index = findEntry(section, key)) {
-        Line& line = lines_[*index];
-        // A value that starts with blanks brings its own spacing after the '='; kept on top
-        // of the line's, every write of the same value would add its blanks again.
-        const bool ownSpacing = !value.isEmpty() && IniLine::isBlank(value.front());
-        const qsizetype keep = ownSpacing ? line.text.indexOf(u'=') + 1 : line.parsed.valueStart();
-        QString text = line.text.first(keep) + value;
-        if (text == line.text)
-            return false;
-        line = makeLine(std::move(text), line.eol);
-        return true;
-    }
+    if (const std::optional<std::size_t> index = findEntry(section, key))
+        return rewriteEntry(*index, value);
 
     const QString entry = key + u'=' + value;
     if (const std::optional<std::size_t> header = findSection(section)) {
-        // After the section's last entry, so that comments and blank lines that lead
-        // into the next section stay in front of it.
-        std::size_t after = *header;
-        for (std::size_t i = *header + 1; i < lines_.size(); ++i) {
-            const IniLine::Kind kind = lines_[i].parsed.kind();
-            if (kind == IniLine::Kind::Section)
-                break;
-            if (kind == IniLine::Kind::Entry)
-                after = i;
-        }
-        insertLine(after + 1, entry);
+        insertLine(lastEntryOf(*header) + 1, entry);
         return true;
     }
 

@@ -52,6 +52,10 @@ private:
     std::optional<std::size_t> findEntry(QStringView section, QStringView key) const;
     std::optional<std::size_t> findSection(QStringView section) const;
     void insertLine(std::size_t index, QString text);
+    // Puts value into the entry at index; false when that changes nothing.
+    bool rewriteEntry(std::size_t index, const QString& value);
+    // The last entry of the section whose header is at index header, or header itself.
+    std::size_t lastEntryOf(std::size_t header) const;
 
     std::vector<Line> lines_;
     IniEncoding encoding_ = IniEncoding::Utf8;

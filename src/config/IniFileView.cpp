@@ -4,12 +4,37 @@
 
 #include <QFile>
 
+#include <optional>
+
 namespace orfa::config {
 
 namespace {
 
 // Comfortably more than the granularity of file times on any local file system.
 constexpr qint64 racyWindowNs = 2'000'000'000;
+
+// The contents of a regular file of at most maxSize bytes; nothing when it is larger or
+// cannot be read.
+std::optional<QByteArray> readWhole(const QString& path, qint64 maxSize) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // In pieces: a settings file is a few kilobytes, and reading the limit in one go would
+    // reserve all of it for every load.
+    constexpr qint64 kPiece = qint64{64} * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= maxSize) {
+        const QByteArray piece = file.read(kPiece);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (bytes.size() > maxSize || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    // The first piece's buffer was taken over whole; keep only the file.
+    bytes.squeeze();
+    return bytes;
+}
 
 } // namespace
 
@@ -29,30 +54,15 @@ void IniFileView::load(const FileStamp& stamp) {
     QByteArray bytes;
     bool readable = true;
     if (stamp.exists()) {
-        QFile file(path_);
-        if (!stamp.isRegularFile() || stamp.size() > maxFileSize ||
-            !file.open(QIODevice::ReadOnly)) {
-            readable = false;
-        } else {
-            // In pieces: a settings file is a few kilobytes, and reading the
-            // limit in one go would reserve all of it for every load.
-            constexpr qint64 kPiece = qint64{64} * 1024;
-            while (bytes.size() <= maxFileSize) {
-                const QByteArray piece = file.read(kPiece);
-                if (piece.isEmpty())
-                    break;
-                bytes += piece;
-            }
-            readable = bytes.size() <= maxFileSize && file.error() == QFileDevice::NoError;
-            // The first piece's buffer was taken over whole; keep only the file.
-            bytes.squeeze();
-        }
-        if (!readable) {
-            if (readable_)
-                qCWarning(lcConfig) << "settings file" << path_
-                                    << "cannot be read, defaults are used and it is not written";
-            bytes.clear();
-        }
+        std::optional<QByteArray> read;
+        if (stamp.isRegularFile() && stamp.size() <= maxFileSize)
+            read = readWhole(path_, maxFileSize);
+        readable = read.has_value();
+        if (readable)
+            bytes = std::move(*read);
+        else if (readable_)
+            qCWarning(lcConfig) << "settings file" << path_
+                                << "cannot be read, defaults are used and it is not written";
     }
 
     if (!loaded_ || bytes != bytes_ || readable != readable_) {

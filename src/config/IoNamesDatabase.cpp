@@ -38,13 +38,13 @@ IoNames readIoNames(Database& db) {
         names.radioNames.at(static_cast<std::size_t>(r - 1)) = keys::defaultRadioName(r);
 
     db.execute(QStringLiteral("Select * FROM nst order by Nazev"));
-    for (; !db.eof(); db.next()) {
-        const auto target = rowTargets().constFind(db.text(QStringLiteral("NAZEV")));
+    for (const ResultRow& row : db.rows()) {
+        const auto target = rowTargets().constFind(row.text(QStringLiteral("NAZEV")));
         if (target == rowTargets().cend())
             continue;
         const auto index = static_cast<std::size_t>(target->number - 1);
-        const QString text = db.text(QStringLiteral("HODNTXT"));
-        const bool on = db.integer(QStringLiteral("HODNINT")) == 1;
+        const QString text = row.text(QStringLiteral("HODNTXT"));
+        const bool on = row.integer(QStringLiteral("HODNINT")) == 1;
         switch (target->kind) {
         case RowKind::Source:
             names.sources.at(index) = IoEntry{text, on};
@@ -59,10 +59,10 @@ IoNames readIoNames(Database& db) {
     }
 
     db.execute(QStringLiteral("Select * FROM Skupiny"));
-    for (; !db.eof(); db.next()) {
-        const int output = db.integer(QStringLiteral("IDVSTUPU"));
+    for (const ResultRow& row : db.rows()) {
+        const int output = row.integer(QStringLiteral("IDVSTUPU"));
         if (output >= 1 && output <= 16)
-            names.groups.push_back(GroupMember{output, db.integer(QStringLiteral("IDSKUPINY"))});
+            names.groups.push_back(GroupMember{output, row.integer(QStringLiteral("IDSKUPINY"))});
     }
     return names;
 }

@@ -1,18 +1,10 @@
 #include "config/IoNamesFile.h"
 
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 
-#include <algorithm>
-
 namespace orfa::config {
-namespace {
-
-// A damaged count must not keep the panel reading keys for minutes: the editor
-// stores at most 16 members.
-constexpr int kMemberLimit = 64;
-
-} // namespace
 
 IoNames readIoNames(const SettingsFile& file) {
     IoNames names;
@@ -30,11 +22,9 @@ IoNames readIoNames(const SettingsFile& file) {
         names.radioNames.at(static_cast<std::size_t>(r - 1)) =
             file.readText(keys::radioName(r), keys::defaultRadioName(r));
     }
-    const int maxGroup = std::min(file.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
-    for (int g = 1; g <= maxGroup; ++g) {
-        const int count = std::min(file.readInteger(keys::groupCount(g), 0), kMemberLimit);
-        for (int m = 1; m <= count; ++m) {
-            const int output = file.readInteger(keys::groupMember(g, m), 0);
+    const int lastGroup = lastGroupId(file);
+    for (int g = 1; g <= lastGroup; ++g) {
+        for (const int output : readGroupMembers(file, g)) {
             if (output >= 1 && output <= 16)
                 names.groups.push_back(GroupMember{output, g});
         }

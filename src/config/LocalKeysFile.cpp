@@ -5,30 +5,30 @@
 
 namespace orfa::config {
 
-LocalKeys readLocalKeys(const SettingsFile& reg) {
+LocalKeys readLocalKeys(const SettingsFile& settings) {
     LocalKeys local;
-    local.DBChb = reg.readFlag(keys::DBChb);
-    local.DBIPE = reg.readText(keys::DBIPE);
-    local.DBportE = reg.readText(keys::DBPortE);
-    local.DBCestaE = reg.readText(keys::DBCestaE);
-    local.DBLoginE = reg.readText(keys::DBLoginE);
-    local.DBHesloE = reg.readText(keys::DBHesloE);
-    local.SysTrayChb = reg.readFlag(keys::SysTrayChb);
-    local.MinimizeChb = reg.readFlag(keys::MinimizeChb);
-    local.ProdlevaE = reg.readText(keys::ProdlevaE, keys::defaultSendDelayText());
+    local.useDatabase = settings.readFlag(keys::DBChb);
+    local.databaseHost = settings.readText(keys::DBIPE);
+    local.databasePort = settings.readText(keys::DBPortE);
+    local.databasePath = settings.readText(keys::DBCestaE);
+    local.databaseUser = settings.readText(keys::DBLoginE);
+    local.databasePassword = settings.readText(keys::DBHesloE);
+    local.minimiseToTray = settings.readFlag(keys::SysTrayChb);
+    local.closeToTray = settings.readFlag(keys::MinimizeChb);
+    local.sendDelayText = settings.readText(keys::ProdlevaE, keys::defaultSendDelayText());
     return local;
 }
 
-void writeLocalKeys(SettingsFile& reg, const LocalKeys& local) {
-    reg.writeFlag(keys::DBChb, local.DBChb);
-    reg.writeText(keys::DBIPE, local.DBIPE);
-    reg.writeText(keys::DBPortE, local.DBportE);
-    reg.writeText(keys::DBCestaE, local.DBCestaE);
-    reg.writeText(keys::DBLoginE, local.DBLoginE);
-    reg.writeText(keys::DBHesloE, local.DBHesloE);
-    reg.writeFlag(keys::SysTrayChb, local.SysTrayChb);
-    reg.writeFlag(keys::MinimizeChb, local.MinimizeChb);
-    reg.writeText(keys::ProdlevaE, local.ProdlevaE);
+void writeLocalKeys(SettingsFile& settings, const LocalKeys& local) {
+    settings.writeFlag(keys::DBChb, local.useDatabase);
+    settings.writeText(keys::DBIPE, local.databaseHost);
+    settings.writeText(keys::DBPortE, local.databasePort);
+    settings.writeText(keys::DBCestaE, local.databasePath);
+    settings.writeText(keys::DBLoginE, local.databaseUser);
+    settings.writeText(keys::DBHesloE, local.databasePassword);
+    settings.writeFlag(keys::SysTrayChb, local.minimiseToTray);
+    settings.writeFlag(keys::MinimizeChb, local.closeToTray);
+    settings.writeText(keys::ProdlevaE, local.sendDelayText);
 }
 
 } // namespace orfa::config

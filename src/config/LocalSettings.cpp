@@ -7,23 +7,23 @@
 
 namespace orfa::config {
 
-LocalSettings::LocalSettings(const SettingsFile& reg)
-    : reg_(reg) {}
+LocalSettings::LocalSettings(const SettingsFile& settings)
+    : settings_(settings) {}
 
 bool LocalSettings::useDB() const {
-    return reg_.readFlag(keys::DBChb, false);
+    return settings_.readFlag(keys::DBChb, false);
 }
 
 AmplifierAddress LocalSettings::amplifierAddress() const {
-    return {reg_.readText(keys::IPZesE), reg_.readText(keys::PortZesE)};
+    return {settings_.readText(keys::IPZesE), settings_.readText(keys::PortZesE)};
 }
 
 bool LocalSettings::loginAtStart() const {
-    return reg_.readFlag(keys::LoginChb, false);
+    return settings_.readFlag(keys::LoginChb, false);
 }
 
 quint16 LocalSettings::sendDelay() const {
-    return sendDelayFromText(reg_.readText(keys::ProdlevaE));
+    return sendDelayFromText(settings_.readText(keys::ProdlevaE));
 }
 
 quint16 LocalSettings::sendDelayFromText(const QString& text) {

@@ -17,8 +17,8 @@ class LocalSettings {
 public:
     static constexpr quint16 defaultSendDelayMs = 800;
 
-    // Reads reg, which must outlive this object.
-    explicit LocalSettings(const SettingsFile& reg);
+    // Reads settings, which must outlive this object.
+    explicit LocalSettings(const SettingsFile& settings);
 
     // Flag DBChb, off when missing.
     bool useDB() const;
@@ -35,7 +35,7 @@ public:
     static quint16 sendDelayFromText(const QString& text);
 
 private:
-    const SettingsFile& reg_;
+    const SettingsFile& settings_;
 };
 
 } // namespace orfa::config

@@ -9,9 +9,9 @@
 namespace orfa::config::nst {
 namespace {
 
-const QString kNazev = QStringLiteral("NAZEV");
-const QString kHodnTxt = QStringLiteral("HODNTXT");
-const QString kHodnInt = QStringLiteral("HODNINT");
+const QString kNameColumn = QStringLiteral("NAZEV");
+const QString kTextColumn = QStringLiteral("HODNTXT");
+const QString kNumberColumn = QStringLiteral("HODNINT");
 
 // The number n when name is prefix + n + suffix for an n in 1..last, else 0.
 int numberIn(const QString& name, QLatin1String prefix, QLatin1String suffix, int last) {
@@ -67,11 +67,11 @@ void writeRows(Database& db, const NstValues& values) {
     }
     for (int k = 1; k <= 9; ++k)
         insertRow(db, keys::radioName(k), values.radioNames.at(static_cast<std::size_t>(k - 1)), 0);
-    insertRow(db, keys::IPZesE, values.IPZesE, 0);
-    insertRow(db, keys::PortZesE, values.PortZesE, 0);
-    insertRow(db, keys::VstupyRG, QString(), values.VstupyRG);
-    insertRow(db, keys::HesloZesE, values.HesloZesE, 0);
-    insertRow(db, keys::LoginChb, QString(), values.LoginChb ? 1 : 0);
+    insertRow(db, keys::IPZesE, values.amplifierHost, 0);
+    insertRow(db, keys::PortZesE, values.amplifierPort, 0);
+    insertRow(db, keys::VstupyRG, QString(), values.outputsChoice);
+    insertRow(db, keys::HesloZesE, values.amplifierPassword, 0);
+    insertRow(db, keys::LoginChb, QString(), values.loginAtStart ? 1 : 0);
     db.execute(QStringLiteral("commit"));
 }
 
@@ -81,36 +81,36 @@ AmplifierAddress readAmplifierAddress(Database& db) {
     AmplifierAddress address;
     db.execute(
         QStringLiteral("Select * FROM nst where nazev like 'IPZesE' or nazev like 'PortZesE' "));
-    for (; !db.eof(); db.next()) {
-        const QString name = db.text(kNazev);
+    for (const ResultRow& row : db.rows()) {
+        const QString name = row.text(kNameColumn);
         if (name == keys::IPZesE)
-            address.host = db.text(kHodnTxt);
+            address.host = row.text(kTextColumn);
         else if (name == keys::PortZesE)
-            address.port = db.text(kHodnTxt);
+            address.port = row.text(kTextColumn);
     }
     return address;
 }
 
 bool readLoginFlag(Database& db) {
     db.execute(QStringLiteral("Select * FROM nst where nazev like 'LoginChb'  "));
-    for (; !db.eof(); db.next()) {
-        if (db.text(kNazev) == keys::LoginChb)
-            return db.integer(kHodnInt) == 1;
+    for (const ResultRow& row : db.rows()) {
+        if (row.text(kNameColumn) == keys::LoginChb)
+            return row.integer(kNumberColumn) == 1;
     }
     return false;
 }
 
 bool readSixteenOutputs(Database& db) {
     db.execute(QStringLiteral("Select * FROM nst where Nazev='VstupyRG'"));
-    return !db.eof() && db.integer(kHodnInt) == 1;
+    return !db.rows().isEmpty() && db.rows().first().integer(kNumberColumn) == 1;
 }
 
 void readNst(Database& db, NstValues& values) {
     db.execute(QStringLiteral("Select * FROM nst"));
-    for (; !db.eof(); db.next()) {
-        const QString name = db.text(kNazev);
-        const QString text = db.text(kHodnTxt);
-        const int number = db.integer(kHodnInt);
+    for (const ResultRow& row : db.rows()) {
+        const QString name = row.text(kNameColumn);
+        const QString text = row.text(kTextColumn);
+        const int number = row.integer(kNumberColumn);
         if (const int i = numberIn(name, QLatin1String("Vstup"), QLatin1String("En"), 10)) {
             values.inputs.at(static_cast<std::size_t>(i - 1)) = IoEntry{text, number == 1};
         } else if (const int j = numberIn(name, QLatin1String("Vystup"), QLatin1String("En"), 16)) {
@@ -119,15 +119,15 @@ void readNst(Database& db, NstValues& values) {
                        numberIn(name, QLatin1String("RadioJmeno"), QLatin1String(""), 9)) {
             values.radioNames.at(static_cast<std::size_t>(k - 1)) = text;
         } else if (name == keys::IPZesE) {
-            values.IPZesE = text;
+            values.amplifierHost = text;
         } else if (name == keys::HesloZesE) {
-            values.HesloZesE = text;
+            values.amplifierPassword = text;
         } else if (name == keys::PortZesE) {
-            values.PortZesE = text;
+            values.amplifierPort = text;
         } else if (name == keys::VstupyRG) {
-            values.VstupyRG = number;
+            values.outputsChoice = number;
         } else if (name == keys::LoginChb) {
-            values.LoginChb = number == 1;
+            values.loginAtStart = number == 1;
         }
     }
 }

@@ -15,11 +15,11 @@ struct NstValues {
     std::array<IoEntry, 10> inputs;    // index i-1 = input i (NAZEV "Vstup<i>En")
     std::array<IoEntry, 16> outputs;   // index j-1 = output j (NAZEV "Vystup<j>En")
     std::array<QString, 9> radioNames; // index k-1 = memory k (NAZEV "RadioJmeno<k>")
-    QString IPZesE;
-    QString PortZesE;
-    int VstupyRG = -1; // 0 = 8 outputs, 1 = 16 outputs, -1 = no choice
-    QString HesloZesE;
-    bool LoginChb = false;
+    QString amplifierHost;             // IPZesE
+    QString amplifierPort;             // PortZesE
+    int outputsChoice = -1;            // VstupyRG: 0 = 8 outputs, 1 = 16 outputs, -1 = no choice
+    QString amplifierPassword;         // HesloZesE
+    bool loginAtStart = false;         // LoginChb
 };
 
 } // namespace orfa::config

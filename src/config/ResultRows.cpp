@@ -26,29 +26,24 @@ void ResultRows::append(QVariantList row) {
 void ResultRows::clear() {
     columns_.clear();
     rows_.clear();
-    current_ = 0;
 }
 
-void ResultRows::next() {
-    if (current_ < rows_.size())
-        ++current_;
-}
-
-const QVariant& ResultRows::value(const QString& column) const {
+const QVariant& ResultRow::value(const QString& column) const {
+    const QStringList& columns = rows_->columns_;
     qsizetype index = 0;
-    while (index < columns_.size() && columns_.at(index).compare(column, Qt::CaseInsensitive) != 0)
+    while (index < columns.size() && columns.at(index).compare(column, Qt::CaseInsensitive) != 0)
         ++index;
-    if (index == columns_.size())
+    if (index == columns.size())
         throw DatabaseError(QStringLiteral("no column %1 in the result").arg(column));
-    if (eof())
+    if (index_ >= rows_->rows_.size())
         throw DatabaseError(QStringLiteral("no row to read %1 from").arg(column));
-    const QVariantList& row = rows_.at(current_);
+    const QVariantList& row = rows_->rows_.at(index_);
     if (index >= row.size())
         throw DatabaseError(QStringLiteral("no value for column %1").arg(column));
     return row.at(index);
 }
 
-QString ResultRows::text(const QString& column) const {
+QString ResultRow::text(const QString& column) const {
     const QVariant& v = value(column);
     if (v.isNull())
         return QString();
@@ -57,7 +52,7 @@ QString ResultRows::text(const QString& column) const {
     return v.toString();
 }
 
-int ResultRows::integer(const QString& column) const {
+int ResultRow::integer(const QString& column) const {
     const QVariant& v = value(column);
     if (v.isNull())
         return 0;
@@ -68,7 +63,7 @@ int ResultRows::integer(const QString& column) const {
     return ok ? saturated(number) : 0;
 }
 
-bool ResultRows::isNull(const QString& column) const {
+bool ResultRow::isNull(const QString& column) const {
     return value(column).isNull();
 }
 

@@ -8,7 +8,7 @@
 
 namespace orfa::config {
 
-// The program's settings file, "Orfa.ini" (the data module's `Reg`). One object serves the
+// The program's settings file, "Orfa.ini". One object serves the
 // whole run; it works on one section, "Orfa" unless told otherwise.
 //
 // Reads never fail: a missing file, key or section, or a file that cannot be read, gives

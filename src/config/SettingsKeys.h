@@ -52,7 +52,7 @@ QString userInputs(int user);           // "Uziv_<n>_Vstupy", flag string
 QString userOutputs(int user);          // "Uziv_<n>_Vystupy", flag string
 QString userMatrix(int user);           // "Uziv_<n>_Matice", flag string
 QString userAdministration(int user);   // "Uziv_<n>_Administrace"
-QString userVolume(int user);           // "Uziv_<n>masterVolume": no '_' before Hlasitost
+QString userVolume(int user);           // "Uziv_<n>Hlasitost": no '_' before Hlasitost
 QString userProfile(int user);          // "Uziv_<n>_Profil"
 QString userRadio(int user);            // "Uziv_<n>_Radio"
 QString userPresetActivation(int user); // "Uziv_<n>_AktivacePredvoleb"
@@ -71,10 +71,8 @@ QString groupMember(int group, int member); // "Skup_<g>_IDVstupu<m>": no '_' be
 QString defaultInputName(int input);   // "Vstup <i>"
 QString defaultOutputName(int output); // "Výstup <j>"
 QString defaultRadioName(int memory);  // "<k>"
-inline QString defaultVerze() {
-    return QStringLiteral("1.2");
-}
-inline QString defaultDatum() {
+// Verze defaults to config::programVersion().
+inline QString defaultReleaseDate() {
     return QStringLiteral("14.10.2013");
 }
 // What the settings dialog shows for a missing send delay.

@@ -1,6 +1,8 @@
 #include "ctl/CtlLogin.h"
 
 #include "data/DataModule.h"
+#include "users/Login.h"
+#include "users/UserDirectory.h"
 
 #include <QFile>
 
@@ -75,11 +77,15 @@ bool logIn(data::DataModule& data, const QString& user, const PasswordSource& pa
         error = QStringLiteral("no password: set ORFA_PASSWORD or run on a terminal");
         return false;
     }
-    if (!data.loadUserRights(user) || !data.rights().acceptsLogin(user, *given)) {
+    const users::LoginResult result =
+        users::logIn(users::UserDirectory(data.settings(), data.database()), data.usesDatabase(),
+                     user, *given, data.rights());
+    if (!result.loggedIn()) {
         data.setRights(users::UserRights::noRights());
         error = QStringLiteral("login as \"%1\" failed").arg(user);
         return false;
     }
+    data.setRights(result.rights);
     return true;
 }
 

@@ -18,8 +18,9 @@ PasswordSource environmentOrTerminalPassword();
 
 // Gives the data module the rights orfactl acts with, as the panel does at
 // start: without login at start all rights (unless a user is named), else
-// the named user's after their password matched. False with the reason in
-// error when that user is missing, the password wrong or none was given.
+// the named user's after users::logIn() took the name and password. False
+// with the reason in error when that user is missing, the password wrong or
+// none was given.
 bool logIn(data::DataModule& data, const QString& user, const PasswordSource& password,
            QString& error);
 

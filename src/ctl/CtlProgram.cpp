@@ -1,6 +1,7 @@
 #include "ctl/CtlProgram.h"
 
 #include "config/AmplifierAddress.h"
+#include "config/ProgramVersion.h"
 #include "ctl/SetCommands.h"
 #include "ctl/StateCommands.h"
 #include "data/DataModule.h"
@@ -80,7 +81,7 @@ int runOrfactl(const QStringList& arguments, const QString& configDir, Console& 
         return kExitDone;
     }
     if (parsed->version) {
-        console.out << "orfactl " << QStringLiteral(ORFA_VERSION) << Qt::endl;
+        console.out << "orfactl " << config::programVersion() << Qt::endl;
         return kExitDone;
     }
     if (parsed->words.isEmpty())

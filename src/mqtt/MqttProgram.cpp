@@ -1,9 +1,10 @@
 #include "mqtt/MqttProgram.h"
 
 #include "config/AmplifierAddress.h"
+#include "config/ProgramVersion.h"
+#include "data/StopSignals.h"
 #include "mqtt/MqttLog.h"
 #include "mqtt/MqttService.h"
-#include "mqtt/StopSignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -84,7 +85,7 @@ int runOrfaMqtt(const QStringList& arguments, const QString& configDir) {
         return kExitStopped;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        QTextStream(stdout) << "orfa-mqtt " << QStringLiteral(ORFA_VERSION) << Qt::endl;
+        QTextStream(stdout) << "orfa-mqtt " << config::programVersion() << Qt::endl;
         return kExitStopped;
     }
     QString error;
@@ -97,8 +98,8 @@ int runOrfaMqtt(const QStringList& arguments, const QString& configDir) {
     MqttService service(configDir, *options);
     if (!service.start())
         return fail(kExitCannotRun, service.error());
-    StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::stopRequested, &service, [&service] {
+    data::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &data::StopSignals::stopRequested, &service, [&service] {
         qCInfo(lcMqtt) << "stopping";
         service.stop();
     });

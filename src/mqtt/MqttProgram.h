@@ -11,8 +11,7 @@ inline constexpr int kExitUsage = 2;
 
 // orfa-mqtt as a function for main(): parses the arguments (without the
 // program name), reads OrfaMqtt.ini and the settings of configDir and runs
-// the service until SIGTERM or SIGINT. Needs a QCoreApplication, and
-// StopSignals::block() called before it was made.
+// the service until SIGTERM or SIGINT. Needs a QCoreApplication.
 int runOrfaMqtt(const QStringList& arguments, const QString& configDir);
 
 } // namespace orfa::mqtt

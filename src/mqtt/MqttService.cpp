@@ -1,6 +1,7 @@
 #include "mqtt/MqttService.h"
 
 #include "config/AmplifierAddress.h"
+#include "config/ProgramVersion.h"
 #include "data/OutputGroups.h"
 #include "mqtt/HomeAssistantDiscovery.h"
 #include "mqtt/MqttLog.h"
@@ -142,9 +143,9 @@ void MqttService::brokerConnected() {
 }
 
 void MqttService::publishDiscovery() {
-    publisher_.publish(discoveryMessages(topics_, names_,
-                                         {options_.discoveryPrefix, amplifierId_,
-                                          options_.deviceName, QStringLiteral(ORFA_VERSION)}));
+    publisher_.publish(discoveryMessages(
+        topics_, names_,
+        {options_.discoveryPrefix, amplifierId_, options_.deviceName, config::programVersion()}));
 }
 
 void MqttService::publishAvailability() {

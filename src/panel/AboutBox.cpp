@@ -1,5 +1,6 @@
 #include "panel/AboutBox.h"
 
+#include "config/ProgramVersion.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "panel/AppIcon.h"
@@ -23,11 +24,11 @@ AboutBox::AboutBox(config::SettingsFile& settings, QWidget* parent)
     grid->addWidget(title, 0, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Verze:"), this), 1, 1);
     auto* version = new CaptionedLabel(QStringLiteral("Verze"), this);
-    version->setShownText(settings.readText(config::keys::Verze, config::keys::defaultVerze()));
+    version->setShownText(settings.readText(config::keys::Verze, config::programVersion()));
     grid->addWidget(version, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Datum:"), this), 2, 1);
     auto* date = new CaptionedLabel(QStringLiteral("Datum"), this);
-    date->setShownText(settings.readText(config::keys::Datum, config::keys::defaultDatum()));
+    date->setShownText(settings.readText(config::keys::Datum, config::keys::defaultReleaseDate()));
     grid->addWidget(date, 2, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -4,9 +4,12 @@
 #include "config/SettingsWriteError.h"
 #include "data/DataModule.h"
 #include "panel/PanelLog.h"
+#include "settings/OkCancelButtons.h"
+#include "users/Login.h"
+#include "users/UserDirectory.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,31 +25,23 @@ LoginForm::LoginForm(data::DataModule& dataModule, QWidget* parent)
     auto* fields = new QFormLayout;
     fields->setRowWrapPolicy(QFormLayout::WrapAllRows);
     nameEdit_ = new QLineEdit(this);
-    nameEdit_->setObjectName(QStringLiteral("JmenoE"));
+    nameEdit_->setObjectName(QStringLiteral("nameField"));
     nameEdit_->setAccessibleName(QStringLiteral("Uživatelské jméno"));
     fields->addRow(QStringLiteral("&Uživatelské jméno"), nameEdit_);
     passwordEdit_ = new QLineEdit(this);
-    passwordEdit_->setObjectName(QStringLiteral("HesloE"));
+    passwordEdit_->setObjectName(QStringLiteral("passwordField"));
     passwordEdit_->setAccessibleName(QStringLiteral("Heslo"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
     passwordEdit_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
     fields->addRow(QStringLiteral("&Heslo"), passwordEdit_);
     column->addLayout(fields);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    cancelButton_->setAutoDefault(false);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    column->addLayout(buttons);
-
-    connect(okButton_, &QPushButton::clicked, this, &LoginForm::checkTypedLogin);
-    connect(cancelButton_, &QPushButton::clicked, this, &LoginForm::reject);
+    const settings::OkCancelButtons buttons =
+        settings::newOkCancelButtons(this, settings::OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    column->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &LoginForm::checkTypedLogin);
 }
 
 void LoginForm::showEvent(QShowEvent* event) {
@@ -65,23 +60,31 @@ void LoginForm::setCommandLineLogin(const QString& name, const QString& password
 void LoginForm::startLogin() {
     failed_ = true;
     nameEdit_->setText(data_.settings().readText(config::keys::LastLogin));
-    if (!commandLineName_.isEmpty())
-        data_.loadUserRights(commandLineName_);
-    if (!commandLineName_.isEmpty() && !commandLinePassword_.isEmpty() &&
-        data_.rights().acceptsLogin(commandLineName_, commandLinePassword_)) {
-        failed_ = false;
-        // Closed from the event loop once showing has finished.
-        QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
+    if (!commandLineName_.isEmpty()) {
+        // Parameter 1 alone loads its record; with a password it logs in at once.
+        const bool loggedIn = logIn(commandLineName_, commandLinePassword_);
+        if (loggedIn && !commandLinePassword_.isEmpty()) {
+            failed_ = false;
+            // Closed from the event loop once showing has finished.
+            QMetaObject::invokeMethod(this, &LoginForm::acceptIfShown, Qt::QueuedConnection);
+        }
     }
     if (!nameEdit_->text().isEmpty())
         passwordEdit_->setFocus();
 }
 
 void LoginForm::checkTypedLogin() {
-    data_.loadUserRights(nameEdit_->text());
-    if (data_.rights().acceptsLogin(nameEdit_->text(), passwordEdit_->text()))
+    if (logIn(nameEdit_->text(), passwordEdit_->text()))
         failed_ = false;
     accept();
+}
+
+bool LoginForm::logIn(const QString& name, const QString& password) {
+    const users::LoginResult result =
+        users::logIn(users::UserDirectory(data_.settings(), data_.database()), data_.usesDatabase(),
+                     name, password, data_.rights());
+    data_.setRights(result.rights);
+    return result.loggedIn();
 }
 
 void LoginForm::reject() {

@@ -12,10 +12,11 @@ class DataModule;
 
 namespace orfa::panel {
 
-// The login at start: user name and password, checked against the record the data
-// module finds for the name. Both comparisons ignore letter case, the password's
-// included; the lookup itself matches the name as its store does. There is one attempt:
-// OK and Stormo both close the dialog, and failed() tells how it went.
+// The login at start: user name and password, checked by users::logIn() against the
+// record found for the name in the store in use. Both comparisons ignore letter case, the
+// password's included; the lookup itself matches the name as its store does. The data
+// module holds the record checked against afterwards, a refused one too. There is one
+// attempt: OK and Stormo both close the dialog, and failed() tells how it went.
 //
 // With the command-line login (parameters 1 and 2) naming a user and that user's
 // password, the dialog closes itself as soon as it is shown. Every close writes the
@@ -45,6 +46,8 @@ protected:
 private:
     void startLogin();
     void checkTypedLogin();
+    // users::logIn() with the data module's stores; the data module takes the record.
+    bool logIn(const QString& name, const QString& password);
     void acceptIfShown();
 
     data::DataModule& data_;

@@ -7,6 +7,7 @@
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
 #include "panel/RadioBox.h"
+#include "settings/CaptionText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 
 namespace orfa::panel {
 
+using settings::captionText;
 using users::flags::allows;
 
 void disableOutputStrips(const OutputStrips& strips) {
@@ -49,14 +51,6 @@ void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
 }
 
 namespace {
-
-// A stored name as a caption: '&' would otherwise mark the next letter as a shortcut and
-// vanish from the caption.
-QString captionText(const QString& name) {
-    QString text = name;
-    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return text;
-}
 
 // What a screen reader calls a source, an output or a memory: its configured name, or its
 // number while none is configured (no name, or the one a fresh settings file gives).

@@ -41,22 +41,22 @@ QWidget* ConnectionPage::buildDatabaseGroup() {
         QStringLiteral(
             "Použivat pro uložení konfigurace databázi firerbird (centrální správa uživatelů)"),
         group);
-    databaseBox_->setObjectName(QStringLiteral("DBChb"));
+    databaseBox_->setObjectName(QStringLiteral("databaseBox"));
     form->addRow(databaseBox_);
     // clicked, unlike toggled, comes only from the operator: loading the box runs nothing.
     connect(databaseBox_, &QCheckBox::clicked, this, &ConnectionPage::databaseClicked);
-    databaseAddress_ =
-        addField(group, form, QStringLiteral("DBIPE"), QStringLiteral("IP adresa DB serveru"),
-                 QStringLiteral("IP adresa databázového serveru"));
-    databasePort_ = addField(group, form, QStringLiteral("DBportE"), QStringLiteral("Port"),
-                             QStringLiteral("Port databázového serveru"));
+    databaseAddress_ = addField(group, form, QStringLiteral("databaseHostField"),
+                                QStringLiteral("IP adresa DB serveru"),
+                                QStringLiteral("IP adresa databázového serveru"));
+    databasePort_ = addField(group, form, QStringLiteral("databasePortField"),
+                             QStringLiteral("Port"), QStringLiteral("Port databázového serveru"));
     databasePath_ =
-        addField(group, form, QStringLiteral("DBCestaE"), QStringLiteral("Databáze (cesta)"),
-                 QStringLiteral("Cesta k databázi"));
-    databaseLogin_ = addField(group, form, QStringLiteral("DBLoginE"), QStringLiteral("Login"),
-                              QStringLiteral("Login do databáze"));
-    databasePassword_ = addField(group, form, QStringLiteral("DBHesloE"), QStringLiteral("Heslo"),
-                                 QStringLiteral("Heslo do databáze"));
+        addField(group, form, QStringLiteral("databasePathField"),
+                 QStringLiteral("Databáze (cesta)"), QStringLiteral("Cesta k databázi"));
+    databaseLogin_ = addField(group, form, QStringLiteral("databaseUserField"),
+                              QStringLiteral("Login"), QStringLiteral("Login do databáze"));
+    databasePassword_ = addField(group, form, QStringLiteral("databasePasswordField"),
+                                 QStringLiteral("Heslo"), QStringLiteral("Heslo do databáze"));
     databasePassword_->setEchoMode(QLineEdit::Password);
     // Kept in the settings file, which reads back this much of a value.
     for (QLineEdit* field :
@@ -69,12 +69,12 @@ QWidget* ConnectionPage::buildAmplifierGroup() {
     auto* group = new QGroupBox(QStringLiteral("Zesilovač"), this);
     auto* form = new QFormLayout(group);
     amplifierAddress_ =
-        addField(group, form, QStringLiteral("IPZesE"), QStringLiteral("IP adresa zesilovače"),
-                 QStringLiteral("IP adresa zesilovače"));
-    amplifierPort_ = addField(group, form, QStringLiteral("PortZesE"), QStringLiteral("Port"),
-                              QStringLiteral("Port zesilovače"));
-    amplifierPassword_ = addField(group, form, QStringLiteral("HesloZesE"), QStringLiteral("Heslo"),
-                                  QStringLiteral("Heslo zesilovače"));
+        addField(group, form, QStringLiteral("amplifierHostField"),
+                 QStringLiteral("IP adresa zesilovače"), QStringLiteral("IP adresa zesilovače"));
+    amplifierPort_ = addField(group, form, QStringLiteral("amplifierPortField"),
+                              QStringLiteral("Port"), QStringLiteral("Port zesilovače"));
+    amplifierPassword_ = addField(group, form, QStringLiteral("amplifierPasswordField"),
+                                  QStringLiteral("Heslo"), QStringLiteral("Heslo zesilovače"));
     amplifierPassword_->setEchoMode(QLineEdit::Password);
     // Kept for the amplifier's configuration tool; the link does not use it.
     amplifierPassword_->setEnabled(false);
@@ -83,13 +83,14 @@ QWidget* ConnectionPage::buildAmplifierGroup() {
 
 QWidget* ConnectionPage::buildOutputsChoice() {
     auto* group = new QGroupBox(QStringLiteral("Vstupy"), this);
-    group->setObjectName(QStringLiteral("VstupyRG"));
+    group->setObjectName(QStringLiteral("outputsChoice"));
     auto* column = new QVBoxLayout(group);
     outputsChoiceGroup_ = new QButtonGroup(group);
     const QString captions[] = {QStringLiteral("8 vstupů"), QStringLiteral("16 vstupů")};
+    const QString names[] = {QStringLiteral("eightOutputs"), QStringLiteral("sixteenOutputs")};
     for (int index = 0; index < 2; ++index) {
         auto* item = new QRadioButton(captions[index], group);
-        item->setObjectName(QStringLiteral("VstupyRG%1").arg(index));
+        item->setObjectName(names[index]);
         outputsChoiceGroup_->addButton(item, index);
         column->addWidget(item);
     }
@@ -102,36 +103,36 @@ QWidget* ConnectionPage::buildOutputsChoice() {
 void ConnectionPage::load(const config::LocalKeys& keys) {
     {
         const QSignalBlocker quiet(databaseBox_);
-        databaseBox_->setChecked(keys.DBChb);
+        databaseBox_->setChecked(keys.useDatabase);
     }
-    databaseAddress_->setText(keys.DBIPE);
-    databasePort_->setText(keys.DBportE);
-    databasePath_->setText(keys.DBCestaE);
-    databaseLogin_->setText(keys.DBLoginE);
-    databasePassword_->setText(keys.DBHesloE);
+    databaseAddress_->setText(keys.databaseHost);
+    databasePort_->setText(keys.databasePort);
+    databasePath_->setText(keys.databasePath);
+    databaseLogin_->setText(keys.databaseUser);
+    databasePassword_->setText(keys.databasePassword);
 }
 
 void ConnectionPage::store(config::LocalKeys& keys) const {
-    keys.DBChb = databaseBox_->isChecked();
-    keys.DBIPE = databaseAddress_->text();
-    keys.DBportE = databasePort_->text();
-    keys.DBCestaE = databasePath_->text();
-    keys.DBLoginE = databaseLogin_->text();
-    keys.DBHesloE = databasePassword_->text();
+    keys.useDatabase = databaseBox_->isChecked();
+    keys.databaseHost = databaseAddress_->text();
+    keys.databasePort = databasePort_->text();
+    keys.databasePath = databasePath_->text();
+    keys.databaseUser = databaseLogin_->text();
+    keys.databasePassword = databasePassword_->text();
 }
 
 void ConnectionPage::load(const config::NstValues& values) {
-    amplifierAddress_->setText(values.IPZesE);
-    amplifierPort_->setText(values.PortZesE);
-    setOutputsChoice(values.VstupyRG);
-    amplifierPassword_->setText(values.HesloZesE);
+    amplifierAddress_->setText(values.amplifierHost);
+    amplifierPort_->setText(values.amplifierPort);
+    setOutputsChoice(values.outputsChoice);
+    amplifierPassword_->setText(values.amplifierPassword);
 }
 
 void ConnectionPage::store(config::NstValues& values) const {
-    values.IPZesE = amplifierAddress_->text();
-    values.PortZesE = amplifierPort_->text();
-    values.VstupyRG = outputsChoice();
-    values.HesloZesE = amplifierPassword_->text();
+    values.amplifierHost = amplifierAddress_->text();
+    values.amplifierPort = amplifierPort_->text();
+    values.outputsChoice = outputsChoice();
+    values.amplifierPassword = amplifierPassword_->text();
 }
 
 int ConnectionPage::outputsChoice() const {

@@ -24,16 +24,16 @@ QCheckBox* addCheckBox(QWidget* page, QVBoxLayout* layout, const QString& object
 ControlPage::ControlPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    trayBox_ = addCheckBox(this, layout, QStringLiteral("SysTrayChb"),
+    trayBox_ = addCheckBox(this, layout, QStringLiteral("minimiseToTrayBox"),
                            QStringLiteral("Minimalizovat do sytémové lišty"));
     minimizeOnCloseBox_ = addCheckBox(
-        this, layout, QStringLiteral("MinimizeChb"),
+        this, layout, QStringLiteral("closeToTrayBox"),
         QStringLiteral("Při stisku zavíracího tlačítla minimalizovat na systémovou lištu"));
-    loginAtStartBox_ = addCheckBox(this, layout, QStringLiteral("LoginChb"),
+    loginAtStartBox_ = addCheckBox(this, layout, QStringLiteral("loginAtStartBox"),
                                    QStringLiteral("Po spuštění se dotázat na heslo"));
     auto* delay = new QFormLayout;
     sendDelayField_ = new QLineEdit(QStringLiteral("800"), this);
-    sendDelayField_->setObjectName(QStringLiteral("ProdlevaE"));
+    sendDelayField_->setObjectName(QStringLiteral("sendDelayField"));
     sendDelayField_->setAccessibleName(QStringLiteral("Prodleva před odesláním příkazu v ms"));
     // Kept in the settings file, which reads back this much of a value.
     sendDelayField_->setMaxLength(static_cast<int>(config::SettingsFile::maxTextLength));
@@ -44,23 +44,23 @@ ControlPage::ControlPage(QWidget* parent)
 }
 
 void ControlPage::load(const config::LocalKeys& keys) {
-    trayBox_->setChecked(keys.SysTrayChb);
-    minimizeOnCloseBox_->setChecked(keys.MinimizeChb);
-    sendDelayField_->setText(keys.ProdlevaE);
+    trayBox_->setChecked(keys.minimiseToTray);
+    minimizeOnCloseBox_->setChecked(keys.closeToTray);
+    sendDelayField_->setText(keys.sendDelayText);
 }
 
 void ControlPage::store(config::LocalKeys& keys) const {
-    keys.SysTrayChb = trayBox_->isChecked();
-    keys.MinimizeChb = minimizeOnCloseBox_->isChecked();
-    keys.ProdlevaE = sendDelayField_->text();
+    keys.minimiseToTray = trayBox_->isChecked();
+    keys.closeToTray = minimizeOnCloseBox_->isChecked();
+    keys.sendDelayText = sendDelayField_->text();
 }
 
 void ControlPage::load(const config::NstValues& values) {
-    loginAtStartBox_->setChecked(values.LoginChb);
+    loginAtStartBox_->setChecked(values.loginAtStart);
 }
 
 void ControlPage::store(config::NstValues& values) const {
-    values.LoginChb = loginAtStartBox_->isChecked();
+    values.loginAtStart = loginAtStartBox_->isChecked();
 }
 
 } // namespace orfa::settings

@@ -17,7 +17,7 @@ class FlagBoxGroup : public QGroupBox {
     Q_OBJECT
 public:
     // flags: the working string this group writes; it must outlive the group. Boxes are
-    // named objectPrefix + k ("VstupyChB3").
+    // named objectPrefix + k ("inputConfigBox3").
     FlagBoxGroup(const QString& caption, const QString& objectPrefix, int count, int firstTag,
                  QString& flags, QWidget* parent = nullptr);
 
@@ -27,7 +27,7 @@ public:
 
     // Caption and enabled state of box k, as the settings dialog passes them on.
     void setItem(int k, const QString& name, bool enabled);
-    // Ticks box k exactly when position tag(k) of flags holds its own letter.
+    // Box k is ticked exactly when position tag(k) of flags holds its own letter.
     void showFlags(const QString& flags);
     // "Vybrat vše": ticks the enabled boxes and unticks the disabled ones.
     void selectEnabled();

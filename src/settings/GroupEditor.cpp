@@ -5,14 +5,14 @@
 #include "config/SettingsWriteError.h"
 #include "settings/CaptionText.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/SettingsLog.h"
 #include "users/GroupStore.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -32,35 +32,27 @@ constexpr int kPerColumn = 8;
 GroupEditor::GroupEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
-    setObjectName(QStringLiteral("SkupinyEdit"));
+    setObjectName(QStringLiteral("groupEditor"));
     setWindowTitle(caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Skupiny výstupů"), this);
-    frame->setObjectName(QStringLiteral("GroupBox3"));
+    frame->setObjectName(QStringLiteral("groupOutputs"));
     auto* grid = new QGridLayout(frame);
     for (int k = 1; k <= link::kOutputCount; ++k) {
         auto* box = new QCheckBox(frame);
-        box->setObjectName(QStringLiteral("VystupyChb%1").arg(k));
+        box->setObjectName(QStringLiteral("groupOutput%1").arg(k));
         grid->addWidget(box, (k - 1) % kPerColumn, (k - 1) / kPerColumn);
         outputBoxes_.at(static_cast<std::size_t>(k - 1)) = box;
         setOutput(k, config::keys::defaultOutputName(k), true);
     }
     layout->addWidget(frame);
 
-    auto* row = new QHBoxLayout;
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    cancelButton_->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
-    layout->addLayout(row);
-    connect(okButton_, &QPushButton::clicked, this, &GroupEditor::saveAndClose);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons buttons = newOkCancelButtons(this, OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    layout->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &GroupEditor::saveAndClose);
 }
 
 void GroupEditor::setOutput(int output, const QString& name, bool enabled) {

@@ -15,9 +15,11 @@ GroupsPage::GroupsPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    newButton_ = newCommandButton(this, QStringLiteral("ToolButton1"), QStringLiteral("Nová"));
-    editButton_ = newCommandButton(this, QStringLiteral("ToolButton2"), QStringLiteral("Upravit"));
-    deleteButton_ = newCommandButton(this, QStringLiteral("ToolButton4"), QStringLiteral("Smazat"));
+    newButton_ = newCommandButton(this, QStringLiteral("newGroupButton"), QStringLiteral("Nová"));
+    editButton_ =
+        newCommandButton(this, QStringLiteral("editGroupButton"), QStringLiteral("Upravit"));
+    deleteButton_ =
+        newCommandButton(this, QStringLiteral("deleteGroupButton"), QStringLiteral("Smazat"));
     for (QToolButton* button : {newButton_, editButton_, deleteButton_})
         bar->addWidget(button);
     bar->addStretch();
@@ -26,12 +28,12 @@ GroupsPage::GroupsPage(QWidget* parent)
     connect(editButton_, &QToolButton::clicked, this, &GroupsPage::editRequested);
     connect(deleteButton_, &QToolButton::clicked, this, &GroupsPage::deleteRequested);
 
-    grid_ = newListGrid(this, QStringLiteral("SkupinyGrid"), QStringLiteral("Skupiny výstupů"),
+    grid_ = newListGrid(this, QStringLiteral("groupList"), QStringLiteral("Skupiny výstupů"),
                         {QStringLiteral("ID"), QStringLiteral("Výstupy")});
     layout->addWidget(grid_);
     auto* note = new QLabel(
         QStringLiteral("Při změně hlasitosti se mění hlasitost všech výstupů ve skupině"), this);
-    note->setObjectName(QStringLiteral("Panel1"));
+    note->setObjectName(QStringLiteral("groupNote"));
     note->setFrameShape(QFrame::StyledPanel);
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);

@@ -11,7 +11,7 @@ class QToolButton;
 
 namespace orfa::settings {
 
-// The page "Skupiny": the list of output groups (grid `SkupinyGrid` with the columns "ID" and
+// The page "Skupiny": the list of output groups (grid `groupList` with the columns "ID" and
 // "Výstupy"), its commands New, Edit and Delete on the tool buttons, and the note on what a
 // group does. The page only reports the commands; the settings dialog carries them out.
 class GroupsPage : public QWidget {

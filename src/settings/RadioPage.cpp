@@ -20,10 +20,10 @@ RadioPage::RadioPage(QWidget* parent)
     buildColumn(grid, 4, 6, link::kRadioMemoryCount);
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
-    connect(addPageButton(this, buttons, QStringLiteral("NactiPametRadio"),
+    connect(addPageButton(this, buttons, QStringLiteral("readMemoriesButton"),
                           QStringLiteral("Načti paměti")),
             &QPushButton::clicked, this, &RadioPage::loadClicked);
-    connect(addPageButton(this, buttons, QStringLiteral("UlozPametRadioButt"),
+    connect(addPageButton(this, buttons, QStringLiteral("storeMemoriesButton"),
                           QStringLiteral("Ulož paměti")),
             &QPushButton::clicked, this, &RadioPage::storeClicked);
     buttons->addStretch();
@@ -39,15 +39,15 @@ void RadioPage::buildColumn(QGridLayout* grid, int column, int first, int last) 
         const auto index = static_cast<std::size_t>(k - 1);
         grid->addWidget(new QLabel(QStringLiteral("%1.").arg(k), this), row, column);
         auto* frequency = new QLineEdit(this);
-        frequency->setObjectName(QStringLiteral("RadioM%1E").arg(k));
+        frequency->setObjectName(QStringLiteral("memoryFrequency%1").arg(k));
         frequency->setAccessibleName(QStringLiteral("Frekvence paměti %1").arg(k));
         grid->addWidget(frequency, row, column + 1);
         auto* name = new QLineEdit(this);
-        name->setObjectName(QStringLiteral("RadioJmeno%1E").arg(k));
+        name->setObjectName(QStringLiteral("memoryName%1").arg(k));
         name->setAccessibleName(QStringLiteral("Jméno paměti %1").arg(k));
         grid->addWidget(name, row, column + 2);
         auto* stereo = new QCheckBox(QStringLiteral("Stereo"), this);
-        stereo->setObjectName(QStringLiteral("RadioStereo%1Ch").arg(k));
+        stereo->setObjectName(QStringLiteral("memoryStereo%1").arg(k));
         stereo->setAccessibleName(QStringLiteral("Stereo paměti %1").arg(k));
         grid->addWidget(stereo, row, column + 3);
         frequency_.at(index) = frequency;

@@ -45,9 +45,9 @@ private:
     }
     void buildColumn(QGridLayout* grid, int column, int first, int last);
 
-    std::array<QLineEdit*, link::kRadioMemoryCount> frequency_{}; // RadioM<k>E
-    std::array<QLineEdit*, link::kRadioMemoryCount> name_{};      // RadioJmeno<k>E
-    std::array<QCheckBox*, link::kRadioMemoryCount> stereo_{};    // RadioStereo<k>Ch
+    std::array<QLineEdit*, link::kRadioMemoryCount> frequency_{}; // memoryFrequency<k>
+    std::array<QLineEdit*, link::kRadioMemoryCount> name_{};      // memoryName<k>
+    std::array<QCheckBox*, link::kRadioMemoryCount> stereo_{};    // memoryStereo<k>
 };
 
 } // namespace orfa::settings

@@ -6,6 +6,7 @@
 #include "settings/MessageSink.h"
 #include "settings/RadioPage.h"
 #include "settings/SchedulePage.h"
+#include "settings/SettingsCaption.h"
 #include "settings/SettingsLog.h"
 
 #include <QCheckBox>
@@ -130,7 +131,7 @@ std::optional<link::WeeklySchedule> RadioScheduleExchange::collectSchedule() {
 
 void RadioScheduleExchange::refuse(const QString& text) {
     qCInfo(lcSettings) << "store refused:" << text;
-    messages_.showMessage(MessageIcon::Warning, QStringLiteral("Nastavení"), text);
+    messages_.showMessage(MessageIcon::Warning, settingsCaption(), text);
 }
 
 } // namespace orfa::settings

@@ -38,7 +38,7 @@ SchedulePage::SchedulePage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     grid_ = new ScheduleGrid(link::kWeekdayCount, 3, this);
-    grid_->setObjectName(QStringLiteral("PlanovacGrid"));
+    grid_->setObjectName(QStringLiteral("scheduleGrid"));
     grid_->setAccessibleName(QStringLiteral("Plánovač"));
     grid_->setHorizontalHeaderLabels(
         {QString(), QStringLiteral("Zapnuto Od"), QStringLiteral("Zapnuto Do")});
@@ -55,13 +55,13 @@ SchedulePage::SchedulePage(QWidget* parent)
     }
     layout->addWidget(grid_);
     inOperationBox_ = new QCheckBox(QStringLiteral("Plánovač v provozu"), this);
-    inOperationBox_->setObjectName(QStringLiteral("PlanovacChb"));
+    inOperationBox_->setObjectName(QStringLiteral("inOperationBox"));
     layout->addWidget(inOperationBox_);
     auto* buttons = new QHBoxLayout;
-    connect(addPageButton(this, buttons, QStringLiteral("NactiPlanovacButt"),
+    connect(addPageButton(this, buttons, QStringLiteral("readScheduleButton"),
                           QStringLiteral("Načti plánovač")),
             &QPushButton::clicked, this, &SchedulePage::loadClicked);
-    connect(addPageButton(this, buttons, QStringLiteral("UlozPlanovacButt"),
+    connect(addPageButton(this, buttons, QStringLiteral("storeScheduleButton"),
                           QStringLiteral("Ulož plánovač")),
             &QPushButton::clicked, this, &SchedulePage::storeClicked);
     buttons->addStretch();

@@ -10,7 +10,7 @@ class QTableWidget;
 
 namespace orfa::settings {
 
-// The page "Plánovač": the amplifier's weekly on/off schedule. The grid `PlanovacGrid` has a
+// The page "Plánovač": the amplifier's weekly on/off schedule. The grid `scheduleGrid` has a
 // header row ("Zapnuto Od", "Zapnuto Do") and a row per weekday, Monday first; column 0 holds
 // the day names, columns 1 and 2 the switch-on and switch-off times as text ("7:05"). Every
 // cell below the header can be edited.

@@ -11,10 +11,12 @@
 #include "settings/GroupsPage.h"
 #include "settings/InputsNamesPage.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/OutputsNamesPage.h"
 #include "settings/RadioPage.h"
 #include "settings/RadioScheduleExchange.h"
 #include "settings/SchedulePage.h"
+#include "settings/SettingsCaption.h"
 #include "settings/SettingsLog.h"
 #include "settings/UsersPage.h"
 #include "users/CentralSettingsStore.h"
@@ -23,7 +25,7 @@
 #include "users/UserDatabaseStore.h"
 #include "users/UserFileStore.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -32,10 +34,6 @@
 
 namespace orfa::settings {
 namespace {
-
-QString caption() {
-    return QStringLiteral("Nastavení");
-}
 
 QString databaseCaption() {
     return QStringLiteral("Nastavení databáze");
@@ -49,8 +47,8 @@ SettingsDialog::SettingsDialog(data::DataModule& dataModule, users::CentralSetti
     , data_(dataModule)
     , database_(database)
     , messages_(messages) {
-    setObjectName(QStringLiteral("NstForm"));
-    setWindowTitle(caption());
+    setObjectName(QStringLiteral("settingsDialog"));
+    setWindowTitle(settingsCaption());
     setModal(true);
     buildPages();
     buildButtons();
@@ -80,7 +78,7 @@ SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::buildPages() {
     pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("PageControl"));
+    pages_->setObjectName(QStringLiteral("pages"));
     connection_ = new ConnectionPage(pages_);
     control_ = new ControlPage(pages_);
     inputs_ = new InputsNamesPage(pages_);
@@ -101,24 +99,17 @@ void SettingsDialog::buildPages() {
     layout->addWidget(pages_);
 }
 
+// Enter in a field closes nothing; Esc cancels.
 void SettingsDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("Button1"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    // Enter in a field closes nothing; Esc cancels (QDialog's own handling).
-    okButton_->setAutoDefault(false);
-    cancelButton_->setAutoDefault(false);
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
-    qobject_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(okButton_, &QPushButton::clicked, this, [this] {
+    const OkCancelButtons buttons =
+        newOkCancelButtons(this, OkCancelButtons::Enter::PressesNothing);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
+    layout()->addWidget(buttons.box);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, [this] {
         saveOnOk();
         accept();
     });
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
@@ -166,7 +157,7 @@ bool SettingsDialog::tryReadSharedFromDatabase() {
         // After the dialog has appeared, so that the message stands over it.
         QTimer::singleShot(0, this, [this, reason = error.message()] {
             messages_.showMessage(
-                MessageIcon::Warning, caption(),
+                MessageIcon::Warning, settingsCaption(),
                 QStringLiteral("Nastavení z centrální databáze se nepodařilo načíst:\r\n%1\r\n"
                                "Zobrazuje se nastavení ze souboru Orfa.ini. Sdílená nastavení "
                                "se do databáze neuloží, dokud ji nebude možné načíst.")
@@ -191,7 +182,7 @@ void SettingsDialog::databaseBoxClicked(bool checked) {
         database_.close();
     if (data_.usesDatabase())
         messages_.showMessage(
-            MessageIcon::Warning, caption(),
+            MessageIcon::Warning, settingsCaption(),
             QStringLiteral("Při nastavení použití databáze je nutné restartovat program.\r\n"
                            "Nyní se uloží pouze použití a přístup k databázi.\r\n"
                            "Případné další nastavení je nutné provést po restartu programu."));
@@ -239,7 +230,7 @@ void SettingsDialog::saveOnOk() {
 }
 
 void SettingsDialog::reportSaveFailure(const QString& reason) {
-    messages_.showMessage(MessageIcon::Error, caption(), reason);
+    messages_.showMessage(MessageIcon::Error, settingsCaption(), reason);
 }
 
 } // namespace orfa::settings

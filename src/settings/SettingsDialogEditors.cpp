@@ -7,6 +7,7 @@
 #include "settings/GroupEditor.h"
 #include "settings/GroupsPage.h"
 #include "settings/MessageSink.h"
+#include "settings/SettingsCaption.h"
 #include "settings/SettingsLog.h"
 #include "settings/UsersPage.h"
 #include "users/GroupStore.h"
@@ -14,10 +15,6 @@
 
 namespace orfa::settings {
 namespace {
-
-QString caption() {
-    return QStringLiteral("Nastavení");
-}
 
 // What the operator is told after a change of the central database failed: every change
 // there is one transaction, rolled back on failure.
@@ -40,7 +37,8 @@ bool changeOrReport(MessageSink& messages, const QString& what, const QString& d
         reason = error.path() + QStringLiteral(": ") + error.reason();
     }
     qCWarning(lcSettings) << what << reason;
-    messages.showMessage(MessageIcon::Error, caption(), what + QStringLiteral(":\r\n") + reason);
+    messages.showMessage(MessageIcon::Error, settingsCaption(),
+                         what + QStringLiteral(":\r\n") + reason);
     return false;
 }
 
@@ -68,12 +66,12 @@ users::GroupStore& SettingsDialog::groupStore() {
 // changed on the pages reach them only through the store.
 void SettingsDialog::offerToSaveBeforeEditor() {
     if (!enablingChanged_ ||
-        !messages_.ask(caption(), QStringLiteral("Přejete si uložit změněná nastavení ?")))
+        !messages_.ask(settingsCaption(), QStringLiteral("Přejete si uložit změněná nastavení ?")))
         return;
     if (data_.usesDatabase() && !sharedReadFromDatabase_) {
         // What the pages show did not come from the central database (it could not be read,
         // or it was switched on in this dialog); it must not replace the rows there.
-        messages_.showMessage(MessageIcon::Warning, caption(),
+        messages_.showMessage(MessageIcon::Warning, settingsCaption(),
                               QStringLiteral("Nastavení nelze uložit do centrální databáze, "
                                              "protože z ní nebylo načteno. Editor nabídne "
                                              "vstupy a výstupy podle dříve uloženého nastavení."));

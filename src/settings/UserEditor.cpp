@@ -6,6 +6,7 @@
 #include "link/Instructions.h"
 #include "settings/FlagBoxGroup.h"
 #include "settings/MessageSink.h"
+#include "settings/OkCancelButtons.h"
 #include "settings/SettingsLog.h"
 #include "settings/TextLength.h"
 #include "users/PasswordCipher.h"
@@ -13,6 +14,7 @@
 #include "users/UserStore.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,7 +42,7 @@ QString padded(const QString& flags) {
 UserEditor::UserEditor(MessageSink& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages) {
-    setObjectName(QStringLiteral("NstEditUziv"));
+    setObjectName(QStringLiteral("userEditor"));
     setWindowTitle(caption());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -56,9 +58,9 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* fields = new QGridLayout;
     nameField_ = new QLineEdit(this);
-    nameField_->setObjectName(QStringLiteral("JmenoE"));
+    nameField_->setObjectName(QStringLiteral("nameField"));
     passwordField_ = new QLineEdit(this);
-    passwordField_->setObjectName(QStringLiteral("HesloE"));
+    passwordField_->setObjectName(QStringLiteral("passwordField"));
     auto* nameLabel = new QLabel(QStringLiteral("Uživatelské jméno"), this);
     nameLabel->setBuddy(nameField_);
     auto* passwordLabel = new QLabel(QStringLiteral("Heslo"), this);
@@ -71,12 +73,12 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
     row->addLayout(fields, 1);
 
     const std::array<std::pair<const char*, QString>, 6> rights{{
-        {"PovolAdminChB", QStringLiteral("Administrace")},
-        {"HlasChb", QStringLiteral("Centrální hlasitost")},
-        {"ProfilChb", QStringLiteral("Změna profilů")},
-        {"RadioChB", QStringLiteral("Rádio")},
-        {"AKtivacePredvolebCHb", QStringLiteral("Aktivace předvoleb")},
-        {"UlozeniPredvolebChb", QStringLiteral("Uložení předvoleb")},
+        {"administrationBox", QStringLiteral("Administrace")},
+        {"masterVolumeBox", QStringLiteral("Centrální hlasitost")},
+        {"profileBox", QStringLiteral("Změna profilů")},
+        {"radioBox", QStringLiteral("Rádio")},
+        {"activatePresetsBox", QStringLiteral("Aktivace předvoleb")},
+        {"storePresetsBox", QStringLiteral("Uložení předvoleb")},
     }};
     auto* column = new QVBoxLayout;
     for (std::size_t r = 0; r < rights.size(); ++r) {
@@ -91,16 +93,16 @@ void UserEditor::buildFields(QVBoxLayout* layout) {
 void UserEditor::buildFlagGroups(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     inputConfigBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("VstupyChB"),
+        new FlagBoxGroup(QStringLiteral("Konfigurace vstupů"), QStringLiteral("inputConfigBox"),
                          link::kSourceCount, 1, inputFlags_, this);
     allowedInputBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Povolené vstupy"), QStringLiteral("VstupyEnChB"),
+        new FlagBoxGroup(QStringLiteral("Povolené vstupy"), QStringLiteral("allowedInputBox"),
                          link::kSourceCount, 11, inputFlags_, this);
-    switchingBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"), QStringLiteral("MaticeChb"),
-                         link::kOutputCount, 1, switchingFlags_, this);
+    switchingBoxes_ = new FlagBoxGroup(QStringLiteral("Přepínání vstupů na výstupy"),
+                                       QStringLiteral("switchingBox"), link::kOutputCount, 1,
+                                       switchingFlags_, this);
     outputVolumeBoxes_ =
-        new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"), QStringLiteral("VystupyChb"),
+        new FlagBoxGroup(QStringLiteral("Hlasitost výstupů"), QStringLiteral("outputVolumeBox"),
                          link::kOutputCount, 1, outputFlags_, this);
     for (FlagBoxGroup* group :
          {inputConfigBoxes_, allowedInputBoxes_, switchingBoxes_, outputVolumeBoxes_})
@@ -116,26 +118,22 @@ void UserEditor::buildFlagGroups(QVBoxLayout* layout) {
 void UserEditor::buildButtons(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     auto* selectAll = new QPushButton(QStringLiteral("Vybrat vše"), this);
-    selectAll->setObjectName(QStringLiteral("Button1"));
+    selectAll->setObjectName(QStringLiteral("selectAllButton"));
     auto* clearAll = new QPushButton(QStringLiteral("Vymazat vše"), this);
-    clearAll->setObjectName(QStringLiteral("Button2"));
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
-    okButton_->setObjectName(QStringLiteral("OkButt"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Stormo"), this);
-    cancelButton_->setObjectName(QStringLiteral("StormoButt"));
-    for (QPushButton* button : {selectAll, clearAll, cancelButton_})
+    clearAll->setObjectName(QStringLiteral("clearAllButton"));
+    for (QPushButton* button : {selectAll, clearAll})
         button->setAutoDefault(false);
+    const OkCancelButtons buttons = newOkCancelButtons(this, OkCancelButtons::Enter::PressesOk);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
     row->addWidget(selectAll);
     row->addWidget(clearAll);
     row->addStretch();
-    row->addWidget(okButton_);
-    row->addWidget(cancelButton_);
+    row->addWidget(buttons.box);
     layout->addLayout(row);
     connect(selectAll, &QPushButton::clicked, this, [this] { tickAll(true); });
     connect(clearAll, &QPushButton::clicked, this, [this] { tickAll(false); });
-    connect(okButton_, &QPushButton::clicked, this, &UserEditor::saveAndClose);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &UserEditor::saveAndClose);
 }
 
 void UserEditor::setInput(int input, const QString& name, bool enabled) {

@@ -15,7 +15,7 @@ UsersPage::UsersPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     buildToolBar();
-    grid_ = newListGrid(this, QStringLiteral("UzivGrid"), QStringLiteral("Uživatelé"),
+    grid_ = newListGrid(this, QStringLiteral("userList"), QStringLiteral("Uživatelé"),
                         {QStringLiteral("ID"), QStringLiteral("Jméno"), QStringLiteral("Heslo"),
                          QStringLiteral("Administrátor")});
     layout->addWidget(grid_);
@@ -25,11 +25,13 @@ UsersPage::UsersPage(QWidget* parent)
 
 void UsersPage::buildToolBar() {
     auto* bar = new QHBoxLayout;
-    newButton_ = newCommandButton(this, QStringLiteral("NewUzivButt"), QStringLiteral("Nový"));
-    editButton_ = newCommandButton(this, QStringLiteral("EditUzivButt"), QStringLiteral("Upravit"));
+    newButton_ = newCommandButton(this, QStringLiteral("newUserButton"), QStringLiteral("Nový"));
+    editButton_ =
+        newCommandButton(this, QStringLiteral("editUserButton"), QStringLiteral("Upravit"));
     copyButton_ =
-        newCommandButton(this, QStringLiteral("CopyUzivButt"), QStringLiteral("Kopírovat"));
-    deleteButton_ = newCommandButton(this, QStringLiteral("DelUzivButt"), QStringLiteral("Smazat"));
+        newCommandButton(this, QStringLiteral("copyUserButton"), QStringLiteral("Kopírovat"));
+    deleteButton_ =
+        newCommandButton(this, QStringLiteral("deleteUserButton"), QStringLiteral("Smazat"));
     for (QToolButton* button : {newButton_, editButton_, copyButton_, deleteButton_})
         bar->addWidget(button);
     bar->addStretch();
@@ -42,16 +44,16 @@ void UsersPage::buildToolBar() {
 
 void UsersPage::buildPopupMenu() {
     popupMenu_ = new QMenu(grid_);
-    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupMenu_->setObjectName(QStringLiteral("userMenu"));
     const struct {
         const char* name;
         QString text;
         void (UsersPage::*command)();
     } items[] = {
-        {"Nov1", QStringLiteral("&Nový..."), &UsersPage::newRequested},
-        {"Upravit1", QStringLiteral("&Upravit..."), &UsersPage::editRequested},
-        {"Koprovat1", QStringLiteral("&Kopírovat..."), &UsersPage::copyRequested},
-        {"Smazat1", QStringLiteral("&Smazat"), &UsersPage::deleteRequested},
+        {"newUserAction", QStringLiteral("&Nový..."), &UsersPage::newRequested},
+        {"editUserAction", QStringLiteral("&Upravit..."), &UsersPage::editRequested},
+        {"copyUserAction", QStringLiteral("&Kopírovat..."), &UsersPage::copyRequested},
+        {"deleteUserAction", QStringLiteral("&Smazat"), &UsersPage::deleteRequested},
     };
     for (const auto& item : items) {
         QAction* action = popupMenu_->addAction(item.text);

@@ -12,7 +12,7 @@ class QToolButton;
 
 namespace orfa::settings {
 
-// The page "Uživatelé": the list of user accounts (grid `UzivGrid` with the columns "ID",
+// The page "Uživatelé": the list of user accounts (grid `userList` with the columns "ID",
 // "Jméno", "Heslo" and "Administrátor") and its commands New, Edit, Copy and Delete, offered
 // by the tool buttons, by the list's context menu and, for Edit, by a double click on a row.
 // The password is shown readable: this page is only for those allowed to change profiles.
@@ -34,7 +34,7 @@ public:
     QToolButton* editButton() const { return editButton_; }
     QToolButton* copyButton() const { return copyButton_; }
     QToolButton* deleteButton() const { return deleteButton_; }
-    // The context menu `PopupMenu1`: "&Nový...", "&Upravit...", "&Kopírovat...", "&Smazat".
+    // The context menu: "&Nový...", "&Upravit...", "&Kopírovat...", "&Smazat".
     QMenu* popupMenu() const { return popupMenu_; }
 
 Q_SIGNALS:

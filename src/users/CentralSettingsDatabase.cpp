@@ -6,12 +6,12 @@
 namespace orfa::users {
 
 CentralSettingsDatabase::CentralSettingsDatabase(config::Database& db,
-                                                 const config::SettingsFile& reg)
+                                                 const config::SettingsFile& settings)
     : db_(db)
-    , reg_(reg) {}
+    , settings_(settings) {}
 
 bool CentralSettingsDatabase::connect() {
-    return db_.open(reg_);
+    return db_.open(settings_);
 }
 
 void CentralSettingsDatabase::close() {

@@ -14,7 +14,7 @@ namespace orfa::users {
 class CentralSettingsDatabase : public CentralSettingsStore {
 public:
     // Both must outlive this object.
-    CentralSettingsDatabase(config::Database& db, const config::SettingsFile& reg);
+    CentralSettingsDatabase(config::Database& db, const config::SettingsFile& settings);
 
     bool connect() override;
     void close() override;
@@ -27,7 +27,7 @@ public:
 
 private:
     config::Database& db_;
-    const config::SettingsFile& reg_;
+    const config::SettingsFile& settings_;
 };
 
 } // namespace orfa::users

@@ -20,18 +20,18 @@ class CentralSettingsStore {
 public:
     virtual ~CentralSettingsStore() = default;
 
-    // `open`: (re)connects with the details stored in the settings file, never with what
+    // (Re)connects with the details stored in the settings file, never with what
     // the dialog's fields show. True when connected. Never throws.
     virtual bool connect() = 0;
-    // `close`: rolls an open transaction back and disconnects. Never throws.
+    // Rolls an open transaction back and disconnects. Never throws.
     virtual void close() = 0;
     virtual bool isConnected() const = 0;
     // Why the last connect() failed, in the server's words where it gave any.
     virtual QString lastError() const = 0;
 
-    // `readNst`: the rows of NST over values; a setting without its row keeps its value.
+    // The rows of NST over values; a setting without its row keeps its value.
     virtual void read(config::NstValues& values) = 0;
-    // `writeNst`: replaces the 40 rows of the shared settings in one transaction; when a
+    // Replaces the 40 rows of the shared settings in one transaction; when a
     // statement fails, the transaction is rolled back and NST keeps the rows it had.
     virtual void write(const config::NstValues& values) = 0;
 

@@ -12,15 +12,15 @@ GroupDatabaseStore::GroupDatabaseStore(config::Database& db)
 
 int GroupDatabaseStore::newGroupId() {
     db_.execute(QStringLiteral("select Gen_ID(Skupiny,1) as MaxID from RDB$DATABASE"));
-    return db_.integer(QStringLiteral("MAXID"));
+    return db_.rows().first().integer(QStringLiteral("MAXID"));
 }
 
 std::vector<int> GroupDatabaseStore::members(int id) {
     std::vector<int> outputs;
     db_.execute(QStringLiteral("Select * from skupiny Where idskupiny=? order by IDVstupu"),
                 {QVariant(id)});
-    for (; !db_.eof(); db_.next()) {
-        const int output = db_.integer(QStringLiteral("IDVSTUPU"));
+    for (const config::ResultRow& row : db_.rows()) {
+        const int output = row.integer(QStringLiteral("IDVSTUPU"));
         if (output >= 1 && output <= 16 && (outputs.empty() || outputs.back() != output))
             outputs.push_back(output);
     }

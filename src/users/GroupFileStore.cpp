@@ -1,5 +1,6 @@
 #include "users/GroupFileStore.h"
 
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 #include "users/NewFileRecordId.h"
@@ -10,14 +11,6 @@ namespace orfa::users {
 
 namespace keys = config::keys;
 
-namespace {
-
-// A damaged count must not keep the editor reading keys for minutes; the editor stores at
-// most 16 members.
-constexpr int kMemberLimit = 64;
-
-} // namespace
-
 GroupFileStore::GroupFileStore(config::SettingsFile& file)
     : file_(file) {}
 
@@ -26,13 +19,8 @@ int GroupFileStore::newGroupId() {
 }
 
 std::vector<int> GroupFileStore::members(int id) {
-    std::vector<int> outputs;
-    const int count = std::min(file_.readInteger(keys::groupCount(id), 0), kMemberLimit);
-    for (int k = 1; k <= count; ++k) {
-        const int output = file_.readInteger(keys::groupMember(id, k), 0);
-        if (output >= 1 && output <= 16)
-            outputs.push_back(output);
-    }
+    std::vector<int> outputs = config::readGroupMembers(file_, id);
+    std::erase_if(outputs, [](int output) { return output < 1 || output > 16; });
     std::sort(outputs.begin(), outputs.end());
     outputs.erase(std::unique(outputs.begin(), outputs.end()), outputs.end());
     return outputs;

@@ -1,32 +1,22 @@
 #include "users/GroupListRow.h"
 
 #include "config/Database.h"
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
 
-#include <algorithm>
-
 namespace orfa::users {
-namespace {
 
-// A damaged count must not keep the dialog reading keys for minutes: the group editor stores
-// at most 16 members.
-constexpr int kMemberLimit = 64;
-
-} // namespace
-
-std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
+std::vector<GroupListRow> readGroupList(const config::SettingsFile& settings) {
     namespace keys = config::keys;
     std::vector<GroupListRow> rows;
-    const int maxId = std::min(reg.readInteger(keys::maxGroupId(), 0), keys::kHighestGroupId);
-    for (int g = 1; g <= maxId; ++g) {
-        const int count = reg.readInteger(keys::groupCount(g), -1);
-        if (count == -1)
+    const int lastId = config::lastGroupId(settings);
+    for (int g = 1; g <= lastId; ++g) {
+        if (settings.readInteger(keys::groupCount(g), -1) == -1)
             continue;
         QString members;
-        for (int k = 1; k <= std::min(count, kMemberLimit); ++k)
-            members +=
-                QString::number(reg.readInteger(keys::groupMember(g, k), 0)) + QStringLiteral("  ");
+        for (const int output : config::readGroupMembers(settings, g))
+            members += QString::number(output) + QStringLiteral("  ");
         rows.push_back(GroupListRow{g, members});
     }
     return rows;
@@ -35,9 +25,9 @@ std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg) {
 std::vector<GroupListRow> readGroupList(config::Database& db) {
     std::vector<GroupListRow> rows;
     db.execute(QStringLiteral("Select * from skupiny order by idskupiny, IDVstupu"));
-    for (; !db.eof(); db.next()) {
-        const int group = db.integer(QStringLiteral("IDSKUPINY"));
-        const QString output = db.text(QStringLiteral("IDVSTUPU"));
+    for (const config::ResultRow& row : db.rows()) {
+        const int group = row.integer(QStringLiteral("IDSKUPINY"));
+        const QString output = row.text(QStringLiteral("IDVSTUPU"));
         if (!rows.empty() && rows.back().id == group)
             rows.back().members += QStringLiteral("  ") + output;
         else

@@ -23,7 +23,7 @@ struct GroupListRow {
 // Groups of the settings file, 1 to "MaxIDSkupiny"; a group whose "Skup_<g>_SkupinaPocet" is
 // -1 or missing is deleted and left out. Members: "Skup_<g>_IDVstupu<k>" for k up to the
 // count, each followed by two blanks ("1  5  "); a group without members shows no text.
-std::vector<GroupListRow> readGroupList(const config::SettingsFile& reg);
+std::vector<GroupListRow> readGroupList(const config::SettingsFile& settings);
 
 // Groups of table SKUPINY ("Select * from skupiny order by idskupiny, IDVstupu"): one line per
 // group, its members separated by two blanks ("1  5"). Throws config::DatabaseError when the

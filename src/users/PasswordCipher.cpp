@@ -27,7 +27,7 @@ bool canEncrypt(const QString& password) {
     return config::win1250::encode(password).has_value();
 }
 
-QString Encrypt(const QString& password, const QString& key) {
+QString encryptPassword(const QString& password, const QString& key) {
     if (password.isEmpty())
         return QString();
     std::optional<QByteArray> plain = config::win1250::encode(password);
@@ -48,7 +48,7 @@ QString Encrypt(const QString& password, const QString& key) {
     return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
 }
 
-QString Decrypt(const QString& stored, const QString& key) {
+QString decryptPassword(const QString& stored, const QString& key) {
     const std::optional<QByteArray> keyText = config::win1250::encode(key);
     if (stored.isEmpty() || !keyText)
         return QString();

@@ -21,19 +21,19 @@ inline QString passwordKey() {
 
 // The stored form of password under key. Empty for an empty password, and empty when the
 // password or the key has a character outside Windows-1250 (see canEncrypt()).
-QString Encrypt(const QString& password, const QString& key);
+QString encryptPassword(const QString& password, const QString& key);
 
 // The password of a stored form. Each Base64 step reads complete groups of four
 // characters and ignores what follows the last one; anything that is not Base64 gives
 // empty text, as does an empty stored form.
-QString Decrypt(const QString& stored, const QString& key);
+QString decryptPassword(const QString& stored, const QString& key);
 
 // The longest password (in characters, each one byte in Windows-1250) whose stored form has
 // at most storedLimit characters: a store that holds storedLimit characters of stored form
 // holds every password up to this length and none longer.
 qsizetype longestPassword(qsizetype storedLimit);
 
-// Whether Encrypt() can store password: every character is in Windows-1250. An editor
+// Whether encryptPassword() can store password: every character is in Windows-1250. An editor
 // checks this first, so that a password is never silently stored as empty.
 bool canEncrypt(const QString& password);
 

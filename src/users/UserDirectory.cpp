@@ -1,13 +1,12 @@
 #include "users/UserDirectory.h"
 
 #include "config/Database.h"
+#include "config/FileRecords.h"
 #include "config/SettingsFile.h"
 #include "config/SettingsKeys.h"
-#include "users/PasswordCipher.h"
+#include "users/StoredUser.h"
 
 #include <QVariant>
-
-#include <algorithm>
 
 namespace orfa::users {
 
@@ -22,53 +21,23 @@ std::optional<UserRights> UserDirectory::find(const QString& name, bool useDB) c
 std::optional<UserRights> UserDirectory::findInFile(const config::SettingsFile& file,
                                                     const QString& name) {
     namespace keys = config::keys;
-    const int maxId = std::min(file.readInteger(keys::maxUserId(), 0), keys::kHighestUserId);
+    const int lastId = config::lastUserId(file);
     int found = 0;
-    for (int n = 1; n <= maxId; ++n) {
+    for (int n = 1; n <= lastId; ++n) {
         const QString stored = file.readText(keys::userName(n));
         if (!stored.isEmpty() && stored == name)
             found = n;
     }
     if (found == 0)
         return std::nullopt;
-
-    UserRights userRights;
-    userRights.userId = found;
-    userRights.inputs = file.readText(keys::userInputs(found));
-    userRights.deriveEnabledInputs();
-    userRights.outputs = file.readText(keys::userOutputs(found));
-    userRights.sourceSwitching = file.readText(keys::userMatrix(found));
-    userRights.name = file.readText(keys::userName(found));
-    userRights.password = Decrypt(file.readText(keys::userPassword(found)), passwordKey());
-    userRights.administration = file.readInteger(keys::userAdministration(found), 0);
-    userRights.masterVolume = file.readInteger(keys::userVolume(found), 0);
-    userRights.profile = file.readInteger(keys::userProfile(found), 0);
-    userRights.radio = file.readInteger(keys::userRadio(found), 0);
-    userRights.activatePresets = file.readInteger(keys::userPresetActivation(found), 0);
-    userRights.storePresets = file.readInteger(keys::userPresetStoring(found), 0);
-    return userRights;
+    return readFileUser(file, found);
 }
 
 std::optional<UserRights> UserDirectory::findInDatabase(config::Database& db, const QString& name) {
     db.execute(QStringLiteral("Select * From UZIV Where jmeno like ? "), {QVariant(name)});
-    if (db.eof())
+    if (db.rows().isEmpty())
         return std::nullopt;
-
-    UserRights userRights;
-    userRights.userId = db.integer(QStringLiteral("ID"));
-    userRights.name = db.text(QStringLiteral("JMENO"));
-    userRights.password = Decrypt(db.text(QStringLiteral("HESLO")), passwordKey());
-    userRights.inputs = db.text(QStringLiteral("VSTUPY"));
-    userRights.deriveEnabledInputs();
-    userRights.outputs = db.text(QStringLiteral("VYSTUPY"));
-    userRights.sourceSwitching = db.text(QStringLiteral("MATICE"));
-    userRights.administration = db.integer(QStringLiteral("ADMINISTRACE"));
-    userRights.masterVolume = db.integer(QStringLiteral("HLASITOST"));
-    userRights.profile = db.integer(QStringLiteral("PROFIL"));
-    userRights.radio = db.integer(QStringLiteral("RADIO"));
-    userRights.activatePresets = db.integer(QStringLiteral("AKTIVACEPREDVOLEB"));
-    userRights.storePresets = db.integer(QStringLiteral("ULOZENIPREDVOLEB"));
-    return userRights;
+    return readDatabaseUser(db.rows().first());
 }
 
 } // namespace orfa::users

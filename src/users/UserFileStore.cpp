@@ -5,6 +5,7 @@
 #include "config/SettingsWriteError.h"
 #include "users/NewFileRecordId.h"
 #include "users/PasswordCipher.h"
+#include "users/StoredUser.h"
 
 namespace orfa::users {
 
@@ -22,19 +23,7 @@ UserFileStore::UserFileStore(config::SettingsFile& file)
     : file_(file) {}
 
 std::optional<UserRecord> UserFileStore::load(int id) {
-    UserRecord record;
-    record.inputs = file_.readText(keys::userInputs(id));
-    record.outputs = file_.readText(keys::userOutputs(id));
-    record.sourceSwitching = file_.readText(keys::userMatrix(id));
-    record.name = file_.readText(keys::userName(id));
-    record.password = Decrypt(file_.readText(keys::userPassword(id)), passwordKey());
-    record.administration = file_.readInteger(keys::userAdministration(id), 0) != 0;
-    record.masterVolume = file_.readInteger(keys::userVolume(id), 0) != 0;
-    record.profile = file_.readInteger(keys::userProfile(id), 0) != 0;
-    record.radio = file_.readInteger(keys::userRadio(id), 0) != 0;
-    record.activatePresets = file_.readInteger(keys::userPresetActivation(id), 0) != 0;
-    record.storePresets = file_.readInteger(keys::userPresetStoring(id), 0) != 0;
-    return record;
+    return editorRecord(readFileUser(file_, id), [](std::int32_t right) { return right != 0; });
 }
 
 int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
@@ -49,7 +38,7 @@ int UserFileStore::save(int id, const UserRecord& record, bool asNew) {
         file_.writeText(keys::userMatrix(id), record.sourceSwitching);
         file_.writeText(keys::userName(id), record.name);
         nameWritten = true;
-        file_.writeText(keys::userPassword(id), Encrypt(record.password, passwordKey()));
+        file_.writeText(keys::userPassword(id), encryptPassword(record.password, passwordKey()));
         file_.writeText(keys::userAdministration(id), flag(record.administration));
         file_.writeText(keys::userVolume(id), flag(record.masterVolume));
         file_.writeText(keys::userProfile(id), flag(record.profile));

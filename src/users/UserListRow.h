@@ -24,7 +24,7 @@ struct UserListRow {
 
 // Users of the settings file by ID, 1 to "MaxIDUziv"; records with an empty name are deleted
 // ones and left out. Administrator: "Uziv_<n>_Administrace" holds a number other than 0.
-std::vector<UserListRow> readUserList(const config::SettingsFile& reg);
+std::vector<UserListRow> readUserList(const config::SettingsFile& settings);
 
 // Users of table UZIV ordered by name ("Select * from uziv order by jmeno"). Administrator:
 // ADMINISTRACE is 1. Throws config::DatabaseError when the database cannot be asked.

@@ -54,7 +54,11 @@ void UserRights::deriveEnabledInputs() {
 }
 
 bool UserRights::acceptsLogin(const QString& loginName, const QString& loginPassword) const {
-    return loginName.toUpper() == name.toUpper() && loginPassword.toUpper() == password.toUpper();
+    return isNamed(loginName) && loginPassword.toUpper() == password.toUpper();
+}
+
+bool UserRights::isNamed(const QString& loginName) const {
+    return loginName.toUpper() == name.toUpper();
 }
 
 void grantAllRights(UserRights& userRights) {

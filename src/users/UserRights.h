@@ -55,6 +55,8 @@ struct UserRights {
     // Whether a login with this name and password is this record's: both
     // compared without regard to case, as the login dialog always has.
     bool acceptsLogin(const QString& loginName, const QString& loginPassword) const;
+    // The name half of acceptsLogin().
+    bool isNamed(const QString& loginName) const;
 
     bool operator==(const UserRights&) const = default;
 };

@@ -10,7 +10,7 @@ namespace orfa::users {
 // only characters of Windows-1250, one byte each).
 struct UserTextLimits {
     qsizetype name = 0;
-    qsizetype storedPassword = 0; // the stored form, Encrypt(), not the password itself
+    qsizetype storedPassword = 0; // the stored form, encryptPassword(), not the password itself
 };
 
 // Where user records are kept: the "Uziv_..." keys of the settings file (UserFileStore)

@@ -46,11 +46,11 @@ config::NstValues sampleValues() {
         v.radioNames.at(static_cast<std::size_t>(k)) = QStringLiteral("Rádio %1").arg(k + 1);
     v.inputs[2].name = QStringLiteral("It's 100% _live_");
     v.outputs[4].name = QStringLiteral("Hala '; DELETE FROM NST; --");
-    v.IPZesE = QStringLiteral("192.0.2.10");
-    v.PortZesE = QStringLiteral("7777");
-    v.VstupyRG = 1;
-    v.HesloZesE = QStringLiteral("Pa'ss%wörd");
-    v.LoginChb = true;
+    v.amplifierHost = QStringLiteral("192.0.2.10");
+    v.amplifierPort = QStringLiteral("7777");
+    v.outputsChoice = 1;
+    v.amplifierPassword = QStringLiteral("Pa'ss%wörd");
+    v.loginAtStart = true;
     return v;
 }
 
@@ -64,11 +64,11 @@ void compareValues(const config::NstValues& actual, const config::NstValues& exp
         QCOMPARE(actual.outputs[j].enabled, expected.outputs[j].enabled);
     }
     QCOMPARE(actual.radioNames, expected.radioNames);
-    QCOMPARE(actual.IPZesE, expected.IPZesE);
-    QCOMPARE(actual.PortZesE, expected.PortZesE);
-    QCOMPARE(actual.VstupyRG, expected.VstupyRG);
-    QCOMPARE(actual.HesloZesE, expected.HesloZesE);
-    QCOMPARE(actual.LoginChb, expected.LoginChb);
+    QCOMPARE(actual.amplifierHost, expected.amplifierHost);
+    QCOMPARE(actual.amplifierPort, expected.amplifierPort);
+    QCOMPARE(actual.outputsChoice, expected.outputsChoice);
+    QCOMPARE(actual.amplifierPassword, expected.amplifierPassword);
+    QCOMPARE(actual.loginAtStart, expected.loginAtStart);
 }
 
 } // namespace
@@ -155,12 +155,12 @@ void TestDatabase::connectsWithUpperCaseUserAndLowerCasePassword() {
         "C.RDB$CHARACTER_SET_ID = A.MON$CHARACTER_SET_ID WHERE A.MON$ATTACHMENT_ID = "
         "CURRENT_CONNECTION) AS CHARSET "
         "FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID = CURRENT_CONNECTION"));
-    QVERIFY(!db.eof());
-    QCOMPARE(db.text(QStringLiteral("WHO")), testDb_.login().user.toUpper());
-    QCOMPARE(db.text(QStringLiteral("ROLENAME")), QStringLiteral("3"));
-    QCOMPARE(db.text(QStringLiteral("CHARSET")), QStringLiteral("WIN1250"));
-    QCOMPARE(db.text(QStringLiteral("PROTO")), QStringLiteral("TCPv4"));
-    QVERIFY(db.text(QStringLiteral("ADDR")).startsWith(QStringLiteral("127.0.0.1")));
+    QCOMPARE(db.rows().size(), 1);
+    QCOMPARE(db.rows().first().text(QStringLiteral("WHO")), testDb_.login().user.toUpper());
+    QCOMPARE(db.rows().first().text(QStringLiteral("ROLENAME")), QStringLiteral("3"));
+    QCOMPARE(db.rows().first().text(QStringLiteral("CHARSET")), QStringLiteral("WIN1250"));
+    QCOMPARE(db.rows().first().text(QStringLiteral("PROTO")), QStringLiteral("TCPv4"));
+    QVERIFY(db.rows().first().text(QStringLiteral("ADDR")).startsWith(QStringLiteral("127.0.0.1")));
 }
 
 void TestDatabase::wrongDetailsGiveFalse_data() {
@@ -224,13 +224,12 @@ void TestDatabase::parametersCarryAnyText() {
                  {QStringLiteral("Param"), text, 7});
     db_->execute(QStringLiteral("commit"));
     db_->execute(QStringLiteral("SELECT * FROM NST WHERE HODNTXT = ? AND HODNINT = ?"), {text, 7});
-    QVERIFY(!db_->eof());
-    QCOMPARE(db_->text(QStringLiteral("hodntxt")), text);
-    QCOMPARE(db_->text(QStringLiteral("NAZEV")), QStringLiteral("Param"));
-    db_->next();
-    QVERIFY(db_->eof());
+    QCOMPARE(db_->rows().size(), 1);
+    QCOMPARE(db_->rows().first().text(QStringLiteral("hodntxt")), text);
+    QCOMPARE(db_->rows().first().text(QStringLiteral("NAZEV")), QStringLiteral("Param"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->rows().at(1).text(QStringLiteral("NAZEV")));
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 2);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 2);
 }
 
 void TestDatabase::textsOutsideTheCodePageAreRefused() {
@@ -248,22 +247,23 @@ void TestDatabase::textsOutsideTheCodePageAreRefused() {
         db_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = ?"), {QVariant(1.5)}));
     db_->execute(QStringLiteral("commit"));
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 0);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 0);
 }
 
 void TestDatabase::nullReadsAsEmptyOrZero() {
     fixture_->execute(QStringLiteral("INSERT INTO NST VALUES (1, NULL, NULL, NULL)"));
     fixture_->execute(QStringLiteral("commit"));
     db_->execute(QStringLiteral("SELECT * FROM NST"));
-    QVERIFY(!db_->eof());
-    QCOMPARE(db_->text(QStringLiteral("NAZEV")), QString());
-    QCOMPARE(db_->integer(QStringLiteral("HODNINT")), 0);
-    QCOMPARE(db_->text(QStringLiteral("HODNINT")), QString());
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->text(QStringLiteral("NO_SUCH_COLUMN")));
+    QVERIFY(!db_->rows().isEmpty());
+    QCOMPARE(db_->rows().first().text(QStringLiteral("NAZEV")), QString());
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("HODNINT")), 0);
+    QCOMPARE(db_->rows().first().text(QStringLiteral("HODNINT")), QString());
+    QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                             db_->rows().first().text(QStringLiteral("NO_SUCH_COLUMN")));
     // A NULL parameter is NULL.
     db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST WHERE NAZEV IS NOT DISTINCT FROM ?"),
                  {QVariant()});
-    QCOMPARE(db_->integer(QStringLiteral("N")), 1);
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("N")), 1);
 }
 
 void TestDatabase::otherColumnTypes() {
@@ -271,15 +271,15 @@ void TestDatabase::otherColumnTypes() {
         "SELECT CAST('ab' AS CHAR(10)) AS FIXED, CAST(' x ' AS VARCHAR(5)) AS VAR, "
         "CAST(1.5 AS NUMERIC(5, 2)) AS DECIMALS, CAST(3000000000 AS BIGINT) AS BIG, "
         "CAST(-7 AS SMALLINT) AS SMALL, DATE '2013-10-14' AS STARTED FROM RDB$DATABASE"));
-    QCOMPARE(db_->text(QStringLiteral("FIXED")), QStringLiteral("ab"));
-    QCOMPARE(db_->text(QStringLiteral("VAR")), QStringLiteral(" x "));
-    QCOMPARE(db_->text(QStringLiteral("DECIMALS")), QStringLiteral("1.50"));
-    QCOMPARE(db_->text(QStringLiteral("BIG")), QStringLiteral("3000000000"));
+    QCOMPARE(db_->rows().first().text(QStringLiteral("FIXED")), QStringLiteral("ab"));
+    QCOMPARE(db_->rows().first().text(QStringLiteral("VAR")), QStringLiteral(" x "));
+    QCOMPARE(db_->rows().first().text(QStringLiteral("DECIMALS")), QStringLiteral("1.50"));
+    QCOMPARE(db_->rows().first().text(QStringLiteral("BIG")), QStringLiteral("3000000000"));
     // Beyond 32 bits an integer is held at the limit, never wrapped to something small.
-    QCOMPARE(db_->integer(QStringLiteral("BIG")), std::numeric_limits<int>::max());
-    QCOMPARE(db_->integer(QStringLiteral("SMALL")), -7);
-    QCOMPARE(db_->text(QStringLiteral("STARTED")), QStringLiteral("2013-10-14"));
-    QCOMPARE(db_->integer(QStringLiteral("VAR")), 0); // not a number
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("BIG")), std::numeric_limits<int>::max());
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("SMALL")), -7);
+    QCOMPARE(db_->rows().first().text(QStringLiteral("STARTED")), QStringLiteral("2013-10-14"));
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("VAR")), 0); // not a number
 }
 
 void TestDatabase::commitEndsTheTransaction() {
@@ -287,17 +287,17 @@ void TestDatabase::commitEndsTheTransaction() {
     db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'A', '', 0)"));
     QVERIFY(db_->inTransaction());
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 0); // not committed yet
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 0); // not committed yet
     db_->execute(QStringLiteral("commit"));
     QVERIFY(!db_->inTransaction());
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 1);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 1);
 
     db_->execute(QStringLiteral("INSERT INTO NST VALUES (GEN_ID(Nst, 1), 'B', '', 0)"));
     db_->rollback();
     QVERIFY(!db_->inTransaction());
     db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(db_->integer(QStringLiteral("N")), 1);
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("N")), 1);
 }
 
 // Every read ends its transaction before it returns, whether it worked or not, as the
@@ -348,13 +348,13 @@ void TestDatabase::saveAfterReadsIsOneUnit() {
     db_->execute(QStringLiteral("SELECT * FROM NST"));
     putNst(*db_, QStringLiteral("A"), QString(), 1);
     db_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(db_->integer(QStringLiteral("N")), 1); // its own row, not committed
+    QCOMPARE(db_->rows().first().integer(QStringLiteral("N")), 1); // its own row, not committed
     QCOMPARE(watch.openTransactions(), 1);
     QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(failing));
     QVERIFY(db_->inTransaction());
     db_->rollback();
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 0);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 0);
     // A write that fails first ends the transaction it started.
     QVERIFY_THROWS_EXCEPTION(DatabaseError, db_->execute(failing));
     QVERIFY(!db_->inTransaction());
@@ -419,7 +419,7 @@ void TestDatabase::readKeepsWhatHasNoRow() {
     config::NstValues values;
     for (auto& input : values.inputs)
         input = {QStringLiteral("Edit1"), true};
-    values.IPZesE = QStringLiteral("kept");
+    values.amplifierHost = QStringLiteral("kept");
     config::nst::readNst(*db_, values);
     QCOMPARE(values.inputs[2].name, QStringLiteral("Třetí"));
     QCOMPARE(values.inputs[2].enabled, false); // 2 is not 1
@@ -428,9 +428,9 @@ void TestDatabase::readKeepsWhatHasNoRow() {
     QCOMPARE(values.outputs[15].name, QStringLiteral("Poslední"));
     QCOMPARE(values.outputs[15].enabled, true);
     QCOMPARE(values.radioNames[8], QStringLiteral("Devítka"));
-    QCOMPARE(values.IPZesE, QStringLiteral("kept"));
-    QCOMPARE(values.VstupyRG, 1);
-    QCOMPARE(values.LoginChb, false);
+    QCOMPARE(values.amplifierHost, QStringLiteral("kept"));
+    QCOMPARE(values.outputsChoice, 1);
+    QCOMPARE(values.loginAtStart, false);
 }
 
 void TestDatabase::writeReplacesOnlyItsRows() {
@@ -447,20 +447,21 @@ void TestDatabase::writeReplacesOnlyItsRows() {
 
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N, COUNT(DISTINCT ID) AS IDS, "
                                      "COUNT(DISTINCT NAZEV) AS NAMES FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 42);
-    QCOMPARE(fixture_->integer(QStringLiteral("IDS")), 42);
-    QCOMPARE(fixture_->integer(QStringLiteral("NAMES")), 42);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 42);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("IDS")), 42);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("NAMES")), 42);
     fixture_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV STARTING WITH 'Poznamka' OR "
                                      "NAZEV = 'Vstup1En_old' ORDER BY NAZEV"));
-    QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("of another program"));
-    fixture_->next();
-    QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("near miss"));
+    QCOMPARE(fixture_->rows().first().text(QStringLiteral("HODNTXT")),
+             QStringLiteral("of another program"));
+    QCOMPARE(fixture_->rows().at(1).text(QStringLiteral("HODNTXT")), QStringLiteral("near miss"));
     fixture_->execute(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup3En'"));
-    QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("It's 100% _live_"));
-    QCOMPARE(fixture_->integer(QStringLiteral("HODNINT")), 1);
+    QCOMPARE(fixture_->rows().first().text(QStringLiteral("HODNTXT")),
+             QStringLiteral("It's 100% _live_"));
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("HODNINT")), 1);
     fixture_->execute(QStringLiteral("SELECT * FROM NST WHERE NAZEV = 'VstupyRG'"));
-    QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QString());
-    QCOMPARE(fixture_->integer(QStringLiteral("HODNINT")), 1);
+    QCOMPARE(fixture_->rows().first().text(QStringLiteral("HODNTXT")), QString());
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("HODNINT")), 1);
 
     config::NstValues read;
     config::nst::readNst(*db_, read);
@@ -478,7 +479,7 @@ void TestDatabase::saveBlockedByALockKeepsTheRows() {
     QVERIFY(!db_->inTransaction());
     fixture_->rollback();
     fixture_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(fixture_->integer(QStringLiteral("N")), 2);
+    QCOMPARE(fixture_->rows().first().integer(QStringLiteral("N")), 2);
     QCOMPARE(config::nst::readAmplifierAddress(*db_).host, QStringLiteral("old"));
 
     // Once the other save has ended, this one goes through.
@@ -498,8 +499,8 @@ void TestDatabase::saveFailingHalfwayKeepsTheRows() {
     QVERIFY(!db_->inTransaction());
     fixture_->execute(QStringLiteral("SELECT NAZEV, HODNTXT FROM NST ORDER BY NAZEV"));
     QCOMPARE(fixture_->rows().size(), 2);
-    QCOMPARE(fixture_->text(QStringLiteral("NAZEV")), QStringLiteral("IPZesE"));
-    QCOMPARE(fixture_->text(QStringLiteral("HODNTXT")), QStringLiteral("old"));
+    QCOMPARE(fixture_->rows().first().text(QStringLiteral("NAZEV")), QStringLiteral("IPZesE"));
+    QCOMPARE(fixture_->rows().first().text(QStringLiteral("HODNTXT")), QStringLiteral("old"));
 }
 
 void TestDatabase::namesAndGroupsForThePanel() {

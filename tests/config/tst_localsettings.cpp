@@ -17,8 +17,8 @@ class TestLocalSettings : public QObject {
 private Q_SLOTS:
     void missingFileGivesStartDefaults() {
         const ScratchDir scratch;
-        const SettingsFile reg(scratch.dir());
-        const LocalSettings local(reg);
+        const SettingsFile settings(scratch.dir());
+        const LocalSettings local(settings);
         QCOMPARE(local.useDB(), false);
         QCOMPARE(local.amplifierAddress().host, QString());
         QCOMPARE(local.amplifierAddress().port, QString());
@@ -30,8 +30,8 @@ private Q_SLOTS:
         const ScratchDir scratch;
         scratch.putIni("[Orfa]\nDBChb=1\nIPZesE=192.168.0.20\nPortZesE=4001\nLoginChb=2\n"
                        "ProdlevaE=250\n");
-        const SettingsFile reg(scratch.dir());
-        const LocalSettings local(reg);
+        const SettingsFile settings(scratch.dir());
+        const LocalSettings local(settings);
         QCOMPARE(local.useDB(), true);
         QCOMPARE(local.amplifierAddress().host, u"192.168.0.20"_s);
         QCOMPARE(local.amplifierAddress().port, u"4001"_s);
@@ -59,9 +59,9 @@ private Q_SLOTS:
         QFETCH(int, expected);
         const ScratchDir scratch;
         scratch.putIni("[Orfa]\n" + line + "\n");
-        const SettingsFile reg(scratch.dir());
-        QCOMPARE(LocalSettings(reg).sendDelay(), expected);
-        const QString stored = reg.readText(keys::ProdlevaE);
+        const SettingsFile settings(scratch.dir());
+        QCOMPARE(LocalSettings(settings).sendDelay(), expected);
+        const QString stored = settings.readText(keys::ProdlevaE);
         QCOMPARE(LocalSettings::sendDelayFromText(stored), expected);
     }
 

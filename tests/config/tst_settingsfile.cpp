@@ -84,11 +84,11 @@ private Q_SLOTS:
     void init() { scratch_ = std::make_unique<ScratchDir>(); }
 
     void missingFileGivesDefaultsAndCreatesNothing() {
-        const SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"IPZesE"_s, u"none"_s), u"none"_s);
-        QCOMPARE(reg.readText(u"IPZesE"_s), QString());
-        QCOMPARE(reg.readInteger(u"VstupyRG"_s, 7), 7);
-        QCOMPARE(reg.readFlag(u"DBChb"_s, true), true);
+        const SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"IPZesE"_s, u"none"_s), u"none"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s), QString());
+        QCOMPARE(settings.readInteger(u"VstupyRG"_s, 7), 7);
+        QCOMPARE(settings.readFlag(u"DBChb"_s, true), true);
         QVERIFY(!QFile::exists(scratch_->iniPath()));
     }
 
@@ -124,8 +124,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
         scratch_->putIni("[Orfa]\nN=" + stored + "\n");
-        const SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readInteger(u"N"_s, 77), expected);
+        const SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readInteger(u"N"_s, 77), expected);
     }
 
     void flagRules_data() {
@@ -148,17 +148,17 @@ private Q_SLOTS:
         QFETCH(bool, defaultValue);
         QFETCH(bool, expected);
         scratch_->putIni("[Orfa]\nF=" + stored + "\n");
-        const SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readFlag(u"F"_s, defaultValue), expected);
+        const SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readFlag(u"F"_s, defaultValue), expected);
     }
 
     void writesReachTheFileAtOnce() {
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"IPZesE"_s, u"192.168.1.10"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"IPZesE"_s, u"192.168.1.10"_s);
         QCOMPARE(scratch_->iniBytes(), QByteArray("[Orfa]\nIPZesE=192.168.1.10\n"));
-        reg.writeInteger(u"ActivePageOrfaForm"_s, -3);
-        reg.writeFlag(u"DBChb"_s, true);
-        reg.writeFlag(u"LoginChb"_s, false);
+        settings.writeInteger(u"ActivePageOrfaForm"_s, -3);
+        settings.writeFlag(u"DBChb"_s, true);
+        settings.writeFlag(u"LoginChb"_s, false);
         QCOMPARE(scratch_->iniBytes(), QByteArray("[Orfa]\nIPZesE=192.168.1.10\n"
                                                   "ActivePageOrfaForm=-3\nDBChb=1\nLoginChb=0\n"));
         // A second object, as another process would see it.
@@ -171,35 +171,35 @@ private Q_SLOTS:
 
     void keysMatchWithoutRegardToCase() {
         scratch_->putIni("[ORFA]\nipzese = 10.0.0.1\n");
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.1"_s);
-        reg.writeText(u"IPZESE"_s, u"10.0.0.2"_s);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.1"_s);
+        settings.writeText(u"IPZESE"_s, u"10.0.0.2"_s);
         // The existing line is changed, keeping its spelling and spacing; no second key.
         QCOMPARE(scratch_->iniBytes(), QByteArray("[ORFA]\nipzese = 10.0.0.2\n"));
     }
 
     void duplicateKeysFirstOneCounts() {
         scratch_->putIni("[Orfa]\nK=first\n[orfa]\nK=second\nL=later\n");
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"K"_s), u"first"_s);
-        QCOMPARE(reg.readText(u"L"_s), u"later"_s);
-        reg.writeText(u"K"_s, u"third"_s);
-        QCOMPARE(reg.readText(u"K"_s), u"third"_s);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"K"_s), u"first"_s);
+        QCOMPARE(settings.readText(u"L"_s), u"later"_s);
+        settings.writeText(u"K"_s, u"third"_s);
+        QCOMPARE(settings.readText(u"K"_s), u"third"_s);
         QCOMPARE(scratch_->iniBytes(), QByteArray("[Orfa]\nK=third\n[orfa]\nK=second\nL=later\n"));
     }
 
     void textComesBackAtMost2047Long() {
-        SettingsFile reg(scratch_->dir());
+        SettingsFile settings(scratch_->dir());
         const QString longText(3000, u'a');
-        reg.writeText(u"Long"_s, longText);
+        settings.writeText(u"Long"_s, longText);
         QVERIFY(scratch_->iniBytes().contains(longText.toLatin1()));
-        QCOMPARE(reg.readText(u"Long"_s), QString(2047, u'a'));
+        QCOMPARE(settings.readText(u"Long"_s), QString(2047, u'a'));
 
         // The cut never leaves half of a surrogate pair behind.
         const QString emojiAtCut =
             QString(2046, u'b') + QString::fromUtf8("\xF0\x9F\x8E\xB5") + u"tail"_s;
-        reg.writeText(u"Emoji"_s, emojiAtCut);
-        QCOMPARE(reg.readText(u"Emoji"_s), QString(2046, u'b'));
+        settings.writeText(u"Emoji"_s, emojiAtCut);
+        QCOMPARE(settings.readText(u"Emoji"_s), QString(2046, u'b'));
     }
 
     void everythingUnknownSurvivesWrites() {
@@ -218,9 +218,9 @@ private Q_SLOTS:
                                   "[Dalsi]\r\n"
                                   "A=1";
         scratch_->putIni(before);
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"IPZesE"_s, u"10.0.0.2"_s);
-        reg.writeText(u"PortZesE"_s, u"5000"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"IPZesE"_s, u"10.0.0.2"_s);
+        settings.writeText(u"PortZesE"_s, u"5000"_s);
         SettingsFile(scratch_->dir(), u"Nova"_s).writeFlag(u"K"_s, true);
 
         const QByteArray after = "; Orfa settings\r\n"
@@ -242,12 +242,12 @@ private Q_SLOTS:
                                  "[Nova]\r\n"
                                  "K=1\r\n";
         QCOMPARE(scratch_->iniBytes(), after);
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.2"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.2"_s);
     }
 
     void newFileIsUtf8AndPrivate() {
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"Vystup1Nzv"_s, u"Výstup Čeština"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"Vystup1Nzv"_s, u"Výstup Čeština"_s);
         QCOMPARE(scratch_->iniBytes(), QByteArray("[Orfa]\nVystup1Nzv=V\xC3\xBDstup "
                                                   "\xC4\x8C"
                                                   "e\xC5\xA1tina\n"));
@@ -258,7 +258,7 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(scratch_->iniPath(), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ReadGroup |
                                                                QFile::ReadOther));
-        reg.writeFlag(u"DBChb"_s, true);
+        settings.writeFlag(u"DBChb"_s, true);
         QCOMPARE(permissionBits(scratch_->iniPath()), 0644u);
     }
 
@@ -266,8 +266,8 @@ private Q_SLOTS:
         const ScratchDir shared;
         shared.putIni("[Orfa]\nIPZesE=10.0.0.1\n");
         QVERIFY(QFile::link(shared.iniPath(), scratch_->iniPath()));
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"IPZesE"_s, u"10.0.0.2"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"IPZesE"_s, u"10.0.0.2"_s);
         QVERIFY(QFileInfo(scratch_->iniPath()).isSymLink());
         QCOMPARE(shared.iniBytes(), QByteArray("[Orfa]\nIPZesE=10.0.0.2\n"));
         QCOMPARE(shared.entries(), QStringList{SettingsFile::fileName()});
@@ -280,20 +280,20 @@ private Q_SLOTS:
         const QByteArray before =
             "[Orfa]\r\nVstup1Nzv=Kuchy\xF2\r\nVystup2Nzv=P\xF8\xEDzem\xED\r\n";
         scratch_->putIni(before);
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"Vstup1Nzv"_s), u"Kuchyň"_s);
-        QCOMPARE(reg.readText(u"Vystup2Nzv"_s), u"Přízemí"_s);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"Vstup1Nzv"_s), u"Kuchyň"_s);
+        QCOMPARE(settings.readText(u"Vystup2Nzv"_s), u"Přízemí"_s);
 
-        reg.writeText(u"Vystup3Nzv"_s, u"Šatna €"_s);
+        settings.writeText(u"Vystup3Nzv"_s, u"Šatna €"_s);
         QCOMPARE(scratch_->iniBytes(), before + "Vystup3Nzv=\x8A"
                                                 "atna \x80\r\n");
-        QCOMPARE(reg.readText(u"Vystup3Nzv"_s), u"Šatna €"_s);
+        QCOMPARE(settings.readText(u"Vystup3Nzv"_s), u"Šatna €"_s);
     }
 
     void windows1250FileBecomesUtf8RatherThanLoseText() {
         scratch_->putIni("[Orfa]\r\nVstup1Nzv=Kuchy\xF2\r\nVystup2Nzv=P\xF8\xEDzem\xED\r\n");
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"Vystup3Nzv"_s, u"Ωmega ♫"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"Vystup3Nzv"_s, u"Ωmega ♫"_s);
         const QString expected =
             u"[Orfa]\r\nVstup1Nzv=Kuchyň\r\nVystup2Nzv=Přízemí\r\nVystup3Nzv=Ωmega ♫\r\n"_s;
         QCOMPARE(scratch_->iniBytes(), expected.toUtf8());
@@ -306,8 +306,8 @@ private Q_SLOTS:
         // "ÚŽINA" is DA 8E in the code page, a valid UTF-8 sequence; only "Kuchyň" (F2) keeps
         // the file from reading as UTF-8, until it is rewritten.
         scratch_->putIni("[Orfa]\r\nVystup1Nzv=\xDA\x8EINA\r\nVystup2Nzv=Kuchy\xF2\r\n");
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"Vystup2Nzv"_s, u"Sklad"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"Vystup2Nzv"_s, u"Sklad"_s);
         QCOMPARE(scratch_->iniBytes(),
                  u"[Orfa]\r\nVystup1Nzv=ÚŽINA\r\nVystup2Nzv=Sklad\r\n"_s.toUtf8());
         QCOMPARE(SettingsFile(scratch_->dir()).readText(u"Vystup1Nzv"_s), u"ÚŽINA"_s);
@@ -334,24 +334,24 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, after);
         scratch_->putIni(before);
-        SettingsFile reg(scratch_->dir());
+        SettingsFile settings(scratch_->dir());
         for (int i = 0; i < 3; ++i)
-            reg.writeText(u"K"_s, value);
+            settings.writeText(u"K"_s, value);
         QCOMPARE(scratch_->iniBytes(), after);
-        QCOMPARE(reg.readText(u"K"_s), value.trimmed());
+        QCOMPARE(settings.readText(u"K"_s), value.trimmed());
     }
 
     void refusedWriteLeavesTheOldFileIntact() {
         const QByteArray before = "[Orfa]\nIPZesE=10.0.0.1\n";
         scratch_->putIni(before);
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.1"_s);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.1"_s);
         std::optional<SettingsWriteError> refused;
         {
             // Nothing is logged while the limit holds: the test log may be a file too.
             const FileSizeLimit limit(16);
             try {
-                reg.writeText(u"IPZesE"_s, QString(500, u'9'));
+                settings.writeText(u"IPZesE"_s, QString(500, u'9'));
             } catch (const SettingsWriteError& error) {
                 refused = error;
             }
@@ -362,9 +362,9 @@ private Q_SLOTS:
         QVERIFY(QByteArray(refused->what()).contains(QFile::encodeName(refused->path())));
         QCOMPARE(scratch_->iniBytes(), before);
         QCOMPARE(scratch_->entries(), QStringList{SettingsFile::fileName()});
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.1"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.1"_s);
         // Once the disk takes writes again, so does the file.
-        reg.writeText(u"IPZesE"_s, u"10.0.0.3"_s);
+        settings.writeText(u"IPZesE"_s, u"10.0.0.3"_s);
         QCOMPARE(scratch_->iniBytes(), QByteArray("[Orfa]\nIPZesE=10.0.0.3\n"));
     }
 
@@ -372,9 +372,9 @@ private Q_SLOTS:
         QFile blocker(QDir(scratch_->dir()).filePath(u"plain-file"_s));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        SettingsFile reg(QDir(blocker.fileName()).filePath(u"sub"_s));
-        QCOMPARE(reg.readText(u"IPZesE"_s, u"d"_s), u"d"_s);
-        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, reg.writeText(u"IPZesE"_s, u"x"_s));
+        SettingsFile settings(QDir(blocker.fileName()).filePath(u"sub"_s));
+        QCOMPARE(settings.readText(u"IPZesE"_s, u"d"_s), u"d"_s);
+        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, settings.writeText(u"IPZesE"_s, u"x"_s));
     }
 
     void unreadableFileIsNeverReplaced_data() {
@@ -398,9 +398,9 @@ private Q_SLOTS:
         }
         const QFileInfo before(path);
 
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"IPZesE"_s, u"d"_s), u"d"_s);
-        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, reg.writeText(u"IPZesE"_s, u"x"_s));
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"IPZesE"_s, u"d"_s), u"d"_s);
+        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, settings.writeText(u"IPZesE"_s, u"x"_s));
 
         const QFileInfo after(path);
         QCOMPARE(after.isDir(), before.isDir());
@@ -435,20 +435,20 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, expected);
         scratch_->putIni(content);
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"K"_s, u"-"_s), expected);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"K"_s, u"-"_s), expected);
 
-        reg.writeFlag(u"Added"_s, true);
-        QCOMPARE(reg.readFlag(u"Added"_s), true);
-        QCOMPARE(reg.readText(u"K"_s, u"-"_s), expected);
+        settings.writeFlag(u"Added"_s, true);
+        QCOMPARE(settings.readFlag(u"Added"_s), true);
+        QCOMPARE(settings.readText(u"K"_s, u"-"_s), expected);
         QVERIFY2(linesKept(content, scratch_->iniBytes()), "a line of the file was lost");
     }
 
     void lineBreaksCannotForgeKeys() {
-        SettingsFile reg(scratch_->dir());
-        reg.writeText(u"Vstup1Nzv"_s, u"Hala\nDBChb=1\r\n[Jine]"_s);
-        QCOMPARE(reg.readFlag(u"DBChb"_s), false);
-        QCOMPARE(reg.readText(u"Vstup1Nzv"_s), u"Hala DBChb=1  [Jine]"_s);
+        SettingsFile settings(scratch_->dir());
+        settings.writeText(u"Vstup1Nzv"_s, u"Hala\nDBChb=1\r\n[Jine]"_s);
+        QCOMPARE(settings.readFlag(u"DBChb"_s), false);
+        QCOMPARE(settings.readText(u"Vstup1Nzv"_s), u"Hala DBChb=1  [Jine]"_s);
         QCOMPARE(scratch_->iniBytes().count('\n'), 2);
     }
 
@@ -465,34 +465,34 @@ private Q_SLOTS:
 
     void unusableKeyNamesAreRefused() {
         QFETCH(QString, key);
-        SettingsFile reg(scratch_->dir());
-        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, reg.writeText(key, u"v"_s));
+        SettingsFile settings(scratch_->dir());
+        QVERIFY_THROWS_EXCEPTION(SettingsWriteError, settings.writeText(key, u"v"_s));
         QVERIFY(!QFile::exists(scratch_->iniPath()));
     }
 
     void changesMadeByOthersAreSeen() {
         scratch_->putIni("[Orfa]\nIPZesE=10.0.0.1\n");
-        SettingsFile reg(scratch_->dir());
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.1"_s);
+        SettingsFile settings(scratch_->dir());
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.1"_s);
 
         // Same size, same file, within the resolution of file times.
         scratch_->putIni("[Orfa]\nIPZesE=10.0.0.9\n");
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.9"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.9"_s);
 
         // Replaced by another file, as an editor saving atomically does.
         QSaveFile replacement(scratch_->iniPath());
         QVERIFY(replacement.open(QIODevice::WriteOnly));
         replacement.write("[Orfa]\nIPZesE=10.0.0.5\nLoginChb=1\n");
         QVERIFY(replacement.commit());
-        QCOMPARE(reg.readText(u"IPZesE"_s), u"10.0.0.5"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s), u"10.0.0.5"_s);
 
         // A write builds on what is on disk, not on what was read before.
-        reg.writeText(u"PortZesE"_s, u"5000"_s);
+        settings.writeText(u"PortZesE"_s, u"5000"_s);
         QCOMPARE(scratch_->iniBytes(),
                  QByteArray("[Orfa]\nIPZesE=10.0.0.5\nLoginChb=1\nPortZesE=5000\n"));
 
         QVERIFY(QFile::remove(scratch_->iniPath()));
-        QCOMPARE(reg.readText(u"IPZesE"_s, u"gone"_s), u"gone"_s);
+        QCOMPARE(settings.readText(u"IPZesE"_s, u"gone"_s), u"gone"_s);
     }
 };
 

@@ -81,8 +81,8 @@ private Q_SLOTS:
         QCOMPARE(chosen, wanted);
         QVERIFY(QFileInfo(chosen).isDir());
 
-        SettingsFile reg(chosen);
-        reg.writeFlag(u"DBChb"_s, true);
+        SettingsFile settings(chosen);
+        settings.writeFlag(u"DBChb"_s, true);
         QVERIFY(QFileInfo::exists(base.dir() + u"/site/settings/Orfa.ini"_s));
     }
 };

@@ -336,10 +336,10 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
     QVERIFY(rig->waitForIdleQueue());
 
     int groupId = 0;
-    WhenShown settings(QStringLiteral("NstForm"), [&](QDialog& dialog) {
+    WhenShown settings(QStringLiteral("settingsDialog"), [&](QDialog& dialog) {
         auto& form = static_cast<settings::SettingsDialog&>(dialog);
         form.pages()->setCurrentIndex(settings::SettingsDialog::kGroupsPage);
-        WhenShown editor(QStringLiteral("SkupinyEdit"), [&](QDialog& groupDialog) {
+        WhenShown editor(QStringLiteral("groupEditor"), [&](QDialog& groupDialog) {
             auto& groupEditor = static_cast<settings::GroupEditor&>(groupDialog);
             groupId = groupEditor.groupId();
             for (int k : {2, 6, 9}) {

@@ -86,17 +86,17 @@ void TestDatabaseStore::putNst(const QString& name, const QString& text, int num
 QMap<QString, NstRow> TestDatabaseStore::nstRows() {
     QMap<QString, NstRow> rows;
     direct_->execute(QStringLiteral("SELECT NAZEV, HODNTXT, HODNINT FROM NST"));
-    for (; !direct_->eof(); direct_->next())
-        rows.insert(direct_->text(QStringLiteral("NAZEV")),
-                    NstRow{direct_->text(QStringLiteral("HODNTXT")),
-                           direct_->integer(QStringLiteral("HODNINT"))});
+    for (const config::ResultRow& row : direct_->rows())
+        rows.insert(
+            row.text(QStringLiteral("NAZEV")),
+            NstRow{row.text(QStringLiteral("HODNTXT")), row.integer(QStringLiteral("HODNINT"))});
     commit();
     return rows;
 }
 
 int TestDatabaseStore::nstRowCount() {
     direct_->execute(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    const int n = direct_->integer(QStringLiteral("N"));
+    const int n = direct_->rows().first().integer(QStringLiteral("N"));
     commit();
     return n;
 }
@@ -136,10 +136,11 @@ void TestDatabaseStore::openShowsNstAndOkReplacesIt() {
     QVERIFY(!inputs.row(4).checkBox()->isChecked()); // only 1 means enabled
     QCOMPARE(inputs.row(5).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(rig->form().outputsPage().row(12).nameField()->text(), QStringLiteral("Hala – jih"));
-    QCOMPARE(rig->lineEdit(QStringLiteral("RadioJmeno2E"))->text(), QStringLiteral("Vltava"));
-    QCOMPARE(rig->lineEdit(QStringLiteral("IPZesE"))->text(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(rig->lineEdit(QStringLiteral("memoryName2"))->text(), QStringLiteral("Vltava"));
+    QCOMPARE(rig->lineEdit(QStringLiteral("amplifierHostField"))->text(),
+             QStringLiteral("127.0.0.1"));
     QCOMPARE(rig->form().connectionPage().outputsChoice(), 1);
-    QVERIFY(rig->checkBox(QStringLiteral("LoginChb"))->isChecked());
+    QVERIFY(rig->checkBox(QStringLiteral("loginAtStartBox"))->isChecked());
     QVERIFY(rig->waitForIdleQueue());
     QCOMPARE(rig->receivedInstructions(), (std::vector<int>{172, 170}));
 
@@ -175,7 +176,7 @@ void TestDatabaseStore::emptyNstKeepsTheInitialTexts() {
     QVERIFY(rig.form().sharedReadFromDatabase());
     QCOMPARE(rig.form().inputsPage().row(1).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(rig.form().outputsPage().row(16).nameField()->text(), QStringLiteral("Edit1"));
-    QCOMPARE(rig.lineEdit(QStringLiteral("IPZesE"))->text(), QString());
+    QCOMPARE(rig.lineEdit(QStringLiteral("amplifierHostField"))->text(), QString());
     QCOMPARE(rig.form().connectionPage().outputsChoice(), 0);
     QVERIFY(rig.pressOk());
     QCOMPARE(nstRowCount(), 40);
@@ -188,7 +189,7 @@ void TestDatabaseStore::switchingOffWritesTheNstValuesToTheFile() {
     commit();
     const QMap<QString, NstRow> before = nstRows();
     rig->open();
-    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig->checkBox(QStringLiteral("databaseBox")));
     QVERIFY(!rig->data().usesDatabase());
     QVERIFY(!rig->data().databaseConnected());
     QVERIFY(rig->messages().messages.empty());
@@ -203,9 +204,9 @@ void TestDatabaseStore::switchingOffWritesTheNstValuesToTheFile() {
 void TestDatabaseStore::switchingOffAndOnAgainStillWritesNst() {
     auto rig = rigWithAddressInNst(true);
     rig->open();
-    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig->checkBox(QStringLiteral("databaseBox")));
     QVERIFY(!rig->data().databaseConnected());
-    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig->checkBox(QStringLiteral("databaseBox")));
     QVERIFY(rig->data().databaseConnected());
     rig->form().inputsPage().row(1).nameField()->setText(QStringLiteral("Znovu"));
     QVERIFY(rig->pressOk());
@@ -215,7 +216,7 @@ void TestDatabaseStore::switchingOffAndOnAgainStillWritesNst() {
 void TestDatabaseStore::switchingOnSavesOnlyTheLocalKeys() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.open();
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox")));
     QVERIFY(rig.data().databaseConnected()); // the stored details were complete
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
     rig.form().inputsPage().row(1).nameField()->setText(QStringLiteral("Nikam"));
@@ -280,13 +281,13 @@ void TestDatabaseStore::textsLongerThanNstHoldsAreRefused() {
     const QMap<QString, NstRow> before = nstRows();
     rig->open();
     const QString longName = QStringLiteral("Český rozhlas Dvojka ").repeated(6);
-    QLineEdit* radioName = rig->lineEdit(QStringLiteral("RadioJmeno3E"));
+    QLineEdit* radioName = rig->lineEdit(QStringLiteral("memoryName3"));
     radioName->setText(longName);
     QCOMPARE(radioName->text(), longName.left(100));
-    clickIndicator(rig->checkBox(QStringLiteral("DBChb"))); // off: the file holds more
+    clickIndicator(rig->checkBox(QStringLiteral("databaseBox"))); // off: the file holds more
     radioName->setText(longName);
     QCOMPARE(radioName->text(), longName);
-    clickIndicator(rig->checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig->checkBox(QStringLiteral("databaseBox")));
     QCOMPARE(radioName->text(), longName);
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("not saved to the central database")));
@@ -298,7 +299,7 @@ void TestDatabaseStore::textsLongerThanNstHoldsAreRefused() {
 }
 
 void TestDatabaseStore::listsComeFromTheDatabase() {
-    const QString stored = users::Encrypt(QStringLiteral("heslo"), users::passwordKey());
+    const QString stored = users::encryptPassword(QStringLiteral("heslo"), users::passwordKey());
     for (const auto& [id, name, admin] :
          {std::tuple{2, QStringLiteral("Zdeněk"), 0}, std::tuple{5, QStringLiteral("Adam"), 1}})
         direct_->execute(
@@ -314,7 +315,7 @@ void TestDatabaseStore::listsComeFromTheDatabase() {
     SettingsRig rig(testDb_.settingsLines(true));
     rig.data().grantAllRights();
     rig.open();
-    const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
+    const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("userList"));
     QCOMPARE(users->rowCount(), 2);
     QCOMPARE(cell(users, 0, 0), QStringLiteral("5"));
     QCOMPARE(cell(users, 0, 1), QStringLiteral("Adam"));
@@ -322,7 +323,7 @@ void TestDatabaseStore::listsComeFromTheDatabase() {
     QCOMPARE(cell(users, 0, 3), QStringLiteral("Ano"));
     QCOMPARE(cell(users, 1, 1), QStringLiteral("Zdeněk"));
     QCOMPARE(cell(users, 1, 3), QString());
-    const QTableWidget* groups = rig.control<QTableWidget>(QStringLiteral("SkupinyGrid"));
+    const QTableWidget* groups = rig.control<QTableWidget>(QStringLiteral("groupList"));
     QCOMPARE(groups->rowCount(), 2);
     QCOMPARE(cell(groups, 0, 0), QStringLiteral("1"));
     QCOMPARE(cell(groups, 0, 1), QStringLiteral("3  5"));

@@ -9,6 +9,7 @@
 #include "support/ClosedPort.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void okButton_data();
     void okButton();
     void cancelAfterTickingTheDatabaseBox();
+    void enterInAFieldClosesNothing();
 };
 
 namespace {
@@ -58,11 +60,17 @@ QStringList unreachableDetails() {
             QStringLiteral("DBHesloE=tajne")};
 }
 
+// Types "KEY=value" lines into the database fields that edit those keys.
 void typeDetails(SettingsRig& rig, const QStringList& details) {
+    const QHash<QString, QString> fields{
+        {QStringLiteral("DBIPE"), QStringLiteral("databaseHostField")},
+        {QStringLiteral("DBPortE"), QStringLiteral("databasePortField")},
+        {QStringLiteral("DBCestaE"), QStringLiteral("databasePathField")},
+        {QStringLiteral("DBLoginE"), QStringLiteral("databaseUserField")},
+        {QStringLiteral("DBHesloE"), QStringLiteral("databasePasswordField")}};
     for (const QString& line : details) {
         const QString key = line.section(QLatin1Char('='), 0, 0);
-        const QString field = key == QLatin1String("DBPortE") ? QStringLiteral("DBportE") : key;
-        rig.lineEdit(field)->setText(line.section(QLatin1Char('='), 1));
+        rig.lineEdit(fields.value(key))->setText(line.section(QLatin1Char('='), 1));
     }
 }
 
@@ -89,13 +97,15 @@ void TestDialog::pagesControlsAndCaptions() {
     QCOMPARE(form.pages()->currentIndex(), 0);
     QCOMPARE(form.okButton()->text(), QStringLiteral("&OK"));
     QCOMPARE(form.cancelButton()->text(), QStringLiteral("&Stormo"));
-    QCOMPARE(rig.lineEdit(QStringLiteral("DBHesloE"))->echoMode(), QLineEdit::Password);
-    QCOMPARE(rig.lineEdit(QStringLiteral("HesloZesE"))->echoMode(), QLineEdit::Password);
-    QVERIFY(!rig.lineEdit(QStringLiteral("HesloZesE"))->isEnabled());
-    QCOMPARE(rig.checkBox(QStringLiteral("DBChb"))->text(),
+    QCOMPARE(rig.lineEdit(QStringLiteral("databasePasswordField"))->echoMode(),
+             QLineEdit::Password);
+    QCOMPARE(rig.lineEdit(QStringLiteral("amplifierPasswordField"))->echoMode(),
+             QLineEdit::Password);
+    QVERIFY(!rig.lineEdit(QStringLiteral("amplifierPasswordField"))->isEnabled());
+    QCOMPARE(rig.checkBox(QStringLiteral("databaseBox"))->text(),
              QStringLiteral("Použivat pro uložení konfigurace databázi firerbird (centrální "
                             "správa uživatelů)"));
-    QCOMPARE(rig.checkBox(QStringLiteral("PlanovacChb"))->text(),
+    QCOMPARE(rig.checkBox(QStringLiteral("inOperationBox"))->text(),
              QStringLiteral("Plánovač v provozu"));
     for (const QString& text :
          {QStringLiteral("IP adresa DB serveru"), QStringLiteral("Databáze (cesta)"),
@@ -117,11 +127,11 @@ void TestDialog::pagesControlsAndCaptions() {
     QCOMPARE(plan->item(0, 0)->text(), QStringLiteral("Pondělí"));
     QCOMPARE(plan->item(6, 0)->text(), QStringLiteral("Neděle"));
     QVERIFY(plan->item(2, 0)->flags() & Qt::ItemIsEditable);
-    QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
+    QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("userList"));
     QCOMPARE(users->columnCount(), 4);
     QCOMPARE(users->horizontalHeaderItem(3)->text(), QStringLiteral("Administrátor"));
     QCOMPARE(
-        rig.control<QTableWidget>(QStringLiteral("SkupinyGrid"))->horizontalHeaderItem(1)->text(),
+        rig.control<QTableWidget>(QStringLiteral("groupList"))->horizontalHeaderItem(1)->text(),
         QStringLiteral("Výstupy"));
 }
 
@@ -134,7 +144,7 @@ void TestDialog::rowsAreNamedForEveryone() {
     settings::SettingsDialog form(data, store, sink);
     QCOMPARE(form.inputsPage().row(3).nameField()->text(), QStringLiteral("Edit1"));
     QCOMPARE(form.outputsPage().row(9).nameField()->text(), QStringLiteral("Edit1"));
-    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("ProdlevaE"))->text(),
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("sendDelayField"))->text(),
              QStringLiteral("800"));
     QCOMPARE(form.inputsPage().row(3).nameField()->accessibleName(),
              QStringLiteral("Název vstupu 3"));
@@ -142,9 +152,9 @@ void TestDialog::rowsAreNamedForEveryone() {
              QStringLiteral("Povolen vstup 3"));
     QCOMPARE(form.outputsPage().row(12).nameField()->accessibleName(),
              QStringLiteral("Název výstupu 12"));
-    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("RadioM4E"))->accessibleName(),
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("memoryFrequency4"))->accessibleName(),
              QStringLiteral("Frekvence paměti 4"));
-    QCOMPARE(form.findChild<QCheckBox*>(QStringLiteral("RadioStereo4Ch"))->accessibleName(),
+    QCOMPARE(form.findChild<QCheckBox*>(QStringLiteral("memoryStereo4"))->accessibleName(),
              QStringLiteral("Stereo paměti 4"));
     QCOMPARE(form.schedulePage().grid()->item(2, 1)->data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("Zapnuto od – Středa"));
@@ -183,8 +193,8 @@ void TestDialog::openingWithTheDatabaseRunsNoClickHandler() {
     rig.data().setUsesDatabase(false); // as a Cancel earlier in this run may leave it
     rig.open();
     QVERIFY(rig.data().usesDatabase());
-    QVERIFY(rig.checkBox(QStringLiteral("DBChb"))->isChecked());
-    QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+    QVERIFY(rig.checkBox(QStringLiteral("databaseBox"))->isChecked());
+    QVERIFY(rig.lineEdit(QStringLiteral("databaseHostField"))->isEnabled());
     // It still opens completely, with the file's values, and says why.
     QCOMPARE(rig.form().inputsPage().row(5).nameField()->text(), QStringLiteral("Pult"));
     QVERIFY(rig.form().inputsPage().row(5).nameField()->isEnabled());
@@ -232,13 +242,13 @@ void TestDialog::eightOutputsDisableTheUpperRows() {
     QVERIFY(!outputs.row(4).nameField()->isEnabled());
     QVERIFY(outputs.row(4).checkBox()->isEnabled());
 
-    clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG1")));
+    clickIndicator(rig.control<QRadioButton>(QStringLiteral("sixteenOutputs")));
     QVERIFY(rig.form().enablingChanged());
     QVERIFY(outputs.row(11).checkBox()->isEnabled());
     QVERIFY(!outputs.row(11).nameField()->isEnabled());
     clickIndicator(outputs.row(11).checkBox());
     QVERIFY(outputs.row(11).nameField()->isEnabled());
-    clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG0")));
+    clickIndicator(rig.control<QRadioButton>(QStringLiteral("eightOutputs")));
     QVERIFY(!outputs.row(11).checkBox()->isEnabled());
     QVERIFY(outputs.row(11).nameField()->isEnabled());
     QVERIFY(!outputs.row(16).nameField()->isEnabled());
@@ -282,9 +292,10 @@ void TestDialog::completeDetails() {
     QFETCH(QStringList, fields);
     QFETCH(bool, complete);
     settings::ConnectionPage page;
-    const QString names[] = {QStringLiteral("DBIPE"), QStringLiteral("DBportE"),
-                             QStringLiteral("DBCestaE"), QStringLiteral("DBLoginE"),
-                             QStringLiteral("DBHesloE")};
+    const QString names[] = {
+        QStringLiteral("databaseHostField"), QStringLiteral("databasePortField"),
+        QStringLiteral("databasePathField"), QStringLiteral("databaseUserField"),
+        QStringLiteral("databasePasswordField")};
     for (int i = 0; i < 5; ++i)
         page.findChild<QLineEdit*>(names[i])->setText(fields.at(i));
     QCOMPARE(page.detailsComplete(), complete);
@@ -302,8 +313,8 @@ void TestDialog::tickingTheDatabaseBox() {
     QFETCH(bool, connectAttempted);
     SettingsRig rig(stored);
     rig.open();
-    QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
-    QCheckBox* box = rig.checkBox(QStringLiteral("DBChb"));
+    QVERIFY(!rig.lineEdit(QStringLiteral("databaseHostField"))->isEnabled());
+    QCheckBox* box = rig.checkBox(QStringLiteral("databaseBox"));
     clickIndicator(box);
     QVERIFY(rig.data().usesDatabase());
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
@@ -311,8 +322,8 @@ void TestDialog::tickingTheDatabaseBox() {
     QCOMPARE(message.text, kRestart);
     QCOMPARE(message.caption, QStringLiteral("Nastavení"));
     QVERIFY(message.icon == MessageIcon::Warning);
-    QVERIFY(rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
-    QVERIFY(!rig.lineEdit(QStringLiteral("HesloZesE"))->isEnabled());
+    QVERIFY(rig.lineEdit(QStringLiteral("databaseHostField"))->isEnabled());
+    QVERIFY(!rig.lineEdit(QStringLiteral("amplifierPasswordField"))->isEnabled());
     QVERIFY(rig.form().enablingChanged());
     // Only complete details are tried; the failure shows at OK.
     QCOMPARE(!rig.data().database().lastError().isEmpty(), connectAttempted);
@@ -321,7 +332,7 @@ void TestDialog::tickingTheDatabaseBox() {
     clickIndicator(box);
     QVERIFY(!rig.data().usesDatabase());
     QCOMPARE(rig.messages().messages.size(), std::size_t{1});
-    QVERIFY(!rig.lineEdit(QStringLiteral("DBIPE"))->isEnabled());
+    QVERIFY(!rig.lineEdit(QStringLiteral("databaseHostField"))->isEnabled());
 }
 
 void TestDialog::okButton_data() {
@@ -367,7 +378,7 @@ void TestDialog::okButton() {
         QVERIFY(QTest::qWaitFor([&] { return !rig.messages().messages.empty(); }, 2000));
     rig.messages().messages.clear();
     if (tick)
-        clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+        clickIndicator(rig.checkBox(QStringLiteral("databaseBox")));
     typeDetails(rig, typed);
     rig.form().inputsPage().row(1).nameField()->setText(QStringLiteral("Po"));
     QVERIFY(rig.pressOk());
@@ -395,14 +406,27 @@ void TestDialog::cancelAfterTickingTheDatabaseBox() {
     SettingsRig rig;
     const QByteArray before = rig.settingsBytes();
     rig.open();
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox")));
     QVERIFY(rig.pressCancel());
     // The switch stays as clicked until the dialog is opened again; the file is untouched.
     QVERIFY(rig.data().usesDatabase());
     QCOMPARE(rig.settingsBytes(), before);
     rig.open();
     QVERIFY(!rig.data().usesDatabase());
-    QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
+    QVERIFY(!rig.checkBox(QStringLiteral("databaseBox"))->isChecked());
+}
+
+void TestDialog::enterInAFieldClosesNothing() {
+    SettingsRig rig;
+    rig.open();
+    QLineEdit* field = rig.lineEdit(QStringLiteral("sendDelayField"));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(rig.form().isVisible());
+    QVERIFY(!rig.form().okButton()->isDefault());
+    QCOMPARE(rig.form().okButton()->text(), QStringLiteral("&OK"));
+    QCOMPARE(rig.form().cancelButton()->text(), QStringLiteral("&Stormo"));
+    QVERIFY(rig.pressCancel());
 }
 
 QTEST_MAIN(TestDialog)

@@ -86,7 +86,7 @@ void TestEditorsDatabase::cleanup() {
 
 int TestEditorsDatabase::generator(const QString& name) {
     sql(QStringLiteral("SELECT GEN_ID(%1, 0) AS G FROM RDB$DATABASE").arg(name));
-    const int value = direct_->integer(QStringLiteral("G"));
+    const int value = direct_->rows().first().integer(QStringLiteral("G"));
     commit();
     return value;
 }
@@ -107,9 +107,9 @@ int TestEditorsDatabase::generatorAtLeast(const QString& name, int least) {
 QStringList TestEditorsDatabase::userRow(int id) {
     QStringList columns;
     sql(QStringLiteral("SELECT * FROM UZIV WHERE ID = %1").arg(id));
-    if (!direct_->eof()) {
+    if (!direct_->rows().isEmpty()) {
         for (const QString& column : direct_->rows().columns())
-            columns << direct_->text(column);
+            columns << direct_->rows().first().text(column);
     }
     commit();
     return columns;
@@ -119,9 +119,9 @@ QStringList TestEditorsDatabase::userRow(int id) {
 QStringList TestEditorsDatabase::groupRows() {
     QStringList rows;
     sql(QStringLiteral("SELECT * FROM SKUPINY ORDER BY IDSKUPINY, IDVSTUPU"));
-    for (; !direct_->eof(); direct_->next())
-        rows << direct_->text(QStringLiteral("IDSKUPINY")) + QLatin1Char(':') +
-                    direct_->text(QStringLiteral("IDVSTUPU"));
+    for (const config::ResultRow& row : direct_->rows())
+        rows << row.text(QStringLiteral("IDSKUPINY")) + QLatin1Char(':') +
+                    row.text(QStringLiteral("IDVSTUPU"));
     commit();
     return rows;
 }
@@ -130,7 +130,7 @@ void TestEditorsDatabase::putUser(int id, const QString& name, const QString& pa
     direct_->execute(
         QStringLiteral("INSERT INTO UZIV VALUES (?, ?, ?, 'ABC', 'A', '0B', ?, 0, 0, 1, "
                        "0, 0, '')"),
-        {id, name, users::Encrypt(password, users::passwordKey()), admin});
+        {id, name, users::encryptPassword(password, users::passwordKey()), admin});
 }
 
 std::unique_ptr<SettingsRig> TestEditorsDatabase::openRig() {
@@ -188,12 +188,12 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
     QCOMPARE(form.userEditor().id(), id);
     const QString zeros(27, QLatin1Char('0'));
-    QCOMPARE(
-        userRow(id),
-        (QStringList{QString::number(id), name, users::Encrypt(password, users::passwordKey()),
-                     flagString({1}), zeros, flagString({2}), QStringLiteral("1"),
-                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                     QStringLiteral("0"), QStringLiteral("0"), QString(26, QLatin1Char('0'))}));
+    QCOMPARE(userRow(id),
+             (QStringList{QString::number(id), name,
+                          users::encryptPassword(password, users::passwordKey()), flagString({1}),
+                          zeros, flagString({2}), QStringLiteral("1"), QStringLiteral("0"),
+                          QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                          QStringLiteral("0"), QString(26, QLatin1Char('0'))}));
     // Ordered by name; the login finds the name with its quote and '%' as stored.
     QCOMPARE(listRows(grid), (QStringList{QStringLiteral("50|Adam"),
                                           QString::number(id) + QLatin1Char('|') + name}));
@@ -213,7 +213,8 @@ void TestEditorsDatabase::userCommandsChangeUziv() {
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     QCOMPARE(generator(QStringLiteral("Uziv")), id);
-    QCOMPARE(userRow(id).at(2), users::Encrypt(QStringLiteral("nové"), users::passwordKey()));
+    QCOMPARE(userRow(id).at(2),
+             users::encryptPassword(QStringLiteral("nové"), users::passwordKey()));
 
     // Copy stores a second record under a new ID; the short flag strings come back padded.
     const QStringList adam = userRow(50);
@@ -297,8 +298,8 @@ void TestEditorsDatabase::failedUserSave() {
 void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
     const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, směna B-12");
     const QString password = QStringLiteral("dlouhé heslo ").repeated(9).left(111);
-    QCOMPARE(name.size(), 40);                                            // JMENO
-    QCOMPARE(users::Encrypt(password, users::passwordKey()).size(), 200); // HESLO
+    QCOMPARE(name.size(), 40);                                                    // JMENO
+    QCOMPARE(users::encryptPassword(password, users::passwordKey()).size(), 200); // HESLO
     putUser(7, name, password, 0);
     commit();
     auto rig = openRig();
@@ -313,7 +314,8 @@ void TestEditorsDatabase::textsAsLongAsUzivHoldsComeBackWhole() {
                              QTest::mouseClick(editor.okButton(), Qt::LeftButton);
                          }));
     const QStringList row = userRow(7);
-    QCOMPARE(row.mid(1, 2), (QStringList{name, users::Encrypt(password, users::passwordKey())}));
+    QCOMPARE(row.mid(1, 2),
+             (QStringList{name, users::encryptPassword(password, users::passwordKey())}));
     QCOMPARE(row.at(6), QStringLiteral("1"));
 }
 
@@ -328,7 +330,7 @@ void TestEditorsDatabase::textsLongerThanUzivHoldsAreRefused() {
     SettingsDialog& form = rig.open();
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
                          [](UserEditor& editor) { editor.reject(); }));
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb")));
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox")));
     QVERIFY(rig.data().databaseConnected());
     bool keptOpen = false;
     QVERIFY(inUserEditor([&] { clickUsersButton(form, form.usersPage().editButton()); },
@@ -416,7 +418,7 @@ void TestEditorsDatabase::failedGroupSaveAndDeleteKeepTheRows() {
     // Another panel is changing the group and has not committed yet.
     sql(QStringLiteral("UPDATE SKUPINY SET IDVSTUPU = IDVSTUPU WHERE IDSKUPINY = 1"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("uložit")));
-    WhenShown shown(QStringLiteral("SkupinyEdit"), [](QDialog& dialog) {
+    WhenShown shown(QStringLiteral("groupEditor"), [](QDialog& dialog) {
         auto& editor = static_cast<GroupEditor&>(dialog);
         clickIndicator(editor.outputBox(4));
         QTest::mouseClick(editor.okButton(), Qt::LeftButton);
@@ -456,8 +458,8 @@ void TestEditorsDatabase::savePromptWritesNst() {
                          }));
     QCOMPARE(rig->messages().questions.size(), std::size_t{1});
     sql(QStringLiteral("SELECT HODNTXT, HODNINT FROM NST WHERE NAZEV = 'Vstup1En'"));
-    QCOMPARE(direct_->text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
-    QCOMPARE(direct_->integer(QStringLiteral("HODNINT")), 1);
+    QCOMPARE(direct_->rows().first().text(QStringLiteral("HODNTXT")), QStringLiteral("Linka 1"));
+    QCOMPARE(direct_->rows().first().integer(QStringLiteral("HODNINT")), 1);
     commit();
     QVERIFY(!form.enablingChanged());
 }
@@ -485,7 +487,7 @@ void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     SettingsRig rig(testDb_.settingsLines(false) << QStringLiteral("Vstup1Nzv=Ze souboru"));
     rig.data().grantAllRights();
     SettingsDialog& form = rig.open();
-    clickIndicator(rig.checkBox(QStringLiteral("DBChb"))); // switched on in this dialog
+    clickIndicator(rig.checkBox(QStringLiteral("databaseBox"))); // switched on in this dialog
     QVERIFY(rig.data().databaseConnected());
     rig.messages().answer = true;
     clickIndicator(form.inputsPage().row(1).checkBox());
@@ -495,7 +497,7 @@ void TestEditorsDatabase::savePromptWritesNoNstTheDialogDidNotRead() {
     QCOMPARE(rig.messages().messages.size(), std::size_t{2}); // the restart note, then why not
     QCOMPARE(rig.messages().messages[1].icon, settings::MessageIcon::Warning);
     sql(QStringLiteral("SELECT COUNT(*) AS N FROM NST"));
-    QCOMPARE(direct_->integer(QStringLiteral("N")), 0);
+    QCOMPARE(direct_->rows().first().integer(QStringLiteral("N")), 0);
     commit();
     QVERIFY(form.enablingChanged());
 }

@@ -54,10 +54,10 @@ QStringList expectedKeyOrder() {
 void TestFileStore::missingKeysShowTheirDefaults() {
     SettingsRig rig({}, false);
     rig.open();
-    QVERIFY(!rig.checkBox(QStringLiteral("DBChb"))->isChecked());
+    QVERIFY(!rig.checkBox(QStringLiteral("databaseBox"))->isChecked());
     QVERIFY(!rig.data().usesDatabase());
-    QCOMPARE(rig.lineEdit(QStringLiteral("ProdlevaE"))->text(), QStringLiteral("800"));
-    QCOMPARE(rig.lineEdit(QStringLiteral("IPZesE"))->text(), QString());
+    QCOMPARE(rig.lineEdit(QStringLiteral("sendDelayField"))->text(), QStringLiteral("800"));
+    QCOMPARE(rig.lineEdit(QStringLiteral("amplifierHostField"))->text(), QString());
     QCOMPARE(rig.form().connectionPage().outputsChoice(), 0);
     for (int i = 1; i <= 10; ++i) {
         const auto& row = rig.form().inputsPage().row(i);
@@ -69,7 +69,7 @@ void TestFileStore::missingKeysShowTheirDefaults() {
         QCOMPARE(rig.form().outputsPage().row(j).nameField()->text(),
                  QStringLiteral("Výstup %1").arg(j));
     for (int k = 1; k <= 9; ++k)
-        QCOMPARE(rig.lineEdit(QStringLiteral("RadioJmeno%1E").arg(k))->text(), QString::number(k));
+        QCOMPARE(rig.lineEdit(QStringLiteral("memoryName%1").arg(k))->text(), QString::number(k));
 }
 
 void TestFileStore::okWritesEveryKeyInItsOrder() {
@@ -96,13 +96,14 @@ void TestFileStore::savedValuesComeBack() {
                      QStringLiteral("RadioJmeno4=Radiožurnál")});
     rig.open();
     // What the file says, flags read as numbers ("2" and "0x10" on, "yes" off).
-    QCOMPARE(rig.lineEdit(QStringLiteral("ProdlevaE"))->text(), QStringLiteral("20"));
-    QVERIFY(rig.checkBox(QStringLiteral("MinimizeChb"))->isChecked());
-    QVERIFY(!rig.checkBox(QStringLiteral("SysTrayChb"))->isChecked());
-    QVERIFY(rig.checkBox(QStringLiteral("LoginChb"))->isChecked());
-    QCOMPARE(rig.lineEdit(QStringLiteral("DBCestaE"))->text(),
+    QCOMPARE(rig.lineEdit(QStringLiteral("sendDelayField"))->text(), QStringLiteral("20"));
+    QVERIFY(rig.checkBox(QStringLiteral("closeToTrayBox"))->isChecked());
+    QVERIFY(!rig.checkBox(QStringLiteral("minimiseToTrayBox"))->isChecked());
+    QVERIFY(rig.checkBox(QStringLiteral("loginAtStartBox"))->isChecked());
+    QCOMPARE(rig.lineEdit(QStringLiteral("databasePathField"))->text(),
              QStringLiteral("/srv/orfa/orfa.fdb"));
-    QCOMPARE(rig.lineEdit(QStringLiteral("HesloZesE"))->text(), QStringLiteral("tajne"));
+    QCOMPARE(rig.lineEdit(QStringLiteral("amplifierPasswordField"))->text(),
+             QStringLiteral("tajne"));
     QCOMPARE(rig.form().connectionPage().outputsChoice(), 1);
     const auto& input3 = rig.form().inputsPage().row(3);
     QVERIFY(input3.checkBox()->isChecked());
@@ -110,15 +111,15 @@ void TestFileStore::savedValuesComeBack() {
     QVERIFY(input3.nameField()->isEnabled());
     QVERIFY(!rig.form().inputsPage().row(4).checkBox()->isChecked());
     QVERIFY(rig.form().outputsPage().row(12).checkBox()->isChecked());
-    QCOMPARE(rig.lineEdit(QStringLiteral("RadioJmeno4E"))->text(), QStringLiteral("Radiožurnál"));
+    QCOMPARE(rig.lineEdit(QStringLiteral("memoryName4"))->text(), QStringLiteral("Radiožurnál"));
 
     // The operator changes some of them.
     clickIndicator(input3.checkBox());
     rig.form().outputsPage().row(12).nameField()->setText(QStringLiteral("Hala – jih"));
-    rig.lineEdit(QStringLiteral("ProdlevaE"))->setText(QStringLiteral("350"));
-    rig.lineEdit(QStringLiteral("IPZesE"))->setText(QStringLiteral("127.0.0.9"));
-    rig.lineEdit(QStringLiteral("RadioJmeno4E"))->setText(QStringLiteral("Vltava"));
-    clickIndicator(rig.checkBox(QStringLiteral("SysTrayChb")));
+    rig.lineEdit(QStringLiteral("sendDelayField"))->setText(QStringLiteral("350"));
+    rig.lineEdit(QStringLiteral("amplifierHostField"))->setText(QStringLiteral("127.0.0.9"));
+    rig.lineEdit(QStringLiteral("memoryName4"))->setText(QStringLiteral("Vltava"));
+    clickIndicator(rig.checkBox(QStringLiteral("minimiseToTrayBox")));
     QVERIFY(rig.pressOk());
 
     QCOMPARE(rig.valueInFile(QStringLiteral("Vstup3En")), QStringLiteral("0"));
@@ -138,8 +139,8 @@ void TestFileStore::savedValuesComeBack() {
     QVERIFY(!rig.form().inputsPage().row(3).checkBox()->isChecked());
     QVERIFY(!rig.form().inputsPage().row(3).nameField()->isEnabled());
     QCOMPARE(rig.form().outputsPage().row(12).nameField()->text(), QStringLiteral("Hala – jih"));
-    QCOMPARE(rig.lineEdit(QStringLiteral("ProdlevaE"))->text(), QStringLiteral("350"));
-    QVERIFY(rig.checkBox(QStringLiteral("SysTrayChb"))->isChecked());
+    QCOMPARE(rig.lineEdit(QStringLiteral("sendDelayField"))->text(), QStringLiteral("350"));
+    QVERIFY(rig.checkBox(QStringLiteral("minimiseToTrayBox"))->isChecked());
 }
 
 void TestFileStore::outputsChoice_data() {
@@ -161,8 +162,8 @@ void TestFileStore::outputsChoice() {
     SettingsRig rig(stored);
     rig.open();
     QCOMPARE(rig.form().connectionPage().outputsChoice(), shown);
-    QCOMPARE(rig.control<QRadioButton>(QStringLiteral("VstupyRG0"))->isChecked(), shown == 0);
-    QCOMPARE(rig.control<QRadioButton>(QStringLiteral("VstupyRG1"))->isChecked(), shown == 1);
+    QCOMPARE(rig.control<QRadioButton>(QStringLiteral("eightOutputs"))->isChecked(), shown == 0);
+    QCOMPARE(rig.control<QRadioButton>(QStringLiteral("sixteenOutputs"))->isChecked(), shown == 1);
     // Outputs 9 to 16 are offered only for 16 outputs.
     QCOMPARE(rig.form().outputsPage().row(9).checkBox()->isEnabled(), shown == 1);
     QVERIFY(rig.pressOk());
@@ -174,9 +175,9 @@ void TestFileStore::cancelWritesNothing() {
     const QByteArray before = rig.settingsBytes();
     rig.open();
     clickIndicator(rig.form().inputsPage().row(2).checkBox());
-    clickIndicator(rig.control<QRadioButton>(QStringLiteral("VstupyRG1")));
-    rig.lineEdit(QStringLiteral("ProdlevaE"))->setText(QStringLiteral("5"));
-    rig.lineEdit(QStringLiteral("RadioJmeno1E"))->setText(QStringLiteral("Jiné"));
+    clickIndicator(rig.control<QRadioButton>(QStringLiteral("sixteenOutputs")));
+    rig.lineEdit(QStringLiteral("sendDelayField"))->setText(QStringLiteral("5"));
+    rig.lineEdit(QStringLiteral("memoryName1"))->setText(QStringLiteral("Jiné"));
     QVERIFY(rig.pressCancel());
     QCOMPARE(rig.settingsBytes(), before);
 }
@@ -199,7 +200,7 @@ void TestFileStore::refusedWriteIsReportedAndStillClosesWithOk() {
 }
 
 void TestFileStore::listsComeFromTheFile() {
-    const QString stored = users::Encrypt(QStringLiteral("abc"), users::passwordKey());
+    const QString stored = users::encryptPassword(QStringLiteral("abc"), users::passwordKey());
     SettingsRig rig({QStringLiteral("MaxIDUziv=3"), QStringLiteral("Uziv_1_Jmeno=Karel"),
                      QStringLiteral("Uziv_1_Heslo=") + stored,
                      QStringLiteral("Uziv_1_Administrace=2"), QStringLiteral("Uziv_2_Jmeno="),
@@ -211,7 +212,7 @@ void TestFileStore::listsComeFromTheFile() {
                      QStringLiteral("Skup_3_SkupinaPocet=0")});
     rig.data().grantAllRights();
     rig.open();
-    const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("UzivGrid"));
+    const QTableWidget* users = rig.control<QTableWidget>(QStringLiteral("userList"));
     QCOMPARE(users->rowCount(), 2);
     QCOMPARE(users->item(0, 0)->text(), QStringLiteral("1"));
     QCOMPARE(users->item(0, 1)->text(), QStringLiteral("Karel"));
@@ -220,7 +221,7 @@ void TestFileStore::listsComeFromTheFile() {
     QCOMPARE(users->item(1, 0)->text(), QStringLiteral("3"));
     QCOMPARE(users->item(1, 2)->text(), QString());
     QCOMPARE(users->item(1, 3)->text(), QString());
-    const QTableWidget* groups = rig.control<QTableWidget>(QStringLiteral("SkupinyGrid"));
+    const QTableWidget* groups = rig.control<QTableWidget>(QStringLiteral("groupList"));
     QCOMPARE(groups->rowCount(), 2);
     QCOMPARE(groups->item(0, 0)->text(), QStringLiteral("1"));
     QCOMPARE(groups->item(0, 1)->text(), QStringLiteral("1  5  "));
@@ -231,7 +232,7 @@ void TestFileStore::listsComeFromTheFile() {
 void TestFileStore::emptyListsKeepOneEmptyRow() {
     SettingsRig rig;
     rig.open();
-    for (const QString& name : {QStringLiteral("UzivGrid"), QStringLiteral("SkupinyGrid")}) {
+    for (const QString& name : {QStringLiteral("userList"), QStringLiteral("groupList")}) {
         const QTableWidget* grid = rig.control<QTableWidget>(name);
         QCOMPARE(grid->rowCount(), 1);
         QVERIFY(!grid->item(0, 0) || grid->item(0, 0)->text().isEmpty());

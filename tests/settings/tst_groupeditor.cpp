@@ -95,7 +95,7 @@ void TestGroupEditor::pageAndEditorControls() {
     QCOMPARE(page.deleteButton()->accessibleName(), QStringLiteral("Smazat"));
     const GroupEditor& editor = form.groupEditor();
     QCOMPARE(editor.windowTitle(), QStringLiteral("Editace skupin"));
-    QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("GroupBox3"))->title(),
+    QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("groupOutputs"))->title(),
              QStringLiteral("Skupiny výstupů"));
     QCOMPARE(editor.okButton()->text(), QStringLiteral("&OK"));
     QVERIFY(editor.okButton()->isDefault());

@@ -85,12 +85,12 @@ void TestRadioSchedule::openingAsksForMemoriesThenSchedule() {
     openAndWaitForAnswers(rig);
     QCOMPARE(rig.receivedInstructions(), (std::vector<int>{172, 170}));
 
-    QCOMPARE(rig.lineEdit(QStringLiteral("RadioM1E"))->text(), QStringLiteral("104.5"));
-    QVERIFY(rig.checkBox(QStringLiteral("RadioStereo1Ch"))->isChecked());
-    QCOMPARE(rig.lineEdit(QStringLiteral("RadioM2E"))->text(), QStringLiteral("87.05"));
-    QVERIFY(!rig.checkBox(QStringLiteral("RadioStereo2Ch"))->isChecked());
-    QCOMPARE(rig.lineEdit(QStringLiteral("RadioM3E"))->text(), QStringLiteral("98"));
-    QVERIFY(rig.checkBox(QStringLiteral("PlanovacChb"))->isChecked());
+    QCOMPARE(rig.lineEdit(QStringLiteral("memoryFrequency1"))->text(), QStringLiteral("104.5"));
+    QVERIFY(rig.checkBox(QStringLiteral("memoryStereo1"))->isChecked());
+    QCOMPARE(rig.lineEdit(QStringLiteral("memoryFrequency2"))->text(), QStringLiteral("87.05"));
+    QVERIFY(!rig.checkBox(QStringLiteral("memoryStereo2"))->isChecked());
+    QCOMPARE(rig.lineEdit(QStringLiteral("memoryFrequency3"))->text(), QStringLiteral("98"));
+    QVERIFY(rig.checkBox(QStringLiteral("inOperationBox"))->isChecked());
     const settings::SchedulePage& page = rig.form().schedulePage();
     QCOMPARE(page.cellText(1, 1), QStringLiteral("7:05"));
     QCOMPARE(page.cellText(2, 1), QStringLiteral("18:30"));
@@ -102,21 +102,24 @@ void TestRadioSchedule::buttonsAskAgain() {
     SettingsRig rig;
     openAndWaitForAnswers(rig);
     // What the operator typed gives way to the amplifier's values, changed or not.
-    const QString first = rig.lineEdit(QStringLiteral("RadioM1E"))->text();
-    rig.lineEdit(QStringLiteral("RadioM1E"))->setText(QStringLiteral("1"));
+    const QString first = rig.lineEdit(QStringLiteral("memoryFrequency1"))->text();
+    rig.lineEdit(QStringLiteral("memoryFrequency1"))->setText(QStringLiteral("1"));
     rig.sim().state().memories[8] = {91, 10, false};
     rig.sim().state().schedule[2] = {6, 0, 22, 10};
     rig.sim().state().scheduleOn = false;
-    clickIndicator(rig.checkBox(QStringLiteral("PlanovacChb")));
-    QTest::mouseClick(button(rig, QStringLiteral("NactiPametRadio")), Qt::LeftButton);
-    QTest::mouseClick(button(rig, QStringLiteral("NactiPlanovacButt")), Qt::LeftButton);
+    clickIndicator(rig.checkBox(QStringLiteral("inOperationBox")));
+    QTest::mouseClick(button(rig, QStringLiteral("readMemoriesButton")), Qt::LeftButton);
+    QTest::mouseClick(button(rig, QStringLiteral("readScheduleButton")), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor(
-        [&] { return rig.lineEdit(QStringLiteral("RadioM9E"))->text() == QLatin1String("91.1"); },
+        [&] {
+            return rig.lineEdit(QStringLiteral("memoryFrequency9"))->text() ==
+                   QLatin1String("91.1");
+        },
         5000));
-    QCOMPARE(rig.lineEdit(QStringLiteral("RadioM1E"))->text(), first);
+    QCOMPARE(rig.lineEdit(QStringLiteral("memoryFrequency1"))->text(), first);
     QVERIFY(QTest::qWaitFor(
         [&] { return rig.form().schedulePage().cellText(2, 3) == QLatin1String("22:10"); }, 5000));
-    QVERIFY(!rig.checkBox(QStringLiteral("PlanovacChb"))->isChecked());
+    QVERIFY(!rig.checkBox(QStringLiteral("inOperationBox"))->isChecked());
     QCOMPARE(rig.receivedInstructions(), (std::vector<int>{172, 170, 172, 170}));
 }
 
@@ -165,11 +168,11 @@ void TestRadioSchedule::storingMemories() {
     openAndWaitForAnswers(rig);
     rig.form().pages()->setCurrentIndex(settings::SettingsDialog::kRadioPage);
     for (int k = 1; k <= 9; ++k) {
-        rig.lineEdit(QStringLiteral("RadioM%1E").arg(k))->setText(typed.at(k - 1));
-        rig.checkBox(QStringLiteral("RadioStereo%1Ch").arg(k))->setChecked(stereo.contains(k));
+        rig.lineEdit(QStringLiteral("memoryFrequency%1").arg(k))->setText(typed.at(k - 1));
+        rig.checkBox(QStringLiteral("memoryStereo%1").arg(k))->setChecked(stereo.contains(k));
     }
     const std::uint8_t signature = rig.data().link().signature().current();
-    QTest::mouseClick(button(rig, QStringLiteral("UlozPametRadioButt")), Qt::LeftButton);
+    QTest::mouseClick(button(rig, QStringLiteral("storeMemoriesButton")), Qt::LeftButton);
     QVERIFY(rig.waitForIdleQueue());
     const auto sent = rig.receivedData(link::kStoreRadioMemories);
     QCOMPARE(sent.size(), std::size_t{1});
@@ -201,8 +204,8 @@ void TestRadioSchedule::storingSchedule() {
     setCell(rig, 2, 2, QStringLiteral("18:59:30"));
     setCell(rig, 1, 3, QStringLiteral("00:00"));
     setCell(rig, 2, 3, QStringLiteral("23:59"));
-    rig.checkBox(QStringLiteral("PlanovacChb"))->setChecked(inOperation);
-    QTest::mouseClick(button(rig, QStringLiteral("UlozPlanovacButt")), Qt::LeftButton);
+    rig.checkBox(QStringLiteral("inOperationBox"))->setChecked(inOperation);
+    QTest::mouseClick(button(rig, QStringLiteral("storeScheduleButton")), Qt::LeftButton);
     QVERIFY(rig.waitForIdleQueue());
     const auto sent = rig.receivedData(link::kStoreSchedule);
     QCOMPARE(sent.size(), std::size_t{1});
@@ -214,7 +217,7 @@ void TestRadioSchedule::scheduleRecordsFillTheDayTheyName() {
     rig.sim().state().scheduleOn = true;
     openAndWaitForAnswers(rig);
     const settings::SchedulePage& page = rig.form().schedulePage();
-    QVERIFY(rig.checkBox(QStringLiteral("PlanovacChb"))->isChecked());
+    QVERIFY(rig.checkBox(QStringLiteral("inOperationBox"))->isChecked());
     setCell(rig, 1, 1, QStringLiteral("6:40")); // typed; the answer has no record for Monday
     // Wednesday's record comes first; the day bytes 9 and 0 name no row and change nothing.
     Bytes data{0x01, 3, 7, 5, 18, 30, 9, 1, 2, 3, 4, 0, 5, 6, 7, 8};
@@ -231,21 +234,25 @@ void TestRadioSchedule::scheduleRecordsFillTheDayTheyName() {
     QCOMPARE(rig.form().schedulePage().grid()->horizontalHeaderItem(1)->text(),
              QStringLiteral("Zapnuto Od"));
     // Any first byte but 0xFF means not in operation.
-    QVERIFY(!rig.checkBox(QStringLiteral("PlanovacChb"))->isChecked());
+    QVERIFY(!rig.checkBox(QStringLiteral("inOperationBox"))->isChecked());
 }
 
 void TestRadioSchedule::refusedStores_data() {
-    QTest::addColumn<QString>("field"); // "RadioM<k>E", or "cell:<column>:<day>"
+    QTest::addColumn<QString>("field"); // "memoryFrequency<k>", or "cell:<column>:<day>"
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString third =
         QStringLiteral("Frekvence paměti 3 musí být číslo jako 104.5 (méně než 128 MHz).");
-    QTest::newRow("letters") << QStringLiteral("RadioM3E") << QStringLiteral("abc") << third;
-    QTest::newRow("empty") << QStringLiteral("RadioM3E") << QString() << third;
-    QTest::newRow("comma") << QStringLiteral("RadioM3E") << QStringLiteral("104,5") << third;
-    QTest::newRow("128 MHz") << QStringLiteral("RadioM3E") << QStringLiteral("128") << third;
-    QTest::newRow("negative") << QStringLiteral("RadioM3E") << QStringLiteral("-1") << third;
-    QTest::newRow("ninth") << QStringLiteral("RadioM9E") << QStringLiteral("300.1")
+    QTest::newRow("letters") << QStringLiteral("memoryFrequency3") << QStringLiteral("abc")
+                             << third;
+    QTest::newRow("empty") << QStringLiteral("memoryFrequency3") << QString() << third;
+    QTest::newRow("comma") << QStringLiteral("memoryFrequency3") << QStringLiteral("104,5")
+                           << third;
+    QTest::newRow("128 MHz") << QStringLiteral("memoryFrequency3") << QStringLiteral("128")
+                             << third;
+    QTest::newRow("negative") << QStringLiteral("memoryFrequency3") << QStringLiteral("-1")
+                              << third;
+    QTest::newRow("ninth") << QStringLiteral("memoryFrequency9") << QStringLiteral("300.1")
                            << QStringLiteral("Frekvence paměti 9 musí být číslo jako 104.5 "
                                              "(méně než 128 MHz).");
     QTest::newRow("hour 25") << QStringLiteral("cell:1:3") << QStringLiteral("25:00")
@@ -269,8 +276,8 @@ void TestRadioSchedule::refusedStores() {
     else
         rig.lineEdit(field)->setText(text);
     const std::uint8_t signature = rig.data().link().signature().current();
-    QTest::mouseClick(button(rig, cell ? QStringLiteral("UlozPlanovacButt")
-                                       : QStringLiteral("UlozPametRadioButt")),
+    QTest::mouseClick(button(rig, cell ? QStringLiteral("storeScheduleButton")
+                                       : QStringLiteral("storeMemoriesButton")),
                       Qt::LeftButton);
     QCOMPARE(rig.messages().texts(), QStringList{message});
     QCOMPARE(rig.messages().messages[0].caption, QStringLiteral("Nastavení"));
@@ -278,8 +285,8 @@ void TestRadioSchedule::refusedStores() {
     QVERIFY(rig.data().link().isIdle());
     QCOMPARE(rig.data().link().signature().current(), signature);
     // The untouched page still stores.
-    QTest::mouseClick(button(rig, cell ? QStringLiteral("UlozPametRadioButt")
-                                       : QStringLiteral("UlozPlanovacButt")),
+    QTest::mouseClick(button(rig, cell ? QStringLiteral("storeMemoriesButton")
+                                       : QStringLiteral("storeScheduleButton")),
                       Qt::LeftButton);
     QCOMPARE(rig.data().link().queuedCount(), 1);
 }
@@ -292,7 +299,7 @@ void TestRadioSchedule::answersAfterClosingAreNotShown() {
         memories.insert(memories.end(), {k, 101, 10, 0});
     rig.form().reject();
     QVERIFY(deliverAnswer(rig, link::kReadRadioMemories, memories));
-    QVERIFY(rig.lineEdit(QStringLiteral("RadioM1E"))->text() != QLatin1String("101.1"));
+    QVERIFY(rig.lineEdit(QStringLiteral("memoryFrequency1"))->text() != QLatin1String("101.1"));
     rig.destroyForm();
     // Nothing refers to the destroyed pages any more.
     QVERIFY(deliverAnswer(rig, link::kReadRadioMemories, memories));

@@ -48,7 +48,7 @@ private Q_SLOTS:
 namespace {
 
 QString stored(const QString& password) {
-    return users::Encrypt(password, users::passwordKey());
+    return users::encryptPassword(password, users::passwordKey());
 }
 
 QStringList allEnabled() {
@@ -329,12 +329,12 @@ void TestUserEditor::selectAllLeavesDisabledBoxes() {
                 QTest::mouseClick(editor.findChild<QPushButton*>(QLatin1String(name)),
                                   Qt::LeftButton);
             };
-            press("Button1"); // "Vybrat vše"
+            press("selectAllButton"); // "Vybrat vše"
             QCOMPARE(editor.inputs(), flagString({1, 10, 11, 20}));
             QCOMPARE(editor.sourceSwitching(), flagString({2, 16}));
             QCOMPARE(editor.outputs(), flagString({2, 16}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, true));
-            press("Button2"); // "Vymazat vše"
+            press("clearAllButton"); // "Vymazat vše"
             QCOMPARE(editor.inputs() + editor.outputs(), flagString({}) + flagString({}));
             QCOMPARE(rightsTicked(editor), std::vector<bool>(6, false));
             editor.reject();
@@ -373,11 +373,11 @@ void TestUserEditor::menuAndDoubleClickRunTheCommands() {
         return seen;
     };
     clickRow(grid(rig), 1);
-    QCOMPARE(opened([&] { menuItem("Upravit1")->trigger(); }), QStringLiteral("010 Eva"));
+    QCOMPARE(opened([&] { menuItem("editUserAction")->trigger(); }), QStringLiteral("010 Eva"));
     QCOMPARE(opened([&] { doubleClickRow(grid(rig), 0); }), QStringLiteral("010 Karel"));
-    QCOMPARE(opened([&] { menuItem("Koprovat1")->trigger(); }), QStringLiteral("001 Karel"));
-    QCOMPARE(opened([&] { menuItem("Nov1")->trigger(); }), QStringLiteral("100 "));
-    menuItem("Smazat1")->trigger();
+    QCOMPARE(opened([&] { menuItem("copyUserAction")->trigger(); }), QStringLiteral("001 Karel"));
+    QCOMPARE(opened([&] { menuItem("newUserAction")->trigger(); }), QStringLiteral("100 "));
+    menuItem("deleteUserAction")->trigger();
     QCOMPARE(listRows(grid(rig)), QStringList{QStringLiteral("3|Eva")});
 }
 
@@ -490,7 +490,7 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     rig.data().settings().writeText(QStringLiteral("MaxIDUziv"), QStringLiteral("-3"));
     const QByteArray damaged = rig.settingsBytes();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
-    WhenShown refused(QStringLiteral("NstEditUziv"), [](QDialog& dialog) {
+    WhenShown refused(QStringLiteral("userEditor"), [](QDialog& dialog) {
         auto& editor = static_cast<UserEditor&>(dialog);
         typeText(editor.nameField(), QStringLiteral("Host"));
         pressOk(editor);
@@ -505,7 +505,7 @@ void TestUserEditor::refusedSavesKeepTheEditorOpen() {
     QVERIFY(QFile::remove(rig.settingsPath()));
     QVERIFY(QDir().mkdir(rig.settingsPath()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saved")));
-    WhenShown shown(QStringLiteral("NstEditUziv"),
+    WhenShown shown(QStringLiteral("userEditor"),
                     [](QDialog& dialog) { pressOk(static_cast<UserEditor&>(dialog)); });
     click(rig, form.usersPage().newButton());
     QVERIFY(shown.leftOpen());

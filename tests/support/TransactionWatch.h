@@ -23,7 +23,7 @@ public:
     TransactionWatch(config::Database& observer, config::Database& watched)
         : observer_(observer) {
         watched.execute(QStringLiteral("SELECT CURRENT_CONNECTION AS ID FROM RDB$DATABASE"));
-        attachment_ = watched.integer(QStringLiteral("ID"));
+        attachment_ = watched.rows().first().integer(QStringLiteral("ID"));
     }
 
     // Transactions of the watched connection that are open now. Whatever their
@@ -33,7 +33,7 @@ public:
         observer_.execute(QStringLiteral("SELECT COUNT(*) AS N FROM MON$TRANSACTIONS "
                                          "WHERE MON$ATTACHMENT_ID = ?"),
                           {QVariant(attachment_)});
-        return observer_.integer(QStringLiteral("N"));
+        return observer_.rows().first().integer(QStringLiteral("N"));
     }
 
     // A transaction that the server started just now (the observer's own).
@@ -48,7 +48,7 @@ public:
 private:
     int integerOfDatabase(const QString& expression) {
         observer_.execute(QStringLiteral("SELECT %1 AS N FROM RDB$DATABASE").arg(expression));
-        return observer_.integer(QStringLiteral("N"));
+        return observer_.rows().first().integer(QStringLiteral("N"));
     }
 
     config::Database& observer_;

@@ -88,20 +88,20 @@ void TestPasswordCipher::matchesTheReference_data() {
 
 void TestPasswordCipher::matchesTheReference() {
     QFETCH(QString, password);
-    const QString stored = users::Encrypt(password, users::passwordKey());
+    const QString stored = users::encryptPassword(password, users::passwordKey());
     QCOMPARE(stored, test::referenceEncrypt(password, users::passwordKey()));
     QCOMPARE(stored.size(),
              storedLength(QByteArray(QStringEncoder("windows-1250").encode(password)).size()));
     // Nothing carries over from one call to the next.
-    QCOMPARE(users::Encrypt(password, users::passwordKey()), stored);
-    QCOMPARE(users::Decrypt(stored, users::passwordKey()), password);
+    QCOMPARE(users::encryptPassword(password, users::passwordKey()), stored);
+    QCOMPARE(users::decryptPassword(stored, users::passwordKey()), password);
     // Another key gives another form, which this key does not open (a byte or two may
     // come out the same by chance).
     if (password.size() < 3)
         return;
-    const QString other = users::Encrypt(password, QStringLiteral("jiny-klic"));
+    const QString other = users::encryptPassword(password, QStringLiteral("jiny-klic"));
     QVERIFY(other != stored);
-    QVERIFY(users::Decrypt(other, users::passwordKey()) != password);
+    QVERIFY(users::decryptPassword(other, users::passwordKey()) != password);
 }
 
 void TestPasswordCipher::fixedStoredForms_data() {
@@ -116,17 +116,17 @@ void TestPasswordCipher::fixedStoredForms_data() {
 void TestPasswordCipher::fixedStoredForms() {
     QFETCH(QString, password);
     QFETCH(QString, stored);
-    QCOMPARE(users::Encrypt(password, users::passwordKey()), stored);
-    QCOMPARE(users::Decrypt(stored, users::passwordKey()), password);
+    QCOMPARE(users::encryptPassword(password, users::passwordKey()), stored);
+    QCOMPARE(users::decryptPassword(stored, users::passwordKey()), password);
 }
 
 void TestPasswordCipher::emptyAndUnstorable() {
-    QCOMPARE(users::Encrypt(QString(), users::passwordKey()), QString());
-    QCOMPARE(users::Decrypt(QString(), users::passwordKey()), QString());
+    QCOMPARE(users::encryptPassword(QString(), users::passwordKey()), QString());
+    QCOMPARE(users::decryptPassword(QString(), users::passwordKey()), QString());
     // A character outside Windows-1250 would come back as something else.
     const QString japanese = QStringLiteral("heslo日本");
     QVERIFY(!users::canEncrypt(japanese));
-    QCOMPARE(users::Encrypt(japanese, users::passwordKey()), QString());
+    QCOMPARE(users::encryptPassword(japanese, users::passwordKey()), QString());
     QVERIFY(users::canEncrypt(QStringLiteral("Žluťoučký")));
 }
 
@@ -143,15 +143,15 @@ void TestPasswordCipher::malformedStoredFormsGiveEmptyText_data() {
 
 void TestPasswordCipher::malformedStoredFormsGiveEmptyText() {
     QFETCH(QString, stored);
-    QCOMPARE(users::Decrypt(stored, users::passwordKey()), QString());
+    QCOMPARE(users::decryptPassword(stored, users::passwordKey()), QString());
 }
 
 void TestPasswordCipher::trailingCharactersAfterTheLastGroupAreIgnored() {
-    const QString stored = users::Encrypt(QStringLiteral("heslo123"), users::passwordKey());
+    const QString stored = users::encryptPassword(QStringLiteral("heslo123"), users::passwordKey());
     QCOMPARE(stored.size() % 4, 0);
-    QCOMPARE(users::Decrypt(stored + QStringLiteral("xy"), users::passwordKey()),
+    QCOMPARE(users::decryptPassword(stored + QStringLiteral("xy"), users::passwordKey()),
              QStringLiteral("heslo123"));
-    QCOMPARE(users::Decrypt(stored + QStringLiteral("!?#"), users::passwordKey()),
+    QCOMPARE(users::decryptPassword(stored + QStringLiteral("!?#"), users::passwordKey()),
              QStringLiteral("heslo123"));
 }
 
@@ -159,10 +159,12 @@ void TestPasswordCipher::trailingCharactersAfterTheLastGroupAreIgnored() {
 void TestPasswordCipher::longestPasswordFitsItsStore() {
     for (const qsizetype limit : {qsizetype{3}, qsizetype{200}, qsizetype{2047}}) {
         const qsizetype longest = users::longestPassword(limit);
-        QVERIFY(users::Encrypt(QString(longest, QChar(u'ž')), users::passwordKey()).size() <=
-                limit);
-        QVERIFY(users::Encrypt(QString(longest + 1, QChar(u'ž')), users::passwordKey()).size() >
-                limit);
+        QVERIFY(
+            users::encryptPassword(QString(longest, QChar(u'ž')), users::passwordKey()).size() <=
+            limit);
+        QVERIFY(
+            users::encryptPassword(QString(longest + 1, QChar(u'ž')), users::passwordKey()).size() >
+            limit);
     }
     QCOMPARE(users::longestPassword(200), qsizetype{111});
 }

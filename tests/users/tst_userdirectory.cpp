@@ -1,4 +1,5 @@
-// Finding a user's record by name in the settings file and in the central database.
+// Finding a user's record by name in the settings file and in the central database, and the
+// login that checks a name and password against it.
 // Stored passwords are made with the reference cipher; database rows are put in with
 // plain SQL over a second connection.
 #include "config/Database.h"
@@ -8,6 +9,7 @@
 #include "support/SqlText.h"
 #include "support/TestDatabase.h"
 #include "support/WriteSettingsFile.h"
+#include "users/Login.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
 
@@ -18,6 +20,7 @@
 #include <memory>
 
 using namespace orfa;
+using users::LoginFailure;
 using users::UserDirectory;
 using users::UserRights;
 
@@ -28,13 +31,13 @@ class IniDir {
 public:
     explicit IniDir(const QStringList& lines) {
         test::writeSettingsFile(dir_.path(), lines);
-        reg_ = std::make_unique<config::SettingsFile>(dir_.path());
+        settings_ = std::make_unique<config::SettingsFile>(dir_.path());
     }
-    const config::SettingsFile& reg() const { return *reg_; }
+    const config::SettingsFile& settings() const { return *settings_; }
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<config::SettingsFile> reg_;
+    std::unique_ptr<config::SettingsFile> settings_;
 };
 
 void putUser(config::Database& db, int id, const QString& name, const QString& password,
@@ -46,6 +49,11 @@ void putUser(config::Database& db, int id, const QString& name, const QString& p
                    .arg(test::quoted(name), test::quoted(test::storedPassword(password)),
                         test::quoted(inputs))
                    .arg(administration));
+}
+
+// A LoginFailure as a test column: -1 for a login.
+int failureCode(const users::LoginResult& result) {
+    return result.failure ? static_cast<int>(*result.failure) : -1;
 }
 
 } // namespace
@@ -60,6 +68,11 @@ private Q_SLOTS:
     void databaseLookup();
     void databaseRecordIsLoadedWhole();
     void storeFollowsUseDB();
+    void fileLogin_data();
+    void fileLogin();
+    void databaseLogin_data();
+    void databaseLogin();
+    void loginWhenTheDatabaseFails();
 };
 
 void TestUserDirectory::fileLookupRules_data() {
@@ -98,7 +111,7 @@ void TestUserDirectory::fileLookupRules() {
     QFETCH(QString, name);
     QFETCH(int, id);
     IniDir ini(lines);
-    const std::optional<UserRights> found = UserDirectory::findInFile(ini.reg(), name);
+    const std::optional<UserRights> found = UserDirectory::findInFile(ini.settings(), name);
     QCOMPARE(found.has_value(), id != 0);
     if (found)
         QCOMPARE(found->userId, id);
@@ -115,7 +128,7 @@ void TestUserDirectory::fileRecordIsLoadedWhole() {
          QStringLiteral("Uziv_2Hlasitost=1"), QStringLiteral("Uziv_2_Profil=2"),
          QStringLiteral("Uziv_2_AktivacePredvoleb=1")});
     const std::optional<UserRights> found =
-        UserDirectory::findInFile(ini.reg(), QStringLiteral("Eva"));
+        UserDirectory::findInFile(ini.settings(), QStringLiteral("Eva"));
     QVERIFY(found);
     QCOMPARE(found->name, QStringLiteral("Eva"));
     QCOMPARE(found->password, QStringLiteral("Tajné'heslo"));
@@ -133,7 +146,7 @@ void TestUserDirectory::fileRecordIsLoadedWhole() {
     IniDir underscore({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva"),
                        QStringLiteral("Uziv_1_Hlasitost=1"),
                        QStringLiteral("Uziv_1_Heslo=neni-base64")});
-    const auto other = UserDirectory::findInFile(underscore.reg(), QStringLiteral("Eva"));
+    const auto other = UserDirectory::findInFile(underscore.settings(), QStringLiteral("Eva"));
     QVERIFY(other);
     QCOMPARE(other->masterVolume, 0);
     QCOMPARE(other->password, QString()); // an unreadable stored form is an empty password
@@ -215,10 +228,111 @@ void TestUserDirectory::databaseRecordIsLoadedWhole() {
 void TestUserDirectory::storeFollowsUseDB() {
     IniDir ini({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva")});
     config::Database disconnected;
-    const UserDirectory directory(ini.reg(), disconnected);
+    const UserDirectory directory(ini.settings(), disconnected);
     QVERIFY(directory.find(QStringLiteral("Eva"), false));
     // The database is asked, and it cannot answer.
     QVERIFY_THROWS_EXCEPTION(config::DatabaseError, directory.find(QStringLiteral("Eva"), true));
+}
+
+void TestUserDirectory::fileLogin_data() {
+    QTest::addColumn<QString>("held"); // the user logged in before; empty: nobody
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("failure"); // a LoginFailure, -1 for a login
+    QTest::addColumn<QString>("rightsOf");
+    const int unknown = static_cast<int>(LoginFailure::UnknownUser);
+    const int wrong = static_cast<int>(LoginFailure::WrongPassword);
+    const QString petr = QStringLiteral("Petr");
+    QTest::newRow("right") << QString() << petr << QStringLiteral("Heslo1") << -1 << petr;
+    QTest::newRow("password in other letters")
+        << QString() << petr << QStringLiteral("hESLO1") << -1 << petr;
+    // The record found is held after a wrong password too.
+    QTest::newRow("wrong password")
+        << QString() << petr << QStringLiteral("Heslo") << wrong << petr;
+    QTest::newRow("unknown user") << QString() << QStringLiteral("Karel")
+                                  << QStringLiteral("Heslo1") << unknown << QString();
+    QTest::newRow("name in other letters: the file finds nobody")
+        << QString() << QStringLiteral("PETR") << QStringLiteral("Heslo1") << unknown << QString();
+    QTest::newRow("name in other letters of the user held")
+        << petr << QStringLiteral("PETR") << QStringLiteral("Heslo1") << -1 << petr;
+    QTest::newRow("empty password")
+        << QString() << QStringLiteral("Jana") << QString() << -1 << QStringLiteral("Jana");
+    QTest::newRow("nothing given before anyone logged in")
+        << QString() << QString() << QString() << -1 << QString();
+}
+
+void TestUserDirectory::fileLogin() {
+    QFETCH(QString, held);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(int, failure);
+    QFETCH(QString, rightsOf);
+    IniDir ini({QStringLiteral("MaxIDUziv=2"), QStringLiteral("Uziv_1_Jmeno=Petr"),
+                QStringLiteral("Uziv_1_Heslo=") + test::storedPassword(QStringLiteral("Heslo1")),
+                QStringLiteral("Uziv_1_Administrace=1"), QStringLiteral("Uziv_2_Jmeno=Jana")});
+    config::Database disconnected;
+    const UserDirectory directory(ini.settings(), disconnected);
+    const UserRights before =
+        held.isEmpty() ? UserRights::noRights() : *UserDirectory::findInFile(ini.settings(), held);
+    const users::LoginResult result = users::logIn(directory, false, name, password, before);
+    QCOMPARE(failureCode(result), failure);
+    QCOMPARE(result.rights.name, rightsOf);
+    if (rightsOf.isEmpty())
+        QCOMPARE(result.rights, UserRights::noRights());
+}
+
+void TestUserDirectory::databaseLogin_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("heldId"); // the record held afterwards
+    const QString oNeil = QStringLiteral("O'Neil");
+    QTest::newRow("right") << oNeil << QStringLiteral("žluťoučký") << -1 << 4;
+    QTest::newRow("password in other letters") << oNeil << QStringLiteral("ŽLUŤOUČKÝ") << -1 << 4;
+    QTest::newRow("wrong password") << oNeil << QStringLiteral("zlutoucky")
+                                    << static_cast<int>(LoginFailure::WrongPassword) << 4;
+    QTest::newRow("unknown user") << QStringLiteral("Karel") << QStringLiteral("žluťoučký")
+                                  << static_cast<int>(LoginFailure::UnknownUser) << 0;
+    // LIKE finds the record, but the name given is not its name.
+    QTest::newRow("pattern") << QStringLiteral("O%") << QStringLiteral("žluťoučký")
+                             << static_cast<int>(LoginFailure::UnknownUser) << 4;
+}
+
+void TestUserDirectory::databaseLogin() {
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(int, failure);
+    QFETCH(int, heldId);
+    test::TestDatabase testDb;
+    ORFA_REQUIRE_TEST_DATABASE(testDb);
+    config::Database fixture;
+    QVERIFY2(fixture.open(testDb.login()), qPrintable(fixture.lastError()));
+    test::TestDatabase::clearTables(fixture);
+    putUser(fixture, 4, QStringLiteral("O'Neil"), QStringLiteral("žluťoučký"));
+    fixture.execute(QStringLiteral("commit"));
+
+    // The file's record of the same name is not looked at.
+    IniDir ini({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Karel")});
+    config::Database db;
+    QVERIFY2(db.open(testDb.login()), qPrintable(db.lastError()));
+    const users::LoginResult result = users::logIn(UserDirectory(ini.settings(), db), true, name,
+                                                   password, UserRights::noRights());
+    QCOMPARE(failureCode(result), failure);
+    QCOMPARE(result.rights.userId, heldId);
+}
+
+void TestUserDirectory::loginWhenTheDatabaseFails() {
+    IniDir ini({QStringLiteral("MaxIDUziv=1"), QStringLiteral("Uziv_1_Jmeno=Eva")});
+    config::Database disconnected;
+    const UserDirectory directory(ini.settings(), disconnected);
+    UserRights held = UserRights::noRights();
+    held.name = QStringLiteral("Eva");
+    const users::LoginResult refused =
+        users::logIn(directory, true, QStringLiteral("Eva"), QStringLiteral("x"), held);
+    QCOMPARE(failureCode(refused), static_cast<int>(LoginFailure::StoreFailed));
+    QCOMPARE(refused.rights, held);
+    // The record held still takes its own name and password.
+    QVERIFY(users::logIn(directory, true, QStringLiteral("eva"), QString(), held).loggedIn());
 }
 
 QTEST_GUILESS_MAIN(TestUserDirectory)

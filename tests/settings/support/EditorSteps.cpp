@@ -17,7 +17,7 @@ void clickOnPage(orfa::settings::SettingsDialog& form, int page, QAbstractButton
 
 bool inUserEditor(const std::function<void()>& open,
                   const std::function<void(orfa::settings::UserEditor&)>& work) {
-    WhenShown shown(QStringLiteral("NstEditUziv"), [&](QDialog& dialog) {
+    WhenShown shown(QStringLiteral("userEditor"), [&](QDialog& dialog) {
         work(static_cast<orfa::settings::UserEditor&>(dialog));
     });
     open();
@@ -26,7 +26,7 @@ bool inUserEditor(const std::function<void()>& open,
 
 bool inGroupEditor(const std::function<void()>& open,
                    const std::function<void(orfa::settings::GroupEditor&)>& work) {
-    WhenShown shown(QStringLiteral("SkupinyEdit"), [&](QDialog& dialog) {
+    WhenShown shown(QStringLiteral("groupEditor"), [&](QDialog& dialog) {
         work(static_cast<orfa::settings::GroupEditor&>(dialog));
     });
     open();
