@@ -10,6 +10,31 @@ function(orfa_target_defaults target)
     target_compile_definitions(${target} PRIVATE
         QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
         QT_NO_KEYWORDS QT_NO_FOREACH)
+    # Precompiled headers pay only where several files parse them.
+    get_target_property(sources ${target} SOURCES)
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    list(LENGTH sources source_count)
+    get_target_property(type ${target} TYPE)
+    if(source_count GREATER_EQUAL 3 OR type STREQUAL "OBJECT_LIBRARY")
+        orfa_precompile_headers(${target})
+    endif()
+endfunction()
+
+# With ORFA_PCH (the test command's GCC builds) the target precompiles
+# cmake/OrfaPrecompiled.h; a no-op otherwise.
+option(ORFA_PCH "Precompile the common Qt and standard headers of each target" OFF)
+function(orfa_precompile_headers target)
+    if(ORFA_PCH)
+        target_precompile_headers(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/OrfaPrecompiled.h)
+    endif()
+endfunction()
+
+# With ORFA_PCH, target uses the precompiled headers of from, which has the same
+# compile options and Qt modules (a test and its area's helpers).
+function(orfa_reuse_precompiled_headers target from)
+    if(ORFA_PCH AND TARGET ${from})
+        target_precompile_headers(${target} REUSE_FROM ${from})
+    endif()
 endfunction()
 
 # A QtTest executable registered with CTest. Usage:

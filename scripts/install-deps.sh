@@ -9,7 +9,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libcrypto++-dev
           firebird-dev libmosquitto-dev)
 case "$profile" in
 run) ;;
-test) packages+=(clang-format clang-tidy firebird3.0-server clang libclang-rt-dev mosquitto) ;;
+test) packages+=(clang-format clang-tidy firebird3.0-server clang libclang-rt-dev lld mosquitto) ;;
 *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

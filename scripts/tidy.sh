@@ -8,6 +8,9 @@
 #                                  regular expression) with the compile commands of
 #                                  the existing build DIR; the test command does so
 #                                  with build-release/ and build-fuzz/
+# Each source file is checked once, with the first of its compile commands and
+# without the flags of precompiled headers (scripts/tidy-database.py);
+# ORFA_TIDY_JOBS sets how many files are checked at once (default: the cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,4 +35,6 @@ else
     exit 2
 fi
 [ -f "$build/compile_commands.json" ] || { echo "$build has no compile_commands.json" >&2; exit 2; }
-"$runner" -p "$build" -quiet -j "$(nproc)" "$pattern"
+# Each source once, and as it stands: without the build's precompiled headers.
+scripts/tidy-database.py "$build" "$build/tidy"
+"$runner" -p "$build/tidy" -quiet -j "${ORFA_TIDY_JOBS:-$(nproc)}" "$pattern"
