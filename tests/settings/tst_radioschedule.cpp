@@ -53,7 +53,7 @@ void openAndWaitForAnswers(SettingsRig& rig) {
 // Sends an answer the amplifier did not get asked for and waits until the link has cut it.
 bool deliverAnswer(SettingsRig& rig, std::uint8_t signature, const Bytes& data) {
     const qint64 before = rig.data().link().receiverStats().framesCut;
-    const Bytes frame = spinel::SpinelMake('a', link::kAmplifierAddress, signature, 0, data);
+    const Bytes frame = spinel::makeFrame('a', link::kAmplifierAddress, signature, 0, data);
     rig.sim().sendRaw(QByteArray(reinterpret_cast<const char*>(frame.data()),
                                  static_cast<qsizetype>(frame.size())));
     return QTest::qWaitFor([&] { return rig.data().link().receiverStats().framesCut > before; },
