@@ -24,7 +24,7 @@ using orfa::link::Bytes;
 namespace {
 
 QByteArray answer(std::uint8_t signature, const Bytes& data) {
-    const Bytes frame = orfa::spinel::SpinelMake('a', 1, signature, 0, data);
+    const Bytes frame = orfa::spinel::makeFrame('a', 1, signature, 0, data);
     return QByteArray(reinterpret_cast<const char*>(frame.data()),
                       static_cast<qsizetype>(frame.size()));
 }
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     heartbeat.start(50);
 
     // Connect with a power request and wait for its answer.
-    link.send({orfa::spinel::SpinelMake('a', 1, 171, 171, {}), 171, true, {}});
+    link.send({orfa::spinel::makeFrame('a', 1, 171, 171, {}), 171, true, {}});
     if (!runUntil([&] { return link.isIdle() && dispatched == 1; }, 5000)) {
         std::fprintf(stderr, "the simulator did not answer\n");
         return 1;

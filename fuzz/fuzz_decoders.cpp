@@ -192,7 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto signature = input.ConsumeIntegral<std::uint8_t>();
     const auto status = input.ConsumeIntegral<std::uint8_t>();
     const Bytes payload = input.ConsumeRemainingBytes<std::uint8_t>();
-    checkAnswer(orfa::spinel::SpinelMake('a', 1, signature, status, payload));
+    checkAnswer(orfa::spinel::makeFrame('a', 1, signature, status, payload));
 
     const char* chars = reinterpret_cast<const char*>(data);
     const auto length = static_cast<qsizetype>(size);

@@ -27,7 +27,7 @@ constexpr std::size_t kLongestChunk = 512;
 // Every frame taken passes the codec's checks, lies within the bound and is
 // bytes of the stream as they arrived, after the previous frame.
 void checkFrame(const Bytes& frame, const Bytes& stream, std::size_t& searchFrom) {
-    require(orfa::spinel::Spinel97Check(frame) == orfa::spinel::kCheckOk,
+    require(orfa::spinel::checkFrame97(frame) == orfa::spinel::kCheckOk,
             "a taken frame passes the format-97 checks");
     require(frame.size() >= kFrame97Overhead && frame.size() <= ReceiveBuffer::kPendingBound,
             "a taken frame fits the receive bound");
@@ -46,7 +46,7 @@ void queueCommand(SendQueue& queue, FuzzedDataProvider& input, qint64 now) {
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 2));
     const Bytes payload =
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 8));
-    const Command command{orfa::spinel::SpinelMake('a', 1, signature, instruction, payload),
+    const Command command{orfa::spinel::makeFrame('a', 1, signature, instruction, payload),
                           instruction, coalesce, mergeKey};
 
     const std::size_t before = queue.queuedCount();
@@ -102,20 +102,15 @@ void removeAnswered(SendQueue& queue, const Bytes& frame) {
             "an answer removes every queued frame of its signature");
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzedDataProvider input(data, size);
+// The receive buffer with what the checks need to know of its past.
+struct Receiver {
     ReceiveBuffer buffer;
-    SendQueue queue;
     Bytes stream; // everything appended so far
     std::size_t searchFrom = 0;
     std::size_t discarded = 0;
-    qint64 now = 0;
 
-    while (input.remaining_bytes() > 0) {
-        const Bytes chunk = input.ConsumeBytes<std::uint8_t>(
-            input.ConsumeIntegralInRange(std::size_t{0}, kLongestChunk));
+    // Appends a chunk and takes every frame, each removing its queued commands.
+    void feed(const Bytes& chunk, SendQueue& queue) {
         buffer.append(chunk);
         stream.insert(stream.end(), chunk.begin(), chunk.end());
         require(buffer.size() <= ReceiveBuffer::kPendingBound + chunk.size(),
@@ -127,13 +122,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         require(buffer.size() <= ReceiveBuffer::kPendingBound,
                 "pending bytes stay within the bound after the frames are taken");
-        const Bytes pending = buffer.PrijataData();
+        const Bytes pending = buffer.pendingBytes();
         require(pending.size() == buffer.size() &&
                     std::equal(pending.rbegin(), pending.rend(), stream.rbegin()),
                 "the pending bytes are the latest received");
         require(buffer.discardedFrames() >= discarded, "the discard count never falls");
         discarded = buffer.discardedFrames();
+    }
+};
 
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    Receiver receiver;
+    SendQueue queue;
+    qint64 now = 0;
+
+    while (input.remaining_bytes() > 0) {
+        receiver.feed(input.ConsumeBytes<std::uint8_t>(
+                          input.ConsumeIntegralInRange(std::size_t{0}, kLongestChunk)),
+                      queue);
         if (input.ConsumeBool())
             queueCommand(queue, input, now);
         now += input.ConsumeIntegralInRange<qint64>(0, 1000);
@@ -142,8 +151,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Whatever came before, an emptied buffer takes the next whole frame.
+    ReceiveBuffer& buffer = receiver.buffer;
     buffer.clear();
-    const Bytes answer = orfa::spinel::SpinelMake('a', 1, 0x51, 0, {1, 40, 2, 41});
+    const Bytes answer = orfa::spinel::makeFrame('a', 1, 0x51, 0, {1, 40, 2, 41});
     buffer.append(answer);
     require(buffer.takeFrame() == answer && buffer.size() == 0,
             "a cleared buffer takes a whole frame");

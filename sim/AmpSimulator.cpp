@@ -150,7 +150,7 @@ void AmpSimulator::handleFrame(SimConnection* connection, const QByteArray& fram
     Q_EMIT frameReceived(frame);
     if (d->faults.silent)
         return;
-    if (!spinel::Spinel97ChecksumValid(bytes) || bytes[4] != link::kAmplifierAddress) {
+    if (!spinel::hasValidChecksum(bytes) || bytes[4] != link::kAmplifierAddress) {
         log(u"   not for us or bad checksum, no answer"_s);
         return;
     }
@@ -169,7 +169,7 @@ void AmpSimulator::handleFrame(SimConnection* connection, const QByteArray& fram
         answer = d->processor.process(instruction, data);
     }
     const Bytes reply =
-        spinel::SpinelMake('a', link::kAmplifierAddress, signature, answer.ack, answer.data);
+        spinel::makeFrame('a', link::kAmplifierAddress, signature, answer.ack, answer.data);
     const QString description = describeAnswer(reply, instruction);
     if (d->faults.answerDelayMs > 0) {
         QTimer::singleShot(d->faults.answerDelayMs, connection,

@@ -1,10 +1,6 @@
 #include "sim/SimConnection.h"
 
-#include "spinel/Spinel97.h"
-
 #include <QTcpSocket>
-
-#include <algorithm>
 
 namespace orfa::sim {
 
@@ -12,7 +8,8 @@ using spinel::Bytes;
 
 SimConnection::SimConnection(QTcpSocket* socket, QObject* parent)
     : QObject(parent)
-    , socket_(socket) {
+    , socket_(socket)
+    , reader_(kMaxFrameLength) {
     socket_->setParent(this);
     connect(socket_, &QTcpSocket::readyRead, this, &SimConnection::readAvailable);
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
@@ -43,33 +40,11 @@ void SimConnection::drop() {
 
 void SimConnection::readAvailable() {
     const QByteArray bytes = socket_->readAll();
-    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
-    cutFrames();
-}
-
-void SimConnection::cutFrames() {
-    while (!buffer_.empty()) {
-        const auto star = std::find(buffer_.begin(), buffer_.end(), spinel::kPrefix);
-        buffer_.erase(buffer_.begin(), star);
-        if (buffer_.size() < 4)
-            return;
-        const std::size_t length = spinel::Spinel97AnnouncedLength(buffer_);
-        if (buffer_[1] != spinel::kFormat97 || length < spinel::kFrame97Overhead ||
-            length > kMaxFrameLength) {
-            buffer_.erase(buffer_.begin());
-            continue;
-        }
-        if (buffer_.size() < length)
-            return;
-        Bytes frame = spinel::Spinel97Extract(buffer_, false);
-        if (spinel::Spinel97Check(frame) != spinel::kCheckOk) {
-            buffer_.erase(buffer_.begin());
-            continue;
-        }
-        buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(length));
+    reader_.append(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                   static_cast<std::size_t>(bytes.size()));
+    for (Bytes frame = reader_.takeFrame(); !frame.empty(); frame = reader_.takeFrame())
         Q_EMIT frameReceived(QByteArray(reinterpret_cast<const char*>(frame.data()),
                                         static_cast<qsizetype>(frame.size())));
-    }
 }
 
 } // namespace orfa::sim

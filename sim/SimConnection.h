@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spinel/SpinelCore.h"
+#include "spinel/FrameReader.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -10,9 +10,10 @@ class QTcpSocket;
 namespace orfa::sim {
 
 // One client of the simulated amplifier: collects the bytes it sends, cuts
-// format-97 frames out of them and writes answers back. Junk is skipped up to
-// the next '*'; a frame with an impossible length or without its CR is
-// dropped by its '*' so that reading resumes at the next one.
+// format-97 frames out of them with the codec's frame reader (junk is skipped
+// up to the next '*'; a frame with an impossible length or without its CR is
+// dropped by its '*' so that reading resumes at the next one) and writes
+// answers back.
 class SimConnection : public QObject {
     Q_OBJECT
 public:
@@ -36,10 +37,9 @@ Q_SIGNALS:
 
 private:
     void readAvailable();
-    void cutFrames();
 
     QTcpSocket* socket_;
-    spinel::Bytes buffer_;
+    spinel::FrameReader reader_;
     bool closedReported_ = false;
 };
 

@@ -30,13 +30,7 @@ int numberOption(const QCommandLineParser& parser, const QString& name, int low,
     return value;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"orfa-amp-sim"_s);
-
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         u"Simulated PA matrix amplifier for the Orfa panel. Listens for Spinel format-97 "
         "frames (address 1) over TCP, keeps power, master volume, 16 output levels and "
@@ -62,6 +56,25 @@ int main(int argc, char* argv[]) {
         {u"blank"_s, u"Start as a blank amplifier (off, everything zero) instead of a "
                      "plausible switched-on one."_s},
     });
+}
+
+void applyFaults(const QCommandLineParser& parser, int delay, int ack, orfa::sim::Faults& faults) {
+    faults.silent = parser.isSet(u"silent"_s);
+    faults.answerDelayMs = delay;
+    faults.ackCode = static_cast<std::uint8_t>(ack);
+    faults.dropAfterAnswer = parser.isSet(u"drop"_s);
+    faults.garbageBeforeAnswer = parser.isSet(u"garbage"_s);
+    faults.splitAnswers = parser.isSet(u"split"_s);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"orfa-amp-sim"_s);
+
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
 
     const QHostAddress address(parser.value(u"listen"_s));
@@ -78,13 +91,7 @@ int main(int argc, char* argv[]) {
     orfa::sim::AmpSimulator simulator;
     if (!parser.isSet(u"blank"_s))
         simulator.state() = orfa::sim::AmpState::plausible();
-    orfa::sim::Faults& faults = simulator.faults();
-    faults.silent = parser.isSet(u"silent"_s);
-    faults.answerDelayMs = delay;
-    faults.ackCode = static_cast<std::uint8_t>(ack);
-    faults.dropAfterAnswer = parser.isSet(u"drop"_s);
-    faults.garbageBeforeAnswer = parser.isSet(u"garbage"_s);
-    faults.splitAnswers = parser.isSet(u"split"_s);
+    applyFaults(parser, delay, ack, simulator.faults());
     simulator.setFrameLog(parser.isSet(u"log"_s));
 
     if (!simulator.listen(address, static_cast<quint16>(port))) {

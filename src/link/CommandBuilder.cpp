@@ -16,7 +16,7 @@ std::uint8_t numberByte(int value) {
 
 Command makeCommand(std::uint8_t signature, Instruction instruction, const Bytes& data,
                     bool replaceOlder = true, Bytes mergeKey = {}) {
-    return {spinel::SpinelMake('a', kAmplifierAddress, signature, instruction, data), instruction,
+    return {spinel::makeFrame('a', kAmplifierAddress, signature, instruction, data), instruction,
             replaceOlder, std::move(mergeKey)};
 }
 

@@ -39,10 +39,10 @@ std::optional<TimeOfDay> parseScheduleTime(QStringView text) {
 }
 
 QString scheduleTimeText(int hour, int minute) {
-    return QString::number(hour) + u':' + IntToStr2Char(minute);
+    return QString::number(hour) + u':' + twoDigitText(minute);
 }
 
-QString IntToStr2Char(int value) {
+QString twoDigitText(int value) {
     QString text = QString::number(value);
     if (text.size() == 1)
         text.prepend(u'0');

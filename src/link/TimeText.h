@@ -26,6 +26,6 @@ QString scheduleTimeText(int hour, int minute);
 
 // A whole number in decimal with a '0' put in front when that gives one
 // character: 5 -> "05", 30 -> "30".
-QString IntToStr2Char(int value);
+QString twoDigitText(int value);
 
 } // namespace orfa::link

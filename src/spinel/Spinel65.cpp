@@ -2,8 +2,6 @@
 
 #include "spinel/Spinel97.h"
 
-#include <algorithm>
-
 namespace orfa::spinel {
 namespace {
 
@@ -15,8 +13,8 @@ void appendHex(Bytes& out, std::uint8_t value) {
 
 } // namespace
 
-Bytes Spinel65Make(std::uint8_t address, std::uint8_t signature, std::uint8_t instruction,
-                   const Bytes& data) {
+Bytes makeFrame65(std::uint8_t address, std::uint8_t signature, std::uint8_t instruction,
+                  const Bytes& data) {
     Bytes frame{kPrefix, kFormat65};
     frame.reserve(2 * data.size() + 8);
     appendHex(frame, address);
@@ -28,20 +26,7 @@ Bytes Spinel65Make(std::uint8_t address, std::uint8_t signature, std::uint8_t in
     return frame;
 }
 
-Bytes Spinel65Extract(Bytes& buffer, bool remove) {
-    if (buffer.size() < 8 || buffer[0] != kPrefix || buffer[1] != kFormat65)
-        return {};
-    const auto cr = std::find(buffer.begin() + 6, buffer.end(), kCarriageReturn);
-    if (cr == buffer.end())
-        return {};
-    const auto end = cr + 1;
-    Bytes frame(buffer.begin(), end);
-    if (remove)
-        buffer.erase(buffer.begin(), end);
-    return frame;
-}
-
-unsigned Spinel65Check(const Bytes& frame) {
+unsigned checkFrame65(ByteView frame) {
     if (frame.size() < 8)
         return kCheckTooShort;
     if (frame[0] != kPrefix)

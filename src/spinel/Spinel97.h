@@ -7,7 +7,7 @@
 namespace orfa::spinel {
 
 // Check result codes shared by both formats (the first failing test wins).
-enum SpinelCheckCode : unsigned {
+enum CheckCode : unsigned {
     kCheckOk = 0,
     kCheckTooShort = 1,       // fewer than 8 bytes
     kCheckNoPrefix = 2,       // byte 0 is not '*'
@@ -23,23 +23,17 @@ inline constexpr std::size_t kFrame97InstructionOffset = 6;
 
 // Builds a binary format-97 frame: "*a", NUM (n + 5, big endian), address,
 // signature, instruction, data, checksum, CR.
-Bytes Spinel97Make(std::uint8_t address, std::uint8_t signature, std::uint8_t instruction,
-                   const Bytes& data);
+Bytes makeFrame97(std::uint8_t address, std::uint8_t signature, std::uint8_t instruction,
+                  const Bytes& data);
 
 // Total length announced by the NUM field of a format-97 frame starting the
-// buffer (NUM + 4), or 0 when fewer than 4 bytes are there to read it from.
-std::size_t Spinel97AnnouncedLength(const Bytes& buffer);
+// bytes (NUM + 4), or 0 when fewer than 4 bytes are there to read it from.
+std::size_t announcedLength(ByteView bytes);
 
-// Cuts the format-97 frame starting at offset 0 of the buffer. Empty when the
-// buffer does not start with "*a" or the frame has not fully arrived; the
-// buffer is then untouched. With remove, exactly the returned bytes are
-// deleted from the front of the buffer.
-Bytes Spinel97Extract(Bytes& buffer, bool remove);
-
-// Outer form of a format-97 frame; see SpinelCheckCode.
-unsigned Spinel97Check(const Bytes& frame);
+// Outer form of a format-97 frame; see CheckCode.
+unsigned checkFrame97(ByteView frame);
 
 // True when the next-to-last byte is the checksum of everything before it.
-bool Spinel97ChecksumValid(const Bytes& frame);
+bool hasValidChecksum(ByteView frame);
 
 } // namespace orfa::spinel

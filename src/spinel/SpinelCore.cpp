@@ -2,7 +2,7 @@
 
 namespace orfa::spinel {
 
-std::uint8_t SpinelChecksum(const Bytes& bytes) {
+std::uint8_t checksum(ByteView bytes) {
     std::uint8_t sum = 0;
     for (std::uint8_t b : bytes)
         sum = static_cast<std::uint8_t>(sum + b);

@@ -110,8 +110,8 @@ private Q_SLOTS:
         const auto code = static_cast<std::uint8_t>(instruction);
         const std::uint8_t expectedSignature = isRequest(code) ? code : 11;
         QCOMPARE(signature.current(), expectedSignature);
-        QCOMPARE(command.frame, orfa::spinel::SpinelMake('a', 1, expectedSignature, code,
-                                                         Bytes(data.begin(), data.end())));
+        QCOMPARE(command.frame, orfa::spinel::makeFrame('a', 1, expectedSignature, code,
+                                                        Bytes(data.begin(), data.end())));
         QCOMPARE(command.instruction, code);
         QCOMPARE(command.replaceOlder, replaceOlder);
         QCOMPARE(command.mergeKey, Bytes(mergeKey.begin(), mergeKey.end()));

@@ -136,8 +136,8 @@ private Q_SLOTS:
         SignatureCounter signature;
         signature.forRequest(170);
         const Command memories = buildStoreRadioMemories(signature, twoMemories());
-        QCOMPARE(memories.frame, orfa::spinel::SpinelMake('a', 1, 174, kStoreRadioMemories,
-                                                          radioMemoriesPayload(twoMemories())));
+        QCOMPARE(memories.frame, orfa::spinel::makeFrame('a', 1, 174, kStoreRadioMemories,
+                                                         radioMemoriesPayload(twoMemories())));
         QCOMPARE(memories.frame.size(), 45u);
         QVERIFY(memories.replaceOlder);
         const Command schedule = buildStoreSchedule(signature, WeeklySchedule{});

@@ -73,7 +73,7 @@ void TestReceiveBuffer::framing_data() {
     QTest::newRow("length below the minimum")
         << QList{QByteArray("*a\x00\x01\x01", 5) + a} << QList{a} << 0;
     QTest::newRow("format-65 frame is not an answer")
-        << QList{raw(orfa::spinel::Spinel65Make(1, 0x50, 0x50, {0x2A})) + a} << QList{a} << 0;
+        << QList{raw(orfa::spinel::makeFrame65(1, 0x50, 0x50, {0x2A})) + a} << QList{a} << 0;
     QTest::newRow("star-A junk does not swallow a frame") << QList{"*A01P5" + a} << QList{a} << 0;
     QTest::newRow("partial frame waits") << QList{a + b.left(6)} << QList{a} << 6;
     QTest::newRow("partial completed by the next read")

@@ -242,9 +242,9 @@ private Q_SLOTS:
         QCOMPARE(scheduleTimeText(7, 5), u"7:05"_s);
         QCOMPARE(scheduleTimeText(18, 30), u"18:30"_s);
         QCOMPARE(scheduleTimeText(0, 0), u"0:00"_s);
-        QCOMPARE(IntToStr2Char(5), u"05"_s);
-        QCOMPARE(IntToStr2Char(30), u"30"_s);
-        QCOMPARE(IntToStr2Char(100), u"100"_s);
+        QCOMPARE(twoDigitText(5), u"05"_s);
+        QCOMPARE(twoDigitText(30), u"30"_s);
+        QCOMPARE(twoDigitText(100), u"100"_s);
     }
 };
 

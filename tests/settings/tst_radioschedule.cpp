@@ -1,6 +1,7 @@
 // The pages "Rádio" and "Plánovač" against the amplifier simulator: what opening the dialog
 // asks for, how answers fill the pages, the bytes the stores send, and stores refused for
 // fields the amplifier cannot take.
+#include "link/AmpLink.h"
 #include "link/Instructions.h"
 #include "settings/RadioPage.h"
 #include "settings/SchedulePage.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -52,12 +54,11 @@ void openAndWaitForAnswers(SettingsRig& rig) {
 
 // Sends an answer the amplifier did not get asked for and waits until the link has cut it.
 bool deliverAnswer(SettingsRig& rig, std::uint8_t signature, const Bytes& data) {
-    const qint64 before = rig.data().link().receiverStats().framesCut;
-    const Bytes frame = spinel::SpinelMake('a', link::kAmplifierAddress, signature, 0, data);
+    QSignalSpy received(&rig.data().link(), &link::AmpLink::frameReceived);
+    const Bytes frame = spinel::makeFrame('a', link::kAmplifierAddress, signature, 0, data);
     rig.sim().sendRaw(QByteArray(reinterpret_cast<const char*>(frame.data()),
                                  static_cast<qsizetype>(frame.size())));
-    return QTest::qWaitFor([&] { return rig.data().link().receiverStats().framesCut > before; },
-                           5000);
+    return received.wait(5000);
 }
 
 void setCell(SettingsRig& rig, int column, int day, const QString& text) {

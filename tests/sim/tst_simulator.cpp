@@ -235,7 +235,7 @@ private Q_SLOTS:
         Bytes badSum = frame(0x30, kReadPower);
         badSum[badSum.size() - 2] ^= 0xFF;
         client->send(badSum);
-        client->send(spinel::SpinelMake('a', 2, 0x31, kReadPower, {}));
+        client->send(spinel::makeFrame('a', 2, 0x31, kReadPower, {}));
         const Bytes answer = client->exchange(frame(0x32, kReadPower));
         QCOMPARE(answer[kSignature], 0x32);
         QCOMPARE(client->answers().size(), 1u);

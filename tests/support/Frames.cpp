@@ -3,7 +3,7 @@
 namespace orfa::test {
 
 spinel::Bytes frame(std::uint8_t signature, std::uint8_t instruction, const spinel::Bytes& data) {
-    return spinel::Spinel97Make(1, signature, instruction, data);
+    return spinel::makeFrame97(1, signature, instruction, data);
 }
 
 spinel::Bytes answer(std::uint8_t signature, const spinel::Bytes& data) {

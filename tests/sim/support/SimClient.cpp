@@ -55,16 +55,10 @@ QByteArray SimClient::received() const {
 void SimClient::readAvailable() {
     const QByteArray bytes = socket_.readAll();
     chunks_ << bytes;
-    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
-    // The simulator's junk holds no '*', so skipping to the next one suffices.
-    for (;;) {
-        const auto star = std::find(buffer_.begin(), buffer_.end(), spinel::kPrefix);
-        buffer_.erase(buffer_.begin(), star);
-        spinel::Bytes frame = spinel::Spinel97Extract(buffer_, true);
-        if (frame.empty())
-            return;
+    reader_.append(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                   static_cast<std::size_t>(bytes.size()));
+    for (spinel::Bytes frame = reader_.takeFrame(); !frame.empty(); frame = reader_.takeFrame())
         answers_.push_back(std::move(frame));
-    }
 }
 
 } // namespace orfa::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spinel/SpinelCore.h"
+#include "spinel/FrameReader.h"
 
 #include <QByteArray>
 #include <QList>
@@ -33,10 +33,13 @@ public:
     QTcpSocket& socket() { return socket_; }
 
 private:
+    // Longer than any answer of the simulator.
+    static constexpr std::size_t kLongestAnswer = 1024;
+
     void readAvailable();
 
     QTcpSocket socket_;
-    spinel::Bytes buffer_;
+    spinel::FrameReader reader_{kLongestAnswer};
     std::vector<spinel::Bytes> answers_;
     QList<QByteArray> chunks_;
 };
