@@ -6,17 +6,21 @@
 #include "model/AmplifierModel.h"
 #include "model/Units.h"
 #include "panel/CaptionedLabel.h"
+#include "panel/ControlEnabling.h"
 #include "panel/InputBox.h"
 #include "panel/OutputStrip.h"
 #include "panel/PanelSlider.h"
 #include "panel/RadioBox.h"
 #include "panel/StartupHold.h"
 
+#include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace orfa::panel {
 namespace {
 
+using model::AmpItem;
 using model::AmplifierModel;
 
 // Whether the operator's acts go to the control yet. After each act the
@@ -32,6 +36,7 @@ void bindLevel(OutputStrip& strip, const AmplifierAccess& amplifier) {
     const AmplifierModel& model = amplifier.model;
     const auto show = [slider, &model, output] { slider->showValue(model.outputLevel(output)); };
     show();
+    followItemState(*slider, model, AmpItem::outputLevel(output));
     QObject::connect(&amplifier.model, &AmplifierModel::outputLevelChanged, slider,
                      [=](int changed) {
                          if (changed == output)
@@ -49,6 +54,8 @@ void bindSource(OutputStrip& strip, const AmplifierAccess& amplifier) {
     const AmplifierModel& model = amplifier.model;
     const auto show = [&strip, &model, output] { strip.selectSource(model.outputSource(output)); };
     show();
+    for (int source = 1; source <= link::kSourceCount; ++source)
+        followItemState(*strip.sourceButton(source), model, AmpItem::outputSource(output));
     QObject::connect(&amplifier.model, &AmplifierModel::outputSourceChanged, &strip,
                      [=](int changed) {
                          if (changed == output)
@@ -66,6 +73,8 @@ void bindMute(OutputStrip& strip, const AmplifierAccess& amplifier) {
     const AmplifierModel& model = amplifier.model;
     const auto show = [&strip, &model, output] { strip.showMuted(model.isMuted(output)); };
     show();
+    // Muting is a level: the box is known with the level.
+    followItemState(*strip.muteBox(), model, AmpItem::outputLevel(output));
     QObject::connect(&amplifier.model, &AmplifierModel::muteChanged, &strip, [=](int changed) {
         if (changed == output)
             show();
@@ -95,6 +104,7 @@ void bindInputBox(InputBox& box, const AmplifierAccess& amplifier) {
                 model::parameterSliderPosition(parameter, model.inputParameter(k, parameter)));
         };
         show();
+        followItemState(*slider, model, AmpItem::inputParameter(k, parameter));
         QObject::connect(&amplifier.model, &AmplifierModel::inputParameterChanged, slider,
                          [=](int changedBox, int changedParameter) {
                              if (changedBox == k && changedParameter == parameter)
@@ -132,6 +142,7 @@ void bindMasterVolume(PanelSlider& slider, const AmplifierAccess& amplifier) {
         slider.showValue(model::masterSliderPosition(model.masterVolumeDb()));
     };
     show();
+    followItemState(slider, model, AmpItem::masterVolume());
     QObject::connect(&amplifier.model, &AmplifierModel::masterVolumeChanged, &slider, show);
     QObject::connect(&slider, &PanelSlider::valueChosen, &slider, [=](int position) {
         if (reporting(amplifier))

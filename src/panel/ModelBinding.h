@@ -34,7 +34,9 @@ struct AmplifierAccess {
 // (the mouse, the keys, or assistive technology acting on them) goes to the
 // control as an intent, after which they show the model again (which refused
 // or held intents leave as it was). So a value shown from the amplifier is
-// never sent back to it. The connections end with the controls.
+// never sent back to it. A control whose value has not been read yet stays
+// disabled until it is (see ControlEnabling.h). The connections end with the
+// controls.
 void bindOutputStrip(OutputStrip& strip, const AmplifierAccess& amplifier);
 void bindInputBox(InputBox& box, const AmplifierAccess& amplifier);
 void bindRadio(RadioBox& radio, const AmplifierAccess& amplifier);

@@ -8,6 +8,7 @@
 #include "panel/AboutBox.h"
 #include "panel/AppIcon.h"
 #include "panel/CaptionedLabel.h"
+#include "panel/ControlEnabling.h"
 #include "panel/DatabaseUnreachableMessage.h"
 #include "panel/InputsPage.h"
 #include "panel/LoginAtStart.h"
@@ -344,11 +345,11 @@ void OrfaForm::enableControlsByRights() {
         return;
     applyNames();
     const users::UserRights& rights = data_.rights();
-    masterVolume_->setEnabled(users::UserRights::granted(rights.masterVolume));
+    allowControl(*masterVolume_, users::UserRights::granted(rights.masterVolume));
     const bool radioAllowed = users::UserRights::granted(rights.radio);
     for (int r = 1; r <= link::kRadioMemoryCount; ++r)
-        radio()->memoryButton(r)->setEnabled(radioAllowed);
-    frequencyLabel()->setEnabled(radioAllowed);
+        allowControl(*radio()->memoryButton(r), radioAllowed);
+    allowControl(*frequencyLabel(), radioAllowed);
     enablePresetMenus(rights);
 }
 

@@ -2,6 +2,7 @@
 
 #include "config/SettingsKeys.h"
 #include "panel/CaptionedLabel.h"
+#include "panel/ControlEnabling.h"
 #include "panel/InputBox.h"
 #include "panel/InputsPage.h"
 #include "panel/OutputStrip.h"
@@ -26,9 +27,9 @@ void disableOutputStrips(const OutputStrips& strips) {
         if (!strip)
             continue;
         for (int i = 1; i <= link::kSourceCount; ++i)
-            strip->sourceButton(i)->setEnabled(false);
-        strip->levelSlider()->setEnabled(false);
-        strip->muteBox()->setEnabled(false);
+            allowControl(*strip->sourceButton(i), false);
+        allowControl(*strip->levelSlider(), false);
+        allowControl(*strip->muteBox(), false);
     }
 }
 
@@ -37,17 +38,17 @@ void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
     disableOutputStrips(strips);
     for (int k = 1; k <= link::kInputBoxCount; ++k) {
         InputBox* box = inputs.box(k);
-        box->slider(0)->setEnabled(false);
+        allowControl(*box->slider(0), false);
         for (int band = 1; band <= InputBox::kBands; ++band) {
-            box->slider(band)->setEnabled(false);
-            box->bandLabel(band)->setEnabled(false);
+            allowControl(*box->slider(band), false);
+            allowControl(*box->bandLabel(band), false);
         }
     }
-    masterVolume.setEnabled(false);
+    allowControl(masterVolume, false);
     RadioBox* radio = inputs.radio();
-    radio->frequencyLabel()->setEnabled(false);
+    allowControl(*radio->frequencyLabel(), false);
     for (int r = 1; r <= link::kRadioMemoryCount; ++r)
-        radio->memoryButton(r)->setEnabled(false);
+        allowControl(*radio->memoryButton(r), false);
 }
 
 namespace {
@@ -64,10 +65,8 @@ QString sourceLabel(int source, const QString& name) {
 
 void setBoxControlsEnabled(InputBox& box, bool on, bool onlyEnable) {
     auto apply = [&](QWidget* w) {
-        if (!onlyEnable)
-            w->setEnabled(on);
-        else if (on)
-            w->setEnabled(true);
+        if (!onlyEnable || on)
+            allowControl(*w, on);
     };
     apply(&box);
     for (int j = 0; j <= InputBox::kBands; ++j)
@@ -112,11 +111,11 @@ void applySourceCaptions(const OutputStrips& strips, int i, const QString& name)
 void applyOutput(OutputStrip& strip, const config::IoEntry& entry,
                  const users::OperatorAccess& access) {
     const int n = strip.output();
-    strip.sourceGroup()->setEnabled(access.maySwitchSources(n));
+    allowControl(*strip.sourceGroup(), access.maySwitchSources(n));
     for (int i = 1; i <= link::kSourceCount; ++i)
-        strip.sourceButton(i)->setEnabled(access.mayChooseSource(n, i));
-    strip.levelSlider()->setEnabled(access.mayChangeLevel(n));
-    strip.muteBox()->setEnabled(strip.levelSlider()->isEnabled());
+        allowControl(*strip.sourceButton(i), access.mayChooseSource(n, i));
+    allowControl(*strip.levelSlider(), access.mayChangeLevel(n));
+    allowControl(*strip.muteBox(), access.mayChangeLevel(n));
     strip.sourceGroup()->setTitle(captionText(entry.name));
     strip.setOutputLabel(spokenLabel(n, entry.name, config::keys::defaultOutputName(n)));
 }

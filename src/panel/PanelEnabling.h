@@ -18,7 +18,11 @@ class OutputStrip;
 // built yet (its page has not been shown), which every function here skips.
 using OutputStrips = std::array<OutputStrip*, link::kOutputCount>;
 
-// Disables every amplifier control: per output the source buttons, the slider
+// What these allow the controls is one half of their enabled state; the
+// other, whether the value a control shows is known, is the bindings' (see
+// ControlEnabling.h).
+
+// Disallows every amplifier control: per output the source buttons, the slider
 // and the check box; per input box the gain, the bands and their labels; the
 // master volume, the frequency label and the memory buttons. Frames and menus
 // keep their state.
@@ -27,10 +31,10 @@ void disableAllControls(const InputsPage& inputs, const OutputStrips& strips,
 // The outputs' part of disableAllControls().
 void disableOutputStrips(const OutputStrips& strips);
 
-// Puts names into the captions and the accessible names, and sets the enabled
-// state of every input and output control by the settings flags and the
-// rights. Entries without a value leave their controls as they are. The groups
-// are not the controls' business (see AmplifierModel::setOutputGroup()).
+// Puts names into the captions and the accessible names, and allows every
+// input and output control what the settings flags and the rights allow it.
+// Entries without a value leave their controls as they are. The groups are
+// not the controls' business (see AmplifierModel::setOutputGroup()).
 void applyIoNames(const InputsPage& inputs, const OutputStrips& strips,
                   const config::IoNames& names, const users::UserRights& rights,
                   users::LevelRule levelRule);

@@ -14,16 +14,23 @@ PanelSlider::PanelSlider(int minimum, int maximum, QWidget* parent)
     setInvertedControls(true);
     setPageStep(qMax(1, (maximum - minimum) / 10));
     setFocusPolicy(Qt::StrongFocus);
-    // Every change but those of showValue(), whose signals are blocked.
+    shown_ = value();
+    // Every change but those of showValue(), whose signals are blocked. A
+    // disabled slider takes none: it goes back to what it showed.
     connect(this, &QAbstractSlider::valueChanged, this, [this](int value) {
-        if (isEnabled())
-            Q_EMIT valueChosen(value);
+        if (!isEnabled()) {
+            showValue(shown_);
+            return;
+        }
+        shown_ = value;
+        Q_EMIT valueChosen(value);
     });
 }
 
 void PanelSlider::showValue(int value) {
     const QSignalBlocker blocker(this);
     setValue(value);
+    shown_ = this->value();
 }
 
 void PanelSlider::setMark(int value) {

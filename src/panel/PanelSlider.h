@@ -10,8 +10,9 @@ namespace orfa::panel {
 //
 // valueChosen() reports what the operator does with it: the mouse, the keys,
 // the wheel, or assistive technology setting the value; never while the slider
-// is disabled. showValue() moves the handle without reporting anything, so that
-// a value shown from the amplifier is never sent back to it.
+// is disabled, which keeps the value it showed. showValue() moves the handle
+// without reporting anything, so that a value shown from the amplifier is
+// never sent back to it.
 class PanelSlider : public QSlider {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ protected:
 
 private:
     int mark_ = -1;
+    int shown_ = 0; // the value last shown or chosen
 };
 
 } // namespace orfa::panel

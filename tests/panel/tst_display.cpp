@@ -1,5 +1,6 @@
 // Answers from the amplifier land in the right controls and send nothing
-// back; the controls are enabled by the power state, the settings and the rights.
+// back; the controls are enabled by the power state, the settings and the
+// rights, and only once their values have been read.
 #include "config/SettingsKeys.h"
 #include "link/AmpLink.h"
 #include "link/ValueCodec.h"
@@ -40,9 +41,29 @@ bool isSettingCommand(int code) {
 // What the operator uses while the amplifier misbehaves.
 enum class Operated { Level3, GroupLevel1, Source4, Band3, MasterVolume };
 
+// A control that shows one value of the amplifier.
+enum class ValueControl { Level, Mute, Source, Gain, Band };
+
+QWidget* valueControl(panel::OrfaForm& form, ValueControl control) {
+    switch (control) {
+    case ValueControl::Level:
+        return form.outputStrip(3)->levelSlider();
+    case ValueControl::Mute:
+        return form.outputStrip(3)->muteBox();
+    case ValueControl::Source:
+        return form.outputStrip(3)->sourceButton(4);
+    case ValueControl::Gain:
+        return form.inputBox(2)->slider(0);
+    case ValueControl::Band:
+        return form.inputBox(2)->slider(3);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Operated)
+Q_DECLARE_METATYPE(ValueControl)
 
 class TestDisplay : public QObject {
     Q_OBJECT
@@ -52,6 +73,8 @@ private Q_SLOTS:
     void controlsStayDisabledUntilTheAmplifierIsOn();
     void enablingFollowsFlagsAndRights();
     void presetMenusFollowTheirRights();
+    void controlsWaitForTheirFirstReading_data();
+    void controlsWaitForTheirFirstReading();
     void unconfirmedSettingsAreNamed_data();
     void unconfirmedSettingsAreNamed();
     void connectionPanelShowsTheAttempt();
@@ -159,7 +182,7 @@ void TestDisplay::enablingFollowsFlagsAndRights() {
     PanelRig rig(settings);
     rig.sim().state().power = true;
     QVERIFY(rig.start());
-    QVERIFY(rig.waitForIdleQueue());
+    QVERIFY(rig.readEveryPage());
     panel::OrfaForm& form = rig.form();
     QTRY_VERIFY(rig.amplifierOn());
 
@@ -234,6 +257,42 @@ void TestDisplay::presetMenusFollowTheirRights() {
     QVERIFY(form.storeMenu()->actions().at(0)->isEnabled());
 }
 
+void TestDisplay::controlsWaitForTheirFirstReading_data() {
+    QTest::addColumn<ValueControl>("control");
+    QTest::addColumn<int>("startPage"); // a page that does not read the control's value
+    const int inputs = panel::OrfaForm::kInputsPage;
+    const int outputs = panel::OrfaForm::kOutputs1Page;
+    QTest::newRow("output level") << ValueControl::Level << inputs;
+    QTest::newRow("mute box") << ValueControl::Mute << inputs;
+    QTest::newRow("source item") << ValueControl::Source << inputs;
+    QTest::newRow("input gain") << ValueControl::Gain << outputs;
+    QTest::newRow("input band") << ValueControl::Band << outputs;
+}
+
+// The amplifier is on and everything allowed, yet a control whose value has
+// not been read is disabled and says why; the page that reads it enables it.
+void TestDisplay::controlsWaitForTheirFirstReading() {
+    QFETCH(ValueControl, control);
+    QFETCH(int, startPage);
+    PanelRig rig(PanelRig::allEnabled() << QStringLiteral("ActivePageOrfaForm=%1").arg(startPage));
+    rig.sim().state().power = true;
+    QVERIFY(rig.start());
+    QTRY_VERIFY(rig.amplifierOn());
+    QVERIFY(rig.waitForIdleQueue());
+    panel::OrfaForm& form = rig.form();
+    QWidget* shown = valueControl(form, control);
+    QVERIFY(form.masterVolumeSlider()->isEnabled()); // read by every page
+    QVERIFY(!shown->isEnabled());
+    QCOMPARE(accessibleDescription(shown), QStringLiteral("Hodnota zatím není známa"));
+
+    form.pages()->setCurrentIndex(startPage == panel::OrfaForm::kInputsPage
+                                      ? panel::OrfaForm::kOutputs1Page
+                                      : panel::OrfaForm::kInputsPage);
+    QTRY_VERIFY(shown->isEnabled());
+    QCOMPARE(shown->accessibleDescription(), QString()); // what the widget says by itself again
+    QCOMPARE(form.masterVolumeSlider()->accessibleDescription(), QString());
+}
+
 void TestDisplay::unconfirmedSettingsAreNamed_data() {
     QTest::addColumn<bool>("silent"); // the amplifier answers nothing; else it refuses
     QTest::addColumn<Operated>("operated");
@@ -263,7 +322,7 @@ void TestDisplay::unconfirmedSettingsAreNamed() {
     rig.sim().state().power = true;
     QVERIFY(rig.start());
     QTRY_VERIFY(rig.amplifierOn());
-    QVERIFY(rig.waitForIdleQueue());
+    QVERIFY(rig.readEveryPage());
     panel::OrfaForm& form = rig.form();
     QWidget* shown = form.powerStatusBar()->panel(panel::PowerStatusBar::kUnconfirmedPanel);
     QCOMPARE(accessibleName(shown), QString());

@@ -184,7 +184,7 @@ void TestNames::captionsAndEnabling() {
         rig = std::make_unique<PanelRig>(lines);
     }
     QVERIFY(rig->start());
-    QVERIFY(rig->waitForIdleQueue());
+    QVERIFY(rig->readEveryPage());
     rig->data().grantAllRights();
     users::UserRights rights = rig->data().rights();
     rights.sourceSwitching[4] = QLatin1Char('0'); // output 5
@@ -247,7 +247,7 @@ void TestNames::databaseWithoutRowsKeepsWhatIsShown() {
         putNst(QStringLiteral("Vystup2En"), QStringLiteral("Dvojka"), 1);
     });
     QVERIFY(rig->start());
-    QVERIFY(rig->waitForIdleQueue());
+    QVERIFY(rig->readEveryPage());
     panel::OrfaForm& form = rig->form();
     // What an earlier run left on output 3.
     form.outputStrip(3)->sourceGroup()->setTitle(QStringLiteral("Dřív"));
@@ -333,7 +333,7 @@ void TestNames::groupBuiltInTheDialogMovesTogether() {
     rig->sim().state().power = true;
     QVERIFY(rig->start());
     QTRY_VERIFY(rig->amplifierOn());
-    QVERIFY(rig->waitForIdleQueue());
+    QVERIFY(rig->readEveryPage());
 
     int groupId = 0;
     WhenShown settings(QStringLiteral("settingsDialog"), [&](QDialog& dialog) {

@@ -14,6 +14,11 @@ QString accessibleName(QObject* control) {
     return spoken ? spoken->text(QAccessible::Name) : QString();
 }
 
+QString accessibleDescription(QObject* control) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    return spoken ? spoken->text(QAccessible::Description) : QString();
+}
+
 void drag(QSlider* slider, int position) {
     slider->setSliderDown(true);
     slider->setSliderPosition(position);
@@ -40,6 +45,12 @@ void PanelRig::create() {
 bool PanelRig::start() {
     form_->show();
     return QTest::qWaitFor([this] { return form_->startupFinished(); }, 5000);
+}
+
+bool PanelRig::readEveryPage() {
+    form_->refreshInputsPage();
+    form_->refreshOutputsPage();
+    return waitForIdleQueue();
 }
 
 void PanelRig::closeWindow() {

@@ -14,6 +14,8 @@ class QSlider;
 
 // What assistive technology reads as a control's name.
 QString accessibleName(QObject* control);
+// What it reads as the control's description.
+QString accessibleDescription(QObject* control);
 // What a drag with the mouse does to a slider.
 void drag(QSlider* slider, int position);
 
@@ -31,6 +33,9 @@ public:
     void create();
     // Shows the window and waits for the start-up sequence to finish.
     bool start();
+    // Reads the values of both pages, as showing each does, and waits for the
+    // answers: a control stays disabled until its value has been read.
+    bool readEveryPage();
     void closeWindow();
 
     orfa::sim::AmpSimulator& sim() { return sim_; }
