@@ -1,7 +1,6 @@
 #include "ctl/CtlContext.h"
 #include "ctl/support/CtlRig.h"
 #include "support/ClosedPort.h"
-#include "support/ReceivedCommands.h"
 #include "support/ReferenceCipher.h"
 
 #include <QJsonArray>
@@ -23,9 +22,9 @@ QStringList words(const QString& line) {
 }
 
 // The instruction and data bytes of every frame the simulator received, as "165:00".
-QStringList received(const sim::AmpSimulator& amp) {
+QStringList received(const CtlRig& rig) {
     QStringList frames;
-    for (const QByteArray& frame : test::receivedCommands(amp)) {
+    for (const QByteArray& frame : rig.receivedCommands()) {
         frames << QStringLiteral("%1:%2")
                       .arg(static_cast<unsigned char>(frame.at(6)))
                       .arg(QString::fromLatin1(frame.mid(7, frame.size() - 9).toHex()));
@@ -91,7 +90,7 @@ void TestOrfactl::commandsSendTheirFrames() {
     QFETCH(QStringList, frames);
     CtlRig rig(kNames);
     QCOMPARE(rig.run(words(command)), int{ctl::kExitDone});
-    QCOMPARE(received(rig.sim()), frames);
+    QCOMPARE(received(rig), frames);
     QVERIFY2(rig.err().isEmpty(), qPrintable(rig.err()));
 }
 
@@ -111,7 +110,7 @@ void TestOrfactl::levelMovesTheGroup() {
                 QStringLiteral("Skup_1_IDVstupu1=1"), QStringLiteral("Skup_1_IDVstupu2=3"),
                 QStringLiteral("Skup_1_IDVstupu3=5")});
     QCOMPARE(rig.run(words(command)), int{ctl::kExitDone});
-    QCOMPARE(received(rig.sim()), QStringList{frame});
+    QCOMPARE(received(rig), QStringList{frame});
     for (int n = 1; n <= 6; ++n)
         QCOMPARE(rig.sim().state().mix.levels.at(static_cast<std::size_t>(n - 1)) == 40,
                  movedOutputs.contains(n));
@@ -289,7 +288,7 @@ void TestOrfactl::programRunsAsAProcess() {
     // The simulator answers from this process's event loop.
     QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 10000);
     QCOMPARE(process.exitCode(), int{ctl::kExitDone});
-    QCOMPARE(received(rig.sim()), (QStringList{kReadLevels, QStringLiteral("65:044f")}));
+    QCOMPARE(received(rig), (QStringList{kReadLevels, QStringLiteral("65:044f")}));
 
     process.start(QStringLiteral(ORFACTL_BINARY), {QStringLiteral("--help")});
     QVERIFY(process.waitForFinished(10000));

@@ -1,6 +1,5 @@
 #include "mqtt/support/ServiceRig.h"
 #include "support/ClosedPort.h"
-#include "support/ReceivedCommands.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -186,7 +185,7 @@ void TestMqttService::muteRemembersTheLevel() {
     QTRY_COMPARE(int{rig.sim().state().mix.levels[1]}, 79);
     // A poll reads the muted level back; the mute and its level stay.
     rig.sim().clearReceivedFrames();
-    QTRY_VERIFY_WITH_TIMEOUT(orfa::test::receivedData(rig.sim(), 81).size() > 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.receivedData(81).size() > 0, 5000);
     QTest::qWait(100);
     QCOMPARE(rig.client().last(mute), "ON"_ba);
     rig.command(u"output/2/mute/set"_s, "OFF");

@@ -85,8 +85,7 @@ void TestActions::cleanup() {
 }
 
 void TestActions::settle() {
-    QVERIFY(rig_->waitForIdleQueue());
-    rig_->sim().clearReceivedFrames();
+    QVERIFY(rig_->settle());
 }
 
 void TestActions::groupMovesTogetherInOneCommand() {

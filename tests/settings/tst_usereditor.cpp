@@ -8,6 +8,7 @@
 #include "settings/support/EditorSteps.h"
 #include "settings/support/SettingsRig.h"
 #include "support/WhenShown.h"
+#include "support/WriteSettingsFile.h"
 #include "users/PasswordCipher.h"
 #include "users/UserDirectory.h"
 
@@ -51,15 +52,6 @@ QString stored(const QString& password) {
     return users::encryptPassword(password, users::passwordKey());
 }
 
-QStringList allEnabled() {
-    QStringList lines;
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int j = 1; j <= 16; ++j)
-        lines << QStringLiteral("Vystup%1En=1").arg(j);
-    return lines;
-}
-
 // Users 1 (Karel, flag strings shorter than stored ones, a '1' in Matice), 2 (deleted)
 // and 3 (Eva); every input and output enabled.
 QStringList twoUsers() {
@@ -75,7 +67,7 @@ QStringList twoUsers() {
                       QStringLiteral("Uziv_3_Jmeno=Eva"),
                       QStringLiteral("Uziv_3_Heslo=") + stored(QStringLiteral("eva")),
                       QStringLiteral("Uziv_3_Radio=1")};
-    return lines + allEnabled();
+    return lines + test::everyInputAndOutputOnLines();
 }
 
 int tickedFlagBoxes(const UserEditor& editor) {
@@ -169,7 +161,7 @@ void TestUserEditor::editorShowsTheDialogsNamesAndFlags() {
 }
 
 void TestUserEditor::newUserIsWrittenToTheFile() {
-    SettingsRig rig(allEnabled());
+    SettingsRig rig(test::everyInputAndOutputOnLines());
     SettingsDialog& form = openAsAdministrator(rig);
     const QString name = QStringLiteral("Jiří O'Neil 100%");
     const QString password = QStringLiteral("tajné'heslo");
@@ -264,9 +256,9 @@ void TestUserEditor::editStoresPaddedAndNewAfterItIsBlank() {
 void TestUserEditor::editKeepsLongStoredTexts() {
     const QString name = QStringLiteral("Jaroslava Nováková-Dvořáková, ranní směna B");
     const QString password = QStringLiteral("velmi dlouhé heslo ").repeated(8);
-    SettingsRig rig(allEnabled() << QStringLiteral("MaxIDUziv=1")
-                                 << QStringLiteral("Uziv_1_Jmeno=") + name
-                                 << QStringLiteral("Uziv_1_Heslo=") + stored(password));
+    SettingsRig rig(test::everyInputAndOutputOnLines()
+                    << QStringLiteral("MaxIDUziv=1") << QStringLiteral("Uziv_1_Jmeno=") + name
+                    << QStringLiteral("Uziv_1_Heslo=") + stored(password));
     SettingsDialog& form = openAsAdministrator(rig);
     QVERIFY(inUserEditor([&] { click(rig, form.usersPage().editButton()); },
                          [&](UserEditor& editor) {

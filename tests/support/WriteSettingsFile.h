@@ -20,15 +20,25 @@ inline void writeSettingsFile(const QString& directory, const QStringList& lines
         (QStringLiteral("[Orfa]\n") + lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 
-// The lines of an amplifier at 127.0.0.1:port with every input and output
-// switched on.
-inline QStringList loopbackAmplifierLines(quint16 port) {
-    QStringList lines{QStringLiteral("IPZesE=127.0.0.1"), QStringLiteral("PortZesE=%1").arg(port)};
+// The lines of an amplifier at 127.0.0.1:port.
+inline QStringList loopbackAddressLines(quint16 port) {
+    return {QStringLiteral("IPZesE=127.0.0.1"), QStringLiteral("PortZesE=%1").arg(port)};
+}
+
+// The lines that switch every input and output on.
+inline QStringList everyInputAndOutputOnLines() {
+    QStringList lines;
     for (int i = 1; i <= 10; ++i)
         lines << QStringLiteral("Vstup%1En=1").arg(i);
     for (int j = 1; j <= 16; ++j)
         lines << QStringLiteral("Vystup%1En=1").arg(j);
     return lines;
+}
+
+// The lines of an amplifier at 127.0.0.1:port with every input and output
+// switched on.
+inline QStringList loopbackAmplifierLines(quint16 port) {
+    return loopbackAddressLines(port) + everyInputAndOutputOnLines();
 }
 
 // defaults, without those whose key one of lines gives, followed by lines.

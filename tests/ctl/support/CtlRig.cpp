@@ -7,11 +7,8 @@
 #include <QTextStream>
 
 CtlRig::CtlRig(const QStringList& settingsLines) {
-    if (!sim_.listen())
-        qFatal("the simulator cannot listen on 127.0.0.1");
-    orfa::test::writeSettingsFile(
-        dir_.path(),
-        orfa::test::overriddenBy(orfa::test::loopbackAmplifierLines(sim_.port()), settingsLines));
+    orfa::test::writeSettingsFile(dir_.path(),
+                                  orfa::test::overriddenBy(everythingOnLines(), settingsLines));
 }
 
 int CtlRig::run(const QStringList& arguments) {

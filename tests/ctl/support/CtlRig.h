@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/AmpSimulator.h"
+#include "support/SimulatorRig.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,12 +11,11 @@
 // orfactl against the simulator on loopback: a settings directory of its own
 // that names the simulator's port and enables every input and output, and
 // runOrfactl() called as main() calls it.
-class CtlRig {
+class CtlRig : public orfa::test::SimulatorRig {
 public:
     // settingsLines: extra lines of section [Orfa].
     explicit CtlRig(const QStringList& settingsLines = {});
 
-    orfa::sim::AmpSimulator& sim() { return sim_; }
     QString configDir() const { return dir_.path(); }
 
     // The password the prompt would give; none when unset.
@@ -31,7 +30,6 @@ public:
 
 private:
     QTemporaryDir dir_;
-    orfa::sim::AmpSimulator sim_;
     std::optional<QString> password_;
     QString out_;
     QString err_;

@@ -3,20 +3,19 @@
 #include "link/AmpLink.h"
 #include "model/AmpControl.h"
 #include "model/AmplifierModel.h"
-#include "sim/AmpSimulator.h"
+#include "support/SimulatorRig.h"
 #include "users/OperatorAccess.h"
 
-#include <QByteArray>
-
-#include <vector>
-
-// The amplifier model against the simulator on loopback: a link with a short
-// send delay, the model and its control, as a program without a window has them.
-class ModelRig {
+// The amplifier model against the simulator on loopback: a link with the
+// rigs' short send delay, the model and its control, as a program without a
+// window has them.
+class ModelRig : public orfa::test::SimulatorRig {
 public:
-    ModelRig();
+    ModelRig()
+        : control_(model_, link_) {
+        pointAtSimulator(link_);
+    }
 
-    orfa::sim::AmpSimulator& sim() { return sim_; }
     orfa::link::AmpLink& link() { return link_; }
     orfa::model::AmplifierModel& model() { return model_; }
     orfa::model::AmpControl& control() { return control_; }
@@ -24,15 +23,11 @@ public:
     const orfa::users::OperatorAccess& access() const { return access_; }
 
     // Waits until the link's queue is empty: everything sent was answered or dropped.
-    bool waitForIdleQueue(int timeoutMs = 5000);
+    bool waitForIdleQueue() { return waitForIdle(link_); }
     // Waits for an idle queue, then forgets what the simulator received so far.
-    bool settle();
-
-    std::vector<int> receivedInstructions() const;
-    std::vector<QByteArray> receivedData(int instruction) const;
+    bool settle() { return SimulatorRig::settle(link_); }
 
 private:
-    orfa::sim::AmpSimulator sim_;
     orfa::link::AmpLink link_;
     orfa::model::AmplifierModel model_;
     orfa::model::AmpControl control_;

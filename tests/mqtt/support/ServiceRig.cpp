@@ -1,7 +1,6 @@
 #include "mqtt/support/ServiceRig.h"
 
 #include "link/Instructions.h"
-#include "support/ReceivedCommands.h"
 #include "support/WriteSettingsFile.h"
 
 #include <QTest>
@@ -19,9 +18,7 @@ orfa::mqtt::ServiceOptions testOptions(quint16 brokerPort) {
 } // namespace
 
 ServiceRig::ServiceRig(const QStringList& settingsLines) {
-    if (!sim_.listen())
-        qFatal("the simulator cannot listen on 127.0.0.1");
-    sim_.state() = orfa::sim::AmpState::plausible();
+    sim().state() = orfa::sim::AmpState::plausible();
     writeSettings(settingsLines);
 }
 
@@ -38,9 +35,7 @@ void ServiceRig::writeSettings(const QStringList& settingsLines) {
         QStringLiteral("Skup_1_SkupinaPocet=3"), QStringLiteral("Skup_1_IDVstupu1=1"),
         QStringLiteral("Skup_1_IDVstupu2=3"),    QStringLiteral("Skup_1_IDVstupu3=5")};
     orfa::test::writeSettingsFile(
-        dir_.path(),
-        orfa::test::overriddenBy(orfa::test::loopbackAmplifierLines(sim_.port()) + defaults,
-                                 settingsLines));
+        dir_.path(), orfa::test::overriddenBy(everythingOnLines() + defaults, settingsLines));
 }
 
 bool ServiceRig::startBroker() {
@@ -78,7 +73,7 @@ void ServiceRig::command(const QString& path, const QByteArray& payload, bool re
 
 QStringList ServiceRig::settingsReceived() const {
     QStringList frames;
-    for (const QByteArray& frame : orfa::test::receivedCommands(sim_)) {
+    for (const QByteArray& frame : receivedCommands()) {
         const auto instruction = static_cast<std::uint8_t>(frame.at(6));
         if (orfa::link::isRequest(instruction))
             continue;

@@ -3,7 +3,7 @@
 #include "mqtt/MqttService.h"
 #include "mqtt/support/TestBroker.h"
 #include "mqtt/support/TestClient.h"
-#include "sim/AmpSimulator.h"
+#include "support/SimulatorRig.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@
 // The settings enable every input and output, name source 2 "Mikrofon" and
 // output 3 "Hala", put outputs 1, 3 and 5 in one group and give a send
 // delay of 50 ms; the service polls every second under orfa/amp/.
-class ServiceRig {
+class ServiceRig : public orfa::test::SimulatorRig {
 public:
     // settingsLines: further lines of section [Orfa]; a key given replaces the default one.
     explicit ServiceRig(const QStringList& settingsLines = {});
@@ -30,7 +30,6 @@ public:
     bool startService();
     void stopService();
 
-    orfa::sim::AmpSimulator& sim() { return sim_; }
     TestBroker& broker() { return broker_; }
     TestClient& client() { return *client_; }
     orfa::mqtt::MqttService& service() { return *service_; }
@@ -49,7 +48,6 @@ private:
     QTemporaryDir dir_;
     QString siteUser_;
     TestBroker broker_;
-    orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::mqtt::MqttService> service_;
     std::unique_ptr<TestClient> client_;
 };

@@ -26,12 +26,7 @@ void drag(QSlider* slider, int position) {
 }
 
 PanelRig::PanelRig(const QStringList& settingsLines) {
-    sim_.listen();
-    orfa::test::writeSettingsFile(dir_.path(),
-                                  QStringList{QStringLiteral("IPZesE=127.0.0.1"),
-                                              QStringLiteral("PortZesE=%1").arg(sim_.port()),
-                                              QStringLiteral("ProdlevaE=20")} +
-                                      settingsLines);
+    orfa::test::writeSettingsFile(dir_.path(), linkLines() + settingsLines);
     create();
 }
 
@@ -66,30 +61,6 @@ QString PanelRig::settingsText() const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-std::vector<QByteArray> PanelRig::receivedCommands() const {
-    std::vector<QByteArray> frames;
-    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames()) {
-        if (frames.empty() || frames.back() != f.frame)
-            frames.push_back(f.frame);
-    }
-    return frames;
-}
-
-std::vector<int> PanelRig::receivedInstructions() const {
-    std::vector<int> codes;
-    for (const QByteArray& frame : receivedCommands())
-        codes.push_back(frame.size() > 6 ? static_cast<unsigned char>(frame.at(6)) : -1);
-    return codes;
-}
-
-bool PanelRig::waitForFrames(std::size_t count, int timeoutMs) {
-    return QTest::qWaitFor([&] { return sim_.receivedFrames().size() >= count; }, timeoutMs);
-}
-
-bool PanelRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().isIdle(); }, timeoutMs);
-}
-
 bool PanelRig::amplifierOn() {
     return data_->amplifier().power() == orfa::link::PowerState::On;
 }
@@ -98,20 +69,6 @@ QString PanelRig::statusBarText() const {
     return form_->powerStatusBar()->panelText(orfa::panel::PowerStatusBar::kPowerPanel);
 }
 
-std::vector<QByteArray> PanelRig::receivedData(int instruction) const {
-    std::vector<QByteArray> data;
-    for (const QByteArray& frame : receivedCommands()) {
-        if (frame.size() >= 9 && static_cast<unsigned char>(frame.at(6)) == instruction)
-            data.push_back(frame.mid(7, frame.size() - 9));
-    }
-    return data;
-}
-
 QStringList PanelRig::allEnabled() {
-    QStringList lines;
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("Vstup%1En=1").arg(i);
-    for (int n = 1; n <= 16; ++n)
-        lines << QStringLiteral("Vystup%1En=1").arg(n);
-    return lines;
+    return orfa::test::everyInputAndOutputOnLines();
 }

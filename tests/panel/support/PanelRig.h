@@ -2,13 +2,12 @@
 
 #include "data/DataModule.h"
 #include "panel/OrfaForm.h"
-#include "sim/AmpSimulator.h"
+#include "support/SimulatorRig.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
 class QSlider;
 
@@ -21,9 +20,10 @@ void drag(QSlider* slider, int position);
 
 // A panel against the simulator on loopback: a settings directory of its
 // own, the data module and the main window, as the program creates them.
-class PanelRig {
+class PanelRig : public orfa::test::SimulatorRig {
 public:
-    // settingsLines: extra lines of section [Orfa].
+    // settingsLines: extra lines of section [Orfa], after the simulator's
+    // address and the rigs' send delay.
     explicit PanelRig(const QStringList& settingsLines = {});
 
     // Settings lines that enable every input and output.
@@ -38,7 +38,6 @@ public:
     bool readEveryPage();
     void closeWindow();
 
-    orfa::sim::AmpSimulator& sim() { return sim_; }
     orfa::data::DataModule& data() { return *data_; }
     orfa::panel::OrfaForm& form() { return *form_; }
     QString settingsPath() const;
@@ -48,21 +47,13 @@ public:
     // The power panel of the status bar.
     QString statusBarText() const;
 
-    // The frames the simulator received, a frame repeated because its answer
-    // came late counted once.
-    std::vector<QByteArray> receivedCommands() const;
-    // Data bytes of the commands with this instruction that the simulator received.
-    std::vector<QByteArray> receivedData(int instruction) const;
-    // Instruction codes of the commands the simulator received, in order.
-    std::vector<int> receivedInstructions() const;
-    // Waits until the simulator has received at least count frames.
-    bool waitForFrames(std::size_t count, int timeoutMs = 5000);
     // Waits until the link's queue is empty and nothing is in flight.
-    bool waitForIdleQueue(int timeoutMs = 5000);
+    bool waitForIdleQueue() { return waitForIdle(data_->link()); }
+    // Waits for an idle queue, then forgets what the simulator received so far.
+    bool settle() { return SimulatorRig::settle(data_->link()); }
 
 private:
     QTemporaryDir dir_;
-    orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::data::DataModule> data_;
     std::unique_ptr<orfa::panel::OrfaForm> form_;
 };

@@ -14,13 +14,7 @@ void clickIndicator(QAbstractButton* button) {
 }
 
 SettingsRig::SettingsRig(const QStringList& lines, bool withAmplifier) {
-    sim_.listen();
-    QStringList all;
-    if (withAmplifier)
-        all << QStringLiteral("IPZesE=127.0.0.1") << QStringLiteral("PortZesE=%1").arg(sim_.port())
-            << QStringLiteral("ProdlevaE=20");
-    all += lines;
-    orfa::test::writeSettingsFile(dir_.path(), all);
+    orfa::test::writeSettingsFile(dir_.path(), withAmplifier ? linkLines() + lines : lines);
     restart();
 }
 
@@ -103,24 +97,4 @@ QString SettingsRig::valueInFile(const QString& key) const {
             return line.mid(equals + 1).trimmed();
     }
     return QString();
-}
-
-std::vector<QByteArray> SettingsRig::receivedData(int instruction) const {
-    std::vector<QByteArray> data;
-    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames()) {
-        if (f.frame.size() >= 9 && static_cast<unsigned char>(f.frame.at(6)) == instruction)
-            data.push_back(f.frame.mid(7, f.frame.size() - 9));
-    }
-    return data;
-}
-
-std::vector<int> SettingsRig::receivedInstructions() const {
-    std::vector<int> codes;
-    for (const orfa::sim::ReceivedFrame& f : sim_.receivedFrames())
-        codes.push_back(f.frame.size() > 6 ? static_cast<unsigned char>(f.frame.at(6)) : -1);
-    return codes;
-}
-
-bool SettingsRig::waitForIdleQueue(int timeoutMs) {
-    return QTest::qWaitFor([&] { return data_->link().isIdle(); }, timeoutMs);
 }

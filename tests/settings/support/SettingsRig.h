@@ -3,14 +3,13 @@
 #include "data/DataModule.h"
 #include "settings/SettingsDialog.h"
 #include "settings/support/RecordingMessageSink.h"
-#include "sim/AmpSimulator.h"
+#include "support/SimulatorRig.h"
 #include "users/CentralSettingsDatabase.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
 class QAbstractButton;
 class QCheckBox;
@@ -22,11 +21,10 @@ void clickIndicator(QAbstractButton* button);
 
 // The settings dialog as the main window opens it: a settings directory of its own, the data
 // module, the amplifier simulator on loopback, and messages recorded instead of shown.
-class SettingsRig {
+class SettingsRig : public orfa::test::SimulatorRig {
 public:
-    // lines: the lines of section [Orfa] after the amplifier's address (127.0.0.1 and the
-    // simulator's port) and a send delay of 20 ms. Without withAmplifier the file holds lines
-    // alone.
+    // lines: the lines of section [Orfa] after the simulator's address and the rigs' send
+    // delay. Without withAmplifier the file holds lines alone.
     explicit SettingsRig(const QStringList& lines = {}, bool withAmplifier = true);
     ~SettingsRig();
 
@@ -43,7 +41,6 @@ public:
 
     orfa::settings::SettingsDialog& form() { return *form_; }
     orfa::data::DataModule& data() { return *data_; }
-    orfa::sim::AmpSimulator& sim() { return sim_; }
     RecordingMessageSink& messages() { return messages_; }
 
     // A control of the dialog by its object name; fails the test when it is missing.
@@ -59,14 +56,11 @@ public:
     QStringList keysInFile() const;
     QString valueInFile(const QString& key) const;
 
-    // Data bytes of the frames with this instruction that the simulator received.
-    std::vector<QByteArray> receivedData(int instruction) const;
-    std::vector<int> receivedInstructions() const;
-    bool waitForIdleQueue(int timeoutMs = 5000);
+    // Waits until the link's queue is empty and nothing is in flight.
+    bool waitForIdleQueue() { return waitForIdle(data_->link()); }
 
 private:
     QTemporaryDir dir_;
-    orfa::sim::AmpSimulator sim_;
     std::unique_ptr<orfa::data::DataModule> data_;
     RecordingMessageSink messages_;
     std::unique_ptr<orfa::users::CentralSettingsDatabase> store_;
